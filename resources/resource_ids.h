@@ -1,0 +1,16 @@
+#pragma once
+
+// Icon 1 is the first icon group, which the shell shows for the executable.
+#define IDI_APP 1
+#define IDI_COMPACT_0 101
+#define IDI_COMPACT_1 102
+#define IDI_COMPACT_2 103
+#define IDI_COMPACT_3 104
+#define IDI_DOUBLE_0 111
+#define IDI_DOUBLE_1 112
+#define IDI_DOUBLE_2 113
+#define IDI_DOUBLE_3 114
+#define IDI_CLOSE 120
+
+#define MODLATCH_VERSION_TEXT "01.03.00"
+#define MODLATCH_VERSION_NUMBERS 1, 3, 0, 0

@@ -1,0 +1,61 @@
+#include "app/main_form.h"
+#include "latch/display_modes.h"
+#include "latch/indicators.h"
+#include "latch/modifier_key.h"
+#include "mainwindow/placement.h"
+#include "mainwindow/size_limits.h"
+
+namespace modlatch {
+namespace {
+
+void OnResetCommand(MainForm& form) {
+  // -1 (no change since the last tick) has every bit set, so the usual reset releases both.
+  const std::int32_t state = RefreshIndicators(form);
+  if (state & modifier_state::kShift) SendModifierKey(form.os.keyboard, 1, key_action::kRelease);
+  if (state & modifier_state::kCtrl) SendModifierKey(form.os.keyboard, 2, key_action::kRelease);
+}
+
+}  // namespace
+
+void OnMenuCommand(MainForm& form, MenuItem item) {
+  switch (item) {
+    case MenuItem::mSHIFT:
+      SendModifierKey(form.os.keyboard, 1, key_action::kToggle);
+      break;
+    case MenuItem::mCTRL:
+      SendModifierKey(form.os.keyboard, 2, key_action::kToggle);
+      break;
+    case MenuItem::mReset:
+      OnResetCommand(form);
+      break;
+    case MenuItem::mTop:
+      OnTopCommand(form);
+      break;
+    case MenuItem::mCenter:
+      OnCenterCommand(form);
+      break;
+    case MenuItem::mSizeLock:
+      OnSizeLockCommand(form);
+      break;
+    case MenuItem::mMode0:
+    case MenuItem::mMode1:
+    case MenuItem::mMode2:
+      OnModeCommand(form, static_cast<std::int16_t>(static_cast<int>(item) - static_cast<int>(MenuItem::mMode0)));
+      break;
+    case MenuItem::mExit:
+      CloseProgram(form);
+      break;
+    default:
+      // mHelp and mInfo are not wired yet; mCancel only closes the menu.
+      break;
+  }
+}
+
+void OpenPopupMenu(MainForm& form) {
+  const std::optional<MenuItem> chosen = form.os.menu.PopupAtCursor();
+  if (chosen) OnMenuCommand(form, *chosen);
+}
+
+void CloseProgram(MainForm& form) { form.os.window.Unload(); }
+
+}  // namespace modlatch

@@ -1,0 +1,83 @@
+#include "latch/display_modes.h"
+
+#include "app/main_form.h"
+#include "latch/indicators.h"
+#include "mainwindow/placement.h"
+#include "mainwindow/size_limits.h"
+#include "tray/tray_icons.h"
+
+namespace modlatch {
+namespace {
+
+MenuItem ModeItem(std::int16_t index) {
+  return static_cast<MenuItem>(static_cast<int>(MenuItem::mMode0) + index);
+}
+
+void RemoveSizeLimits(MainForm& form) {
+  SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), false, size_limit::kMinWidth,
+                size_limit::kMinHeight, size_limit::kMaxWidth, size_limit::kMaxHeight);
+}
+
+void AddHolderIcon(MainForm& form, int index) {
+  Controls& controls = form.os.controls;
+  AddTrayIcon(form.os, controls.HolderWindow(index), controls.HolderImage(index), Text(), form.TrayIcons[index]);
+}
+
+}  // namespace
+
+void OnModeCommand(MainForm& form, std::int16_t index) {
+  Menu& menu = form.os.menu;
+  if (menu.IsChecked(ModeItem(index))) return;
+  menu.SetChecked(MenuItem::mMode0, false);
+  menu.SetChecked(MenuItem::mMode1, false);
+  menu.SetChecked(MenuItem::mMode2, false);
+  menu.SetChecked(ModeItem(index), true);
+  form.DisplayMode = index;
+  menu.SetEnabled(MenuItem::mTop, index == display_mode::kFloat);
+  ApplyDisplayMode(form);
+}
+
+void ApplyDisplayMode(MainForm& form) {
+  for (int i = 0; i < 2; ++i) {
+    TrayIconData& record = form.TrayIcons[i];
+    if (form.DisplayMode == display_mode::kFloat || tray_record::Window(record) != 0) {
+      DeleteTrayIcon(form.os, record);
+      record = TrayIconData{};
+      form.os.controls.SetHolderImage(i, 0);
+    }
+  }
+  RemoveSizeLimits(form);
+  form.os.window.Hide();
+
+  switch (form.DisplayMode) {
+    case display_mode::kFloat:
+      form.os.window.Show();
+      if (!form.Settings.NoProc) {
+        SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), true, size_limit::kMinWidth,
+                      size_limit::kMinHeight, size_limit::kMaxWidth, size_limit::kMaxHeight);
+      }
+      ApplyTopMost(form);
+      break;
+    case display_mode::kDouble:
+      // The SHIFT icon goes in first, so it stands before the CTRL icon.
+      AddHolderIcon(form, 1);
+      AddHolderIcon(form, 0);
+      break;
+    case display_mode::kCompact:
+      AddHolderIcon(form, 0);
+      break;
+    default:
+      break;
+  }
+  form.LastModifierState = modifier_state::kForceRedraw;
+}
+
+void OnTaskbarCreated(MainForm& form) {
+  // Without this, a tray-mode program would be unreachable while it may hold a key latched.
+  for (int i : {1, 0}) {
+    const TrayIconData& record = form.TrayIcons[i];
+    if (tray_record::Window(record) != 0) form.os.tray.NotifyIcon(tray_message::kAdd, record);
+  }
+}
+
+}  // namespace modlatch

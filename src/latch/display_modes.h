@@ -1,0 +1,15 @@
+#pragma once
+#include <cstdint>
+
+namespace modlatch {
+
+struct MainForm;
+
+// The click on menu item mMode(index); does nothing when that mode is already checked.
+void OnModeCommand(MainForm& form, std::int16_t index);
+// Takes down what the previous mode showed and brings up the current DisplayMode.
+void ApplyDisplayMode(MainForm& form);
+// Re-adds the current mode's icons after the shell's taskbar was recreated.
+void OnTaskbarCreated(MainForm& form);
+
+}  // namespace modlatch

@@ -1,0 +1,50 @@
+#include "latch/indicator_click.h"
+
+#include "app/main_form.h"
+#include "latch/modifier_key.h"
+
+namespace modlatch {
+namespace {
+
+void ClickInDoubleMode(MainForm& form, std::uint8_t button, std::int16_t index, bool alt_down) {
+  if (button == 2 && alt_down) {
+    CloseProgram(form);
+  } else if (button == 2) {
+    OpenPopupMenu(form);
+  } else {
+    SendModifierKey(form.os.keyboard, static_cast<std::uint8_t>(index), key_action::kToggle);
+  }
+}
+
+void ClickInCompactMode(MainForm& form, std::uint8_t button, bool alt_down) {
+  if (form.TrayButtonsHeld == 3) {
+    OpenPopupMenu(form);
+  } else if (!alt_down) {
+    SendModifierKey(form.os.keyboard, button, key_action::kToggle);
+  } else if (button == 2) {
+    OpenPopupMenu(form);
+  } else {
+    CloseProgram(form);
+  }
+}
+
+}  // namespace
+
+void HandleIndicatorClick(MainForm& form, std::uint8_t button, std::int16_t index) {
+  const std::int16_t mode = form.DisplayMode;
+  if (mode == display_mode::kFloat) {
+    SendModifierKey(form.os.keyboard, button, key_action::kToggle);
+    return;
+  }
+  if (mode != display_mode::kDouble && mode != display_mode::kCompact) return;
+
+  // ALT is read once, at the moment of the click, in the tray modes only.
+  const bool alt_down = form.os.keyboard.AsyncKeyState(vk::kAlt) != 0;
+  if (mode == display_mode::kDouble) {
+    ClickInDoubleMode(form, button, index, alt_down);
+  } else {
+    ClickInCompactMode(form, button, alt_down);
+  }
+}
+
+}  // namespace modlatch

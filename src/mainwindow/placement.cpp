@@ -1,0 +1,85 @@
+#include "mainwindow/placement.h"
+
+#include "app/main_form.h"
+#include "mainwindow/twips.h"
+#include "mainwindow/work_area.h"
+
+namespace modlatch {
+namespace {
+
+constexpr std::uint32_t kNonClientLeftButtonDown = 0x00A1;
+constexpr std::uintptr_t kHitCaption = 2;
+
+// On one axis: the low edge first, then the high edge; -1 keeps the position.
+std::int32_t CorrectedEdge(std::int32_t low_px, std::int32_t high_px, std::int32_t size_px, std::int32_t area_low,
+                           std::int32_t area_high) {
+  if (low_px < area_low) return area_low;
+  if (high_px > area_high) return area_high - size_px;
+  return -1;
+}
+
+}  // namespace
+
+void ShowTitleBar(WindowSystem& windows, WindowHandle window, bool show) {
+  std::int32_t style = windows.GetStyle(window);
+  style = show ? (style | window_style::kCaption) : (style & ~window_style::kCaption);
+  windows.SetStyle(window, style);
+  windows.SetPosition(window, 0, 0, 0, 0, 0, window_style::kFrameChangedFlags);
+}
+
+void SetTopMost(WindowSystem& windows, WindowHandle window, bool on_top) {
+  windows.SetPosition(window, on_top ? window_style::kTopMost : window_style::kNoTopMost, 0, 0, 0, 0,
+                      window_style::kTopMostFlags);
+}
+
+std::intptr_t StartWindowDrag(WindowSystem& windows, WindowHandle window) {
+  windows.ReleaseMouseCapture();
+  return windows.SendToWindow(window, kNonClientLeftButtonDown, kHitCaption, 0);
+}
+
+void ApplyTopMost(MainForm& form) {
+  if (form.DisplayMode != display_mode::kFloat) return;
+  SetTopMost(form.os.windows, form.os.window.Handle(), form.os.menu.IsChecked(MenuItem::mTop));
+}
+
+void KeepInWorkArea(MainForm& form) {
+  if (form.Settings.TaskTop) return;
+  MainWindow& window = form.os.window;
+  const double x = window.TwipsPerPixelX();
+  const double y = window.TwipsPerPixelY();
+  const Rect area = GetWorkArea(form.os.windows);
+  const double left = window.Left();
+  const double top = window.Top();
+  const double width = window.Width();
+  const double height = window.Height();
+
+  const std::int32_t new_left = CorrectedEdge(TwipsToPixels(left, x), TwipsToPixels(left + width, x),
+                                              TwipsToPixels(width, x), area.left, area.right);
+  const std::int32_t new_top = CorrectedEdge(TwipsToPixels(top, y), TwipsToPixels(top + height, y),
+                                             TwipsToPixels(height, y), area.top, area.bottom);
+  // A position below 0 is never applied, like the keep marker.
+  if (new_left >= 0) window.SetLeft(x * new_left);
+  if (new_top >= 0) window.SetTop(y * new_top);
+}
+
+void OnCaptionStripMouseDown(MainForm& form, int button) {
+  if (button == 2) {
+    OpenPopupMenu(form);
+    return;
+  }
+  if (button == 1) StartWindowDrag(form.os.windows, form.os.window.Handle());
+  KeepInWorkArea(form);
+}
+
+void OnTopCommand(MainForm& form) {
+  Menu& menu = form.os.menu;
+  menu.SetChecked(MenuItem::mTop, !menu.IsChecked(MenuItem::mTop));
+  ApplyTopMost(form);
+}
+
+void OnCenterCommand(MainForm& form) {
+  Menu& menu = form.os.menu;
+  menu.SetChecked(MenuItem::mCenter, !menu.IsChecked(MenuItem::mCenter));
+}
+
+}  // namespace modlatch

@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/window_system.h"
+
+namespace modlatch {
+
+struct MainForm;
+
+namespace window_style {
+constexpr std::int32_t kCaption = 0x00C00000;
+constexpr std::uint32_t kFrameChangedFlags = 0x27;  // no size, no move, no z-order, frame changed
+constexpr std::uint32_t kTopMostFlags = 0x13;       // no size, no move, no activate
+const WindowHandle kTopMost = static_cast<WindowHandle>(-1);
+const WindowHandle kNoTopMost = static_cast<WindowHandle>(-2);
+}  // namespace window_style
+
+// Window operations that take any window, so the About window can use them on itself.
+void ShowTitleBar(WindowSystem& windows, WindowHandle window, bool show);
+void SetTopMost(WindowSystem& windows, WindowHandle window, bool on_top);
+std::intptr_t StartWindowDrag(WindowSystem& windows, WindowHandle window);
+
+void ApplyTopMost(MainForm& form);
+void KeepInWorkArea(MainForm& form);
+
+// Mouse-down on the caption strip Picture4: 1 left, 2 right, 4 middle.
+void OnCaptionStripMouseDown(MainForm& form, int button);
+void OnTopCommand(MainForm& form);
+void OnCenterCommand(MainForm& form);
+
+}  // namespace modlatch

@@ -1,0 +1,47 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/window_system.h"
+
+namespace modlatch {
+
+struct MainForm;
+
+// The replacement window procedure's state: PrevWndProc 0 means it is not installed.
+struct SizeLimitState {
+  std::uintptr_t PrevWndProc = 0;
+  std::int32_t MinTrackWidth = 0;
+  std::int32_t MinTrackHeight = 0;
+  std::int32_t MaxTrackWidth = 0;
+  std::int32_t MaxTrackHeight = 0;
+};
+
+namespace size_limit {
+constexpr std::int32_t kMinWidth = 120;
+constexpr std::int32_t kMinHeight = 25;
+constexpr std::int32_t kMaxWidth = 1000;
+constexpr std::int32_t kMaxHeight = 1000;
+}  // namespace size_limit
+
+namespace window_message {
+constexpr std::uint32_t kGetMinMaxInfo = 0x0024;
+constexpr std::uint32_t kMoving = 0x0216;
+}  // namespace window_message
+
+// Installs the procedure once and updates its limits, or removes it; limits survive removal.
+void SetSizeLimits(WindowSystem& windows, SizeLimitState& state, WindowHandle window, bool enable,
+                   std::int32_t min_width, std::int32_t min_height, std::int32_t max_width,
+                   std::int32_t max_height);
+
+std::intptr_t SizeLimitProc(WindowSystem& windows, SizeLimitState& state, WindowHandle window,
+                            std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam);
+
+// lparam addresses the system's MINMAXINFO record (five points of two 32-bit values).
+std::intptr_t FillMinMaxInfo(const SizeLimitState& state, std::uintptr_t wparam, std::intptr_t lparam);
+// lparam addresses the proposed window rectangle of a drag (four 32-bit values).
+std::intptr_t ClampMovingRect(WindowSystem& windows, std::uintptr_t wparam, std::intptr_t lparam);
+
+// The mSizeLock command: freezes the window at its current outer size, or restores the defaults.
+void OnSizeLockCommand(MainForm& form);
+
+}  // namespace modlatch

@@ -1,0 +1,27 @@
+#include "mainwindow/window_design.h"
+
+namespace modlatch {
+namespace design {
+
+const std::array<MenuEntry, kMenuItemCount> kPopupMenu{{
+    {MenuItem::mSHIFT, u"SHIFTｷｰ"},
+    {MenuItem::mCTRL, u"CTRLｷｰ"},
+    {MenuItem::mReset, u"元に戻す"},
+    {MenuItem::msep0, u"-"},
+    {MenuItem::mTop, u"常に手前に表示する"},
+    {MenuItem::mCenter, u"中央ボタンでもポップアップ"},
+    {MenuItem::mSizeLock, u"サイズ固定(フロートモード時)"},
+    {MenuItem::msep1, u"-"},
+    {MenuItem::mMode0, u"コンパクトモード"},
+    {MenuItem::mMode1, u"ダブルモード"},
+    {MenuItem::mMode2, u"フロートモード"},
+    {MenuItem::msep2, u"-"},
+    {MenuItem::mHelp, u"ヘルプ"},
+    {MenuItem::mInfo, u"当ソフトは・・・"},
+    {MenuItem::msep3, u"-"},
+    {MenuItem::mCancel, u"ｷｬﾝｾﾙ"},
+    {MenuItem::mExit, u"終了"},
+}};
+
+}  // namespace design
+}  // namespace modlatch

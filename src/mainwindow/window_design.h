@@ -1,0 +1,41 @@
+#pragma once
+#include <array>
+
+#include "platform/menu.h"
+#include "platform/types.h"
+
+namespace modlatch {
+
+// Design-time bounds of a control in twips.
+struct TwipsBounds {
+  int left, top, width, height;
+};
+
+namespace design {
+
+constexpr int kClientWidth = 6120;
+constexpr int kClientHeight = 4680;
+
+// Visible controls of the floating window; Command1's bounds are inside Picture4.
+constexpr TwipsBounds kCheck1_0{2040, 0, 1695, 495};
+constexpr TwipsBounds kPicture4{30, 0, 255, 495};
+constexpr TwipsBounds kCommand1{30, 30, 210, 195};
+constexpr TwipsBounds kCheck1_1{360, 0, 1695, 495};
+// Hidden icon holders Picture1(0) and Picture1(1).
+constexpr std::array<TwipsBounds, 2> kPicture1{{{2280, 1200, 240, 240}, {2760, 1200, 240, 240}}};
+
+constexpr char16_t kCtrlCaption[] = u"CTRL";
+constexpr char16_t kShiftCaption[] = u"SHIFT";
+
+struct MenuEntry {
+  MenuItem item;
+  const char16_t* caption;  // "-" makes a separator
+};
+
+// The popup menu m, in order.
+extern const std::array<MenuEntry, kMenuItemCount> kPopupMenu;
+
+inline bool IsSeparator(const MenuEntry& entry) { return entry.caption[0] == u'-' && entry.caption[1] == 0; }
+
+}  // namespace design
+}  // namespace modlatch

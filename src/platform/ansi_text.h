@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+#include "platform/types.h"
+
+namespace modlatch {
+
+// Conversion to and from the system's ANSI code page, which stored files and the tray record use.
+class AnsiText {
+ public:
+  virtual ~AnsiText() = default;
+  virtual std::string Encode(const Text& text) = 0;
+  virtual Text Decode(const std::string& ansi) = 0;
+};
+
+}  // namespace modlatch

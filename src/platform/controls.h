@@ -1,0 +1,46 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/types.h"
+
+namespace modlatch {
+
+// Children of the main window whose bounds the float layout sets (pixels, client coordinates).
+enum class Control { Check1_0, Check1_1, Picture4 };
+
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// System colours of the caption strip.
+constexpr std::uint32_t kActiveCaptionColor = 0x80000002u;
+constexpr std::uint32_t kInactiveCaptionColor = 0x80000003u;
+
+// The controls of the main window: toggle buttons Check1(i), caption strip Picture4,
+// icon holders Picture1(i) and the image banks Picture2 (compact) and Picture3 (double).
+class Controls {
+ public:
+  virtual ~Controls() = default;
+  virtual bool ToggleValue(int index) = 0;
+  virtual void SetToggleValue(int index, bool down) = 0;
+  virtual void SetToggleBackColor(int index, ColorValue color) = 0;
+  virtual void SetToggleForeColor(int index, ColorValue color) = 0;
+  virtual void SetToggleCaption(int index, const Text& caption) = 0;
+
+  virtual void SetStripColor(std::uint32_t color) = 0;
+  virtual void SetStripTooltip(const Text& text) = 0;
+
+  virtual Bounds GetBounds(Control control) = 0;
+  virtual void SetBounds(Control control, const Bounds& bounds) = 0;
+
+  virtual WindowHandle HolderWindow(int index) = 0;
+  virtual ImageHandle HolderImage(int index) = 0;
+  virtual void SetHolderImage(int index, ImageHandle image) = 0;
+  virtual ImageHandle CompactImage(int state) = 0;
+  virtual ImageHandle DoubleImage(int index) = 0;
+};
+
+}  // namespace modlatch

@@ -1,0 +1,33 @@
+#pragma once
+#include "platform/types.h"
+
+namespace modlatch {
+
+// The program's permanent top-level window. Its geometry is in twips, as the settings keep it.
+class MainWindow {
+ public:
+  virtual ~MainWindow() = default;
+  virtual WindowHandle Handle() = 0;
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  virtual bool IsVisible() = 0;
+  // Asks the window to close; the close steps follow.
+  virtual void Unload() = 0;
+  virtual void EndProcess() = 0;
+
+  virtual double Left() = 0;
+  virtual double Top() = 0;
+  virtual double Width() = 0;
+  virtual double Height() = 0;
+  virtual void SetLeft(double twips) = 0;
+  virtual void SetTop(double twips) = 0;
+  virtual void SetWidth(double twips) = 0;
+  virtual void SetHeight(double twips) = 0;
+
+  virtual double TwipsPerPixelX() = 0;
+  virtual double TwipsPerPixelY() = 0;
+  virtual double ScreenWidthTwips() = 0;
+  virtual double ScreenHeightTwips() = 0;
+};
+
+}  // namespace modlatch

@@ -1,0 +1,25 @@
+#pragma once
+#include "platform/ansi_text.h"
+#include "platform/controls.h"
+#include "platform/keyboard.h"
+#include "platform/main_window.h"
+#include "platform/menu.h"
+#include "platform/timer.h"
+#include "platform/tray.h"
+#include "platform/window_system.h"
+
+namespace modlatch {
+
+// Everything the logic may reach of the system, handed over by reference.
+struct Platform {
+  Keyboard& keyboard;
+  WindowSystem& windows;
+  MainWindow& window;
+  Controls& controls;
+  Menu& menu;
+  Timer& timer;
+  Tray& tray;
+  AnsiText& ansi;
+};
+
+}  // namespace modlatch

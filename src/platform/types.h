@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace modlatch {
+
+// Handles cross the port boundary as plain integers so the logic never sees windows.h.
+using WindowHandle = std::uintptr_t;
+using ImageHandle = std::uintptr_t;
+
+// UI text is UTF-16 everywhere, on every platform.
+using Text = std::u16string;
+
+// 0 or more: a colour 0x00BBGGRR; negative: no colour set.
+using ColorValue = std::int32_t;
+
+struct Rect {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t right = 0;
+  std::int32_t bottom = 0;
+};
+
+}  // namespace modlatch

@@ -1,0 +1,52 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/single_instance.h"
+#include "mainwindow/size_limits.h"
+#include "platform/win32/main_form_window.h"
+
+namespace {
+
+modlatch::win32::MainFormWindow* g_main_form = nullptr;
+
+// The replacement procedure of the main window; its state lives with the form.
+LRESULT CALLBACK SizeLimitWndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  modlatch::MainForm& form = g_main_form->form();
+  return modlatch::SizeLimitProc(form.os.windows, form.SizeLimits, modlatch::win32::FromHwnd(hwnd), message,
+                                 wparam, lparam);
+}
+
+// One instance per executable: the lock is named after this executable's full path.
+bool AnotherInstanceRunning() {
+  wchar_t path[MAX_PATH * 2];
+  const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
+  ::CharUpperBuffW(path, length);
+  const modlatch::Text name = modlatch::InstanceLockName(modlatch::Text(reinterpret_cast<char16_t*>(path), length));
+  // Kept open for the life of the process.
+  ::CreateMutexW(nullptr, FALSE, modlatch::win32::Wide(name));
+  return ::GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  if (AnotherInstanceRunning()) return 0;
+
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  static modlatch::win32::System system(SizeLimitWndProc);
+  static modlatch::win32::MainFormWindow main_form(system);
+  g_main_form = &main_form;
+  main_form.Create(instance);
+  modlatch::OnLoad(main_form.form());
+
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (::IsDialogMessageW(main_form.hwnd(), &message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return 0;
+}

@@ -1,0 +1,391 @@
+#include "platform/win32/main_form_window.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+
+#include "latch/display_modes.h"
+#include "latch/toggle_buttons.h"
+#include "mainwindow/placement.h"
+#include "mainwindow/twips.h"
+#include "mainwindow/window_design.h"
+#include "resource_ids.h"
+#include "tray/tray_icons.h"
+
+namespace modlatch::win32 {
+namespace {
+
+constexpr wchar_t kMainClass[] = L"ModLatchMainForm";
+constexpr wchar_t kPictureClass[] = L"ModLatchPicture";
+constexpr int kCheck1Id = 1000;  // + ModifierIndex
+constexpr int kStripId = 1002;
+constexpr int kCommand1Id = 1003;
+constexpr int kHolderId = 1010;  // + index
+constexpr UINT kFirstMenuId = 2000;
+constexpr UINT_PTR kPollTimer = 1;
+constexpr UINT kTrayCallback = 0x0200;
+
+HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
+
+UINT MenuId(MenuItem item) { return kFirstMenuId + static_cast<UINT>(item); }
+
+HICON LoadIconResource(HINSTANCE instance, int id, int size) {
+  return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+int Round(double value) { return static_cast<int>(std::lround(value)); }
+
+}  // namespace
+
+MainFormWindow::MainFormWindow(System& system)
+    : system_(system), platform_{system, system, *this, *this, *this, *this, system, system}, form_(platform_) {}
+
+void MainFormWindow::Create(HINSTANCE instance) {
+  HDC screen = ::GetDC(nullptr);
+  // Without DPI awareness the system reports the DPI it scales us for.
+  twips_per_pixel_x_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSX);
+  twips_per_pixel_y_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSY);
+  ::ReleaseDC(nullptr, screen);
+
+  RegisterClasses(instance);
+  RECT client = Pixels(0, 0, design::kClientWidth, design::kClientHeight);
+  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  ::AdjustWindowRectEx(&client, style, FALSE, WS_EX_TOOLWINDOW);
+  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kMainClass, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                            client.right - client.left, client.bottom - client.top, nullptr, nullptr, instance, this);
+  taskbar_created_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+  for (int i = 0; i < 4; ++i) {
+    compact_[i] = LoadIconResource(instance, IDI_COMPACT_0 + i, 16);
+    double_[i] = LoadIconResource(instance, IDI_DOUBLE_0 + i, 16);
+  }
+  CreateControls(instance);
+  CreatePopupMenuItems();
+  controls_created_ = true;
+}
+
+void MainFormWindow::RegisterClasses(HINSTANCE instance) {
+  WNDCLASSEXW main{};
+  main.cbSize = sizeof main;
+  main.lpfnWndProc = MainProc;
+  main.hInstance = instance;
+  main.hIcon = LoadIconResource(instance, IDI_APP, 32);
+  main.hIconSm = LoadIconResource(instance, IDI_APP, 16);
+  main.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  main.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
+  main.lpszClassName = kMainClass;
+  ::RegisterClassExW(&main);
+
+  WNDCLASSEXW picture{};
+  picture.cbSize = sizeof picture;
+  picture.lpfnWndProc = PictureProc;
+  picture.hInstance = instance;
+  picture.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  picture.lpszClassName = kPictureClass;
+  ::RegisterClassExW(&picture);
+}
+
+RECT MainFormWindow::Pixels(int left, int top, int width, int height) const {
+  const int x = TwipsToPixels(left, twips_per_pixel_x_);
+  const int y = TwipsToPixels(top, twips_per_pixel_y_);
+  return RECT{x, y, x + TwipsToPixels(width, twips_per_pixel_x_), y + TwipsToPixels(height, twips_per_pixel_y_)};
+}
+
+void MainFormWindow::CreateControls(HINSTANCE instance) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  font_ = ::CreateFontIndirectW(&metrics.lfMessageFont);
+
+  const auto& c0 = design::kCheck1_0;
+  check_[0] = CreateToggleButton(hwnd_, kCheck1Id, 0, Wide(design::kCtrlCaption),
+                                 Pixels(c0.left, c0.top, c0.width, c0.height), *this);
+  const auto& p4 = design::kPicture4;
+  const RECT strip = Pixels(p4.left, p4.top, p4.width, p4.height);
+  strip_ = ::CreateWindowExW(WS_EX_CONTROLPARENT, kPictureClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                             strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top, hwnd_,
+                             ControlId(kStripId), instance, this);
+  const auto& b = design::kCommand1;
+  const RECT close = Pixels(b.left, b.top, b.width, b.height);
+  close_button_ = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
+                                    close.left, close.top, close.right - close.left, close.bottom - close.top, strip_,
+                                    ControlId(kCommand1Id), instance, nullptr);
+  ::SendMessageW(close_button_, BM_SETIMAGE, IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(LoadIconResource(instance, IDI_CLOSE, 8)));
+  const auto& c1 = design::kCheck1_1;
+  check_[1] = CreateToggleButton(hwnd_, kCheck1Id + 1, 1, Wide(design::kShiftCaption),
+                                 Pixels(c1.left, c1.top, c1.width, c1.height), *this);
+  for (int i : {1, 0}) {
+    const auto& h = design::kPicture1[i];
+    const RECT r = Pixels(h.left, h.top, h.width, h.height);
+    holder_[i] = ::CreateWindowExW(0, kPictureClass, L"", WS_CHILD, r.left, r.top, r.right - r.left,
+                                   r.bottom - r.top, hwnd_, ControlId(kHolderId + i), instance, this);
+  }
+  // Keyboard order: CTRL, SHIFT, then the strip with its close button.
+  ::SetWindowPos(check_[1], check_[0], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (HWND button : check_) ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  CreateStripTooltip();
+}
+
+void MainFormWindow::CreateStripTooltip() {
+  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+                               0, 0, 0, hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(strip_);
+  tool.lpszText = const_cast<wchar_t*>(L"");
+  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void MainFormWindow::CreatePopupMenuItems() {
+  menu_ = ::CreatePopupMenu();
+  for (const design::MenuEntry& entry : design::kPopupMenu) {
+    if (design::IsSeparator(entry)) {
+      ::AppendMenuW(menu_, MF_SEPARATOR, MenuId(entry.item), nullptr);
+    } else {
+      ::AppendMenuW(menu_, MF_STRING, MenuId(entry.item), reinterpret_cast<const wchar_t*>(entry.caption));
+    }
+  }
+}
+
+// ---- messages ----
+
+LRESULT CALLBACK MainFormWindow::MainProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainFormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainFormWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr || !self->controls_created_) return ::DefWindowProcW(hwnd, message, wparam, lparam);
+  return self->OnMainMessage(message, wparam, lparam);
+}
+
+LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == taskbar_created_) {
+    OnTaskbarCreated(form_);
+    return 0;
+  }
+  switch (message) {
+    case WM_TIMER:
+      if (wparam == kPollTimer) OnTick(form_);
+      return 0;
+    case WM_SIZE:
+      OnResize(form_);
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wparam) == BN_CLICKED && (LOWORD(wparam) == kCheck1Id || LOWORD(wparam) == kCheck1Id + 1)) {
+        ToggleClickStep(form_, static_cast<std::int16_t>(LOWORD(wparam) - kCheck1Id));
+      }
+      return 0;
+    case WM_CLOSE:
+      OnClose(form_);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // The session ends after this returns; the keys must be up before that.
+      if (wparam) OnClose(form_);
+      return 0;
+    default:
+      return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+  }
+}
+
+LRESULT CALLBACK MainFormWindow::PictureProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainFormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainFormWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr || !self->controls_created_) return ::DefWindowProcW(hwnd, message, wparam, lparam);
+  return self->OnPictureMessage(hwnd, message, wparam, lparam);
+}
+
+LRESULT MainFormWindow::OnPictureMessage(HWND picture, UINT message, WPARAM wparam, LPARAM lparam) {
+  for (int i = 0; i < 2; ++i) {
+    // The shell's tray callback arrives as message 0x0200 with the mouse message in lParam.
+    if (picture == holder_[i] && message == kTrayCallback) {
+      OnTrayCallback(form_, static_cast<std::int16_t>(i), LOWORD(lparam));
+      return 0;
+    }
+  }
+  if (picture != strip_) return ::DefWindowProcW(picture, message, wparam, lparam);
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(picture, &ps);
+      ::FillRect(dc, &ps.rcPaint, ::GetSysColorBrush(static_cast<int>(strip_color_ & 0xFF)));
+      ::EndPaint(picture, &ps);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_LBUTTONDOWN:
+      OnCaptionStripMouseDown(form_, 1);
+      return 0;
+    case WM_RBUTTONDOWN:
+      OnCaptionStripMouseDown(form_, 2);
+      return 0;
+    case WM_MBUTTONDOWN:
+      OnCaptionStripMouseDown(form_, 4);
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == kCommand1Id && HIWORD(wparam) == BN_CLICKED) CloseProgram(form_);
+      return 0;
+    default:
+      return ::DefWindowProcW(picture, message, wparam, lparam);
+  }
+}
+
+void MainFormWindow::OnToggleMouseDown(int index, int button) {
+  modlatch::OnToggleMouseDown(form_, static_cast<std::int16_t>(index), button);
+}
+
+void MainFormWindow::OnToggleKeyDown(int index, int key_code) {
+  modlatch::OnToggleKeyDown(form_, static_cast<std::int16_t>(index), key_code);
+}
+
+void MainFormWindow::OnTogglePressEnded() { modlatch::OnTogglePressEnded(form_); }
+
+// ---- MainWindow ----
+
+void MainFormWindow::Show() { ::ShowWindow(hwnd_, SW_SHOW); }
+void MainFormWindow::Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
+bool MainFormWindow::IsVisible() { return ::IsWindowVisible(hwnd_) != FALSE; }
+void MainFormWindow::Unload() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+void MainFormWindow::EndProcess() { ::ExitProcess(0); }
+
+RECT MainFormWindow::WindowRect() const {
+  RECT rect{};
+  ::GetWindowRect(hwnd_, &rect);
+  return rect;
+}
+
+double MainFormWindow::Left() { return WindowRect().left * twips_per_pixel_x_; }
+double MainFormWindow::Top() { return WindowRect().top * twips_per_pixel_y_; }
+double MainFormWindow::Width() {
+  const RECT r = WindowRect();
+  return (r.right - r.left) * twips_per_pixel_x_;
+}
+double MainFormWindow::Height() {
+  const RECT r = WindowRect();
+  return (r.bottom - r.top) * twips_per_pixel_y_;
+}
+
+void MainFormWindow::MoveTo(int x, int y) {
+  ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainFormWindow::ResizeTo(int cx, int cy) {
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainFormWindow::SetLeft(double twips) { MoveTo(Round(twips / twips_per_pixel_x_), WindowRect().top); }
+void MainFormWindow::SetTop(double twips) { MoveTo(WindowRect().left, Round(twips / twips_per_pixel_y_)); }
+void MainFormWindow::SetWidth(double twips) {
+  const RECT r = WindowRect();
+  ResizeTo(Round(twips / twips_per_pixel_x_), r.bottom - r.top);
+}
+void MainFormWindow::SetHeight(double twips) {
+  const RECT r = WindowRect();
+  ResizeTo(r.right - r.left, Round(twips / twips_per_pixel_y_));
+}
+
+double MainFormWindow::ScreenWidthTwips() { return ::GetSystemMetrics(SM_CXSCREEN) * twips_per_pixel_x_; }
+double MainFormWindow::ScreenHeightTwips() { return ::GetSystemMetrics(SM_CYSCREEN) * twips_per_pixel_y_; }
+
+// ---- Controls ----
+
+bool MainFormWindow::ToggleValue(int index) {
+  return ::SendMessageW(check_[index], BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainFormWindow::SetToggleValue(int index, bool down) {
+  ::SendMessageW(check_[index], BM_SETCHECK, down ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void MainFormWindow::SetToggleBackColor(int index, ColorValue color) { win32::SetToggleBackColor(check_[index], color); }
+void MainFormWindow::SetToggleForeColor(int index, ColorValue color) { win32::SetToggleForeColor(check_[index], color); }
+void MainFormWindow::SetToggleCaption(int index, const Text& caption) { ::SetWindowTextW(check_[index], Wide(caption)); }
+
+void MainFormWindow::SetStripColor(std::uint32_t color) {
+  // Set on every tick; repainted only when it changes.
+  if (color == strip_color_) return;
+  strip_color_ = color;
+  ::InvalidateRect(strip_, nullptr, FALSE);
+}
+
+void MainFormWindow::SetStripTooltip(const Text& text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(strip_);
+  tool.lpszText = const_cast<wchar_t*>(Wide(text));
+  ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+HWND MainFormWindow::ChildOf(Control control) const {
+  switch (control) {
+    case Control::Check1_0:
+      return check_[0];
+    case Control::Check1_1:
+      return check_[1];
+    case Control::Picture4:
+      return strip_;
+  }
+  return nullptr;
+}
+
+Bounds MainFormWindow::GetBounds(Control control) {
+  RECT r{};
+  HWND child = ChildOf(control);
+  ::GetWindowRect(child, &r);
+  ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+  return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void MainFormWindow::SetBounds(Control control, const Bounds& b) {
+  ::MoveWindow(ChildOf(control), b.left, b.top, b.width, b.height, TRUE);
+}
+
+// ---- Menu ----
+
+bool MainFormWindow::IsChecked(MenuItem item) {
+  return (::GetMenuState(menu_, MenuId(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void MainFormWindow::SetChecked(MenuItem item, bool checked) {
+  ::CheckMenuItem(menu_, MenuId(item), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainFormWindow::SetEnabled(MenuItem item, bool enabled) {
+  ::EnableMenuItem(menu_, MenuId(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+std::optional<MenuItem> MainFormWindow::PopupAtCursor() {
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  // Foreground first and a null message after, or a menu opened from the tray never closes.
+  ::SetForegroundWindow(hwnd_);
+  const UINT chosen = static_cast<UINT>(::TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
+                                                         cursor.x, cursor.y, 0, hwnd_, nullptr));
+  ::PostMessageW(hwnd_, WM_NULL, 0, 0);
+  if (chosen < kFirstMenuId || chosen >= kFirstMenuId + kMenuItemCount) return std::nullopt;
+  return static_cast<MenuItem>(chosen - kFirstMenuId);
+}
+
+// ---- Timer ----
+
+void MainFormWindow::SetInterval(std::uint32_t milliseconds) {
+  interval_ = milliseconds;
+  if (timer_enabled_) ::SetTimer(hwnd_, kPollTimer, interval_, nullptr);
+}
+
+void MainFormWindow::Enable() {
+  timer_enabled_ = true;
+  ::SetTimer(hwnd_, kPollTimer, interval_, nullptr);
+}
+
+}  // namespace modlatch::win32

@@ -1,0 +1,113 @@
+#pragma once
+#include <windows.h>
+
+#include <array>
+
+#include "app/main_form.h"
+#include "platform/win32/toggle_button.h"
+#include "platform/win32/win32_system.h"
+
+namespace modlatch::win32 {
+
+// The main window and its controls on the real API; every event goes to the portable handlers.
+class MainFormWindow : public MainWindow, public Controls, public Menu, public Timer, public ToggleEvents {
+ public:
+  explicit MainFormWindow(System& system);
+  MainFormWindow(const MainFormWindow&) = delete;
+  MainFormWindow& operator=(const MainFormWindow&) = delete;
+
+  void Create(HINSTANCE instance);
+  MainForm& form() { return form_; }
+  HWND hwnd() const { return hwnd_; }
+
+  // MainWindow
+  WindowHandle Handle() override { return FromHwnd(hwnd_); }
+  void Show() override;
+  void Hide() override;
+  bool IsVisible() override;
+  void Unload() override;
+  void EndProcess() override;
+  double Left() override;
+  double Top() override;
+  double Width() override;
+  double Height() override;
+  void SetLeft(double twips) override;
+  void SetTop(double twips) override;
+  void SetWidth(double twips) override;
+  void SetHeight(double twips) override;
+  double TwipsPerPixelX() override { return twips_per_pixel_x_; }
+  double TwipsPerPixelY() override { return twips_per_pixel_y_; }
+  double ScreenWidthTwips() override;
+  double ScreenHeightTwips() override;
+
+  // Controls
+  bool ToggleValue(int index) override;
+  void SetToggleValue(int index, bool down) override;
+  void SetToggleBackColor(int index, ColorValue color) override;
+  void SetToggleForeColor(int index, ColorValue color) override;
+  void SetToggleCaption(int index, const Text& caption) override;
+  void SetStripColor(std::uint32_t color) override;
+  void SetStripTooltip(const Text& text) override;
+  Bounds GetBounds(Control control) override;
+  void SetBounds(Control control, const Bounds& bounds) override;
+  WindowHandle HolderWindow(int index) override { return FromHwnd(holder_[index]); }
+  ImageHandle HolderImage(int index) override { return holder_image_[index]; }
+  void SetHolderImage(int index, ImageHandle image) override { holder_image_[index] = image; }
+  ImageHandle CompactImage(int state) override { return reinterpret_cast<ImageHandle>(compact_[state]); }
+  ImageHandle DoubleImage(int index) override { return reinterpret_cast<ImageHandle>(double_[index]); }
+
+  // Menu
+  bool IsChecked(MenuItem item) override;
+  void SetChecked(MenuItem item, bool checked) override;
+  void SetEnabled(MenuItem item, bool enabled) override;
+  std::optional<MenuItem> PopupAtCursor() override;
+
+  // Timer
+  void SetInterval(std::uint32_t milliseconds) override;
+  void Enable() override;
+
+  // ToggleEvents
+  void OnToggleMouseDown(int index, int button) override;
+  void OnToggleKeyDown(int index, int key_code) override;
+  void OnTogglePressEnded() override;
+
+ private:
+  static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnPictureMessage(HWND picture, UINT message, WPARAM wparam, LPARAM lparam);
+  void RegisterClasses(HINSTANCE instance);
+  void CreateControls(HINSTANCE instance);
+  void CreatePopupMenuItems();
+  void CreateStripTooltip();
+  HWND ChildOf(Control control) const;
+  RECT Pixels(int left, int top, int width, int height) const;
+  RECT WindowRect() const;
+  void MoveTo(int x, int y);
+  void ResizeTo(int cx, int cy);
+
+  System& system_;
+  Platform platform_;
+  MainForm form_;
+
+  HWND hwnd_ = nullptr;
+  std::array<HWND, 2> check_{};
+  HWND strip_ = nullptr;
+  HWND close_button_ = nullptr;
+  std::array<HWND, 2> holder_{};
+  HWND tooltip_ = nullptr;
+  HMENU menu_ = nullptr;
+  HFONT font_ = nullptr;
+  std::array<HICON, 4> compact_{};
+  std::array<HICON, 4> double_{};
+  std::array<ImageHandle, 2> holder_image_{};
+  std::uint32_t strip_color_ = kActiveCaptionColor;
+  UINT taskbar_created_ = 0;
+  UINT interval_ = 100;
+  bool timer_enabled_ = false;
+  bool controls_created_ = false;
+  double twips_per_pixel_x_ = 15;
+  double twips_per_pixel_y_ = 15;
+};
+
+}  // namespace modlatch::win32

@@ -1,0 +1,182 @@
+#include "platform/win32/toggle_button.h"
+
+#include <commctrl.h>
+
+namespace modlatch::win32 {
+namespace {
+
+constexpr UINT kPressEnded = WM_APP + 1;
+constexpr UINT_PTR kSubclassId = 1;
+constexpr wchar_t kStateProperty[] = L"ModLatchToggleState";
+
+struct ToggleState {
+  int index;
+  ToggleEvents* events;
+  ColorValue back = -1;
+  ColorValue fore = -1;
+};
+
+COLORREF ColorOr(ColorValue value, int system_color) {
+  return value >= 0 ? static_cast<COLORREF>(value) : ::GetSysColor(system_color);
+}
+
+// The classic look of a checked push-like button: face and highlight in a fine checkerboard.
+HBRUSH CreateCheckedBrush() {
+  static const WORD kPattern[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+  HBITMAP bitmap = ::CreateBitmap(8, 8, 1, 1, kPattern);
+  HBRUSH brush = ::CreatePatternBrush(bitmap);
+  ::DeleteObject(bitmap);
+  return brush;
+}
+
+void Paint(HWND button, const ToggleState& state, HDC dc) {
+  RECT rect;
+  ::GetClientRect(button, &rect);
+  const LRESULT button_state = ::SendMessageW(button, BM_GETSTATE, 0, 0);
+  const bool pushed = (button_state & BST_PUSHED) != 0;
+  const bool checked = (button_state & BST_CHECKED) != 0;
+  const bool sunken = pushed || checked;
+
+  RECT face = rect;
+  ::InflateRect(&face, -2, -2);
+  if (checked && !pushed && state.back < 0) {
+    HBRUSH brush = CreateCheckedBrush();
+    ::SetTextColor(dc, ::GetSysColor(COLOR_3DHILIGHT));
+    ::SetBkColor(dc, ::GetSysColor(COLOR_3DFACE));
+    ::FillRect(dc, &face, brush);
+    ::DeleteObject(brush);
+  } else {
+    HBRUSH brush = ::CreateSolidBrush(ColorOr(state.back, COLOR_3DFACE));
+    ::FillRect(dc, &face, brush);
+    ::DeleteObject(brush);
+  }
+  ::DrawEdge(dc, &rect, sunken ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+  wchar_t caption[128];
+  const int length = ::GetWindowTextW(button, caption, 128);
+  HFONT font = reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0));
+  HGDIOBJ old_font = font ? ::SelectObject(dc, font) : nullptr;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ::IsWindowEnabled(button) ? ColorOr(state.fore, COLOR_BTNTEXT) : ::GetSysColor(COLOR_GRAYTEXT));
+  RECT text = face;
+  if (sunken) ::OffsetRect(&text, 1, 1);
+  ::DrawTextW(dc, caption, length, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (old_font) ::SelectObject(dc, old_font);
+
+  if (::GetFocus() == button) {
+    RECT focus = face;
+    ::InflateRect(&focus, -1, -1);
+    ::DrawFocusRect(dc, &focus);
+  }
+}
+
+// Messages on which the button draws itself directly, bypassing WM_PAINT.
+bool DrawsDirectly(UINT message) {
+  switch (message) {
+    case BM_SETCHECK:
+    case BM_SETSTATE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CAPTURECHANGED:
+    case WM_UPDATEUISTATE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Lets the button do its work with drawing suppressed, then repaints it our way.
+LRESULT DefaultWithoutDrawing(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
+  const bool was_visible = (::GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (was_visible) ::DefSubclassProc(button, WM_SETREDRAW, FALSE, 0);
+  const LRESULT result = ::DefSubclassProc(button, message, wparam, lparam);
+  if (was_visible && ::IsWindow(button)) {
+    ::DefSubclassProc(button, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(button, nullptr, FALSE);
+  }
+  return result;
+}
+
+LRESULT CALLBACK ToggleProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+  auto* state = reinterpret_cast<ToggleState*>(data);
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(button, &ps);
+      Paint(button, *state, dc);
+      ::EndPaint(button, &ps);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      state->events->OnToggleMouseDown(state->index, 1);
+      break;
+    case WM_RBUTTONDOWN:
+      state->events->OnToggleMouseDown(state->index, 2);
+      return 0;
+    case WM_MBUTTONDOWN:
+      state->events->OnToggleMouseDown(state->index, 4);
+      break;
+    case WM_KEYDOWN:
+      // An auto-repeat is not the key going down again; it would flip the latch to and fro.
+      if (!(lparam & (1 << 30))) state->events->OnToggleKeyDown(state->index, static_cast<int>(wparam));
+      break;
+    case kPressEnded:
+      state->events->OnTogglePressEnded();
+      return 0;
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(button, ToggleProc, kSubclassId);
+      ::RemovePropW(button, kStateProperty);
+      delete state;
+      return ::DefSubclassProc(button, message, wparam, lparam);
+    default:
+      break;
+  }
+  if (message == WM_LBUTTONUP || message == WM_CAPTURECHANGED) {
+    // Posted, so that it runs after the click the release may raise.
+    const LRESULT result = DefaultWithoutDrawing(button, message, wparam, lparam);
+    ::PostMessageW(button, kPressEnded, 0, 0);
+    return result;
+  }
+  if (DrawsDirectly(message)) return DefaultWithoutDrawing(button, message, wparam, lparam);
+  return ::DefSubclassProc(button, message, wparam, lparam);
+}
+
+ToggleState* StateOf(HWND button) { return static_cast<ToggleState*>(::GetPropW(button, kStateProperty)); }
+
+}  // namespace
+
+HWND CreateToggleButton(HWND parent, int id, int index, const wchar_t* caption, const RECT& bounds,
+                        ToggleEvents& events) {
+  HWND button = ::CreateWindowExW(0, L"BUTTON", caption,
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE, bounds.left,
+                                  bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
+                                  nullptr);
+  auto* state = new ToggleState{index, &events};
+  ::SetPropW(button, kStateProperty, state);
+  ::SetWindowSubclass(button, ToggleProc, kSubclassId, reinterpret_cast<DWORD_PTR>(state));
+  return button;
+}
+
+void SetToggleBackColor(HWND button, ColorValue color) {
+  if (ToggleState* state = StateOf(button)) state->back = color;
+  ::InvalidateRect(button, nullptr, FALSE);
+}
+
+void SetToggleForeColor(HWND button, ColorValue color) {
+  if (ToggleState* state = StateOf(button)) state->fore = color;
+  ::InvalidateRect(button, nullptr, FALSE);
+}
+
+}  // namespace modlatch::win32

@@ -1,0 +1,107 @@
+#include "platform/win32/win32_system.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace modlatch::win32 {
+namespace {
+
+std::uint32_t Read32(const TrayIconData& record, std::size_t offset) {
+  std::uint32_t value;
+  std::memcpy(&value, record.bytes.data() + offset, sizeof value);
+  return value;
+}
+
+// Handles are 32-bit significant and sign-extended to pointer width.
+template <typename Handle>
+Handle HandleFrom32(std::uint32_t value) {
+  return reinterpret_cast<Handle>(static_cast<INT_PTR>(static_cast<std::int32_t>(value)));
+}
+
+}  // namespace
+
+std::int16_t System::AsyncKeyState(std::uint8_t virtual_key) { return ::GetAsyncKeyState(virtual_key); }
+
+void System::InjectKey(std::uint8_t virtual_key, std::uint8_t scan_code, std::uint32_t flags,
+                       std::uintptr_t extra_info) {
+  ::keybd_event(virtual_key, scan_code, flags, extra_info);
+}
+
+std::int32_t System::GetStyle(WindowHandle window) { return ::GetWindowLongW(ToHwnd(window), GWL_STYLE); }
+
+void System::SetStyle(WindowHandle window, std::int32_t style) { ::SetWindowLongW(ToHwnd(window), GWL_STYLE, style); }
+
+void System::SetPosition(WindowHandle window, WindowHandle insert_after, int x, int y, int cx, int cy,
+                         std::uint32_t flags) {
+  ::SetWindowPos(ToHwnd(window), ToHwnd(insert_after), x, y, cx, cy, flags);
+}
+
+void System::ReleaseMouseCapture() { ::ReleaseCapture(); }
+
+std::intptr_t System::SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
+                                   std::intptr_t lparam) {
+  return ::SendMessageW(ToHwnd(window), message, wparam, lparam);
+}
+
+WindowHandle System::ForegroundWindow() { return FromHwnd(::GetForegroundWindow()); }
+
+void System::QueryWorkArea(Rect* area) {
+  RECT rect;
+  if (::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rect, 0)) *area = {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+std::uintptr_t System::InstallSizeLimitProcedure(WindowHandle window) {
+  return static_cast<std::uintptr_t>(::SetWindowLongPtrW(
+      ToHwnd(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(size_limit_procedure_)));
+}
+
+void System::RestoreWindowProcedure(WindowHandle window, std::uintptr_t procedure) {
+  ::SetWindowLongPtrW(ToHwnd(window), GWLP_WNDPROC, static_cast<LONG_PTR>(procedure));
+}
+
+std::intptr_t System::CallWindowProcedure(std::uintptr_t procedure, WindowHandle window, std::uint32_t message,
+                                          std::uintptr_t wparam, std::intptr_t lparam) {
+  return ::CallWindowProcW(reinterpret_cast<WNDPROC>(procedure), ToHwnd(window), message, wparam, lparam);
+}
+
+void System::NotifyIcon(std::uint32_t message, const TrayIconData& record) {
+  if constexpr (sizeof(void*) == 4) {
+    // On 32-bit Windows the record is the first-version structure itself.
+    static_assert(sizeof(TrayIconData) == NOTIFYICONDATAA_V1_SIZE || sizeof(void*) != 4, "record layout");
+    NOTIFYICONDATAA data;
+    std::memcpy(&data, record.bytes.data(), record.bytes.size());
+    ::Shell_NotifyIconA(message, &data);
+  } else {
+    // A 64-bit build carries the same fields in the wider first-version layout.
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = HandleFrom32<HWND>(Read32(record, 4));
+    data.uID = Read32(record, 8);
+    data.uFlags = Read32(record, 12);
+    data.uCallbackMessage = Read32(record, 16);
+    data.hIcon = HandleFrom32<HICON>(Read32(record, 20));
+    std::memcpy(data.szTip, record.bytes.data() + 24, 64);
+    ::Shell_NotifyIconA(message, &data);
+  }
+}
+
+std::string System::Encode(const Text& text) {
+  if (text.empty()) return std::string();
+  const int length = ::WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(length), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(text.size()), out.data(), length, nullptr, nullptr);
+  return out;
+}
+
+Text System::Decode(const std::string& ansi) {
+  if (ansi.empty()) return Text();
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  Text out(static_cast<std::size_t>(length), u'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), reinterpret_cast<wchar_t*>(out.data()),
+                        length);
+  return out;
+}
+
+}  // namespace modlatch::win32
