@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "latch/indicators.h"
+#include "support/fake_platform.h"
+#include "tray/tray_icons.h"
+
+namespace modlatch {
+namespace {
+
+using testing::FakePlatform;
+using testing::Narrow;
+
+class Refresh : public ::testing::Test {
+ protected:
+  void Keys(bool shift, bool ctrl) {
+    fake.keys[vk::kShift] = shift ? static_cast<std::int16_t>(0x8000) : 0;
+    fake.keys[vk::kControl] = ctrl ? static_cast<std::int16_t>(0x8000) : 0;
+  }
+  std::int32_t RefreshIn(std::int16_t mode, bool shift, bool ctrl) {
+    form.DisplayMode = mode;
+    form.LastModifierState = modifier_state::kForceRedraw;
+    Keys(shift, ctrl);
+    fake.ClearLog();
+    return RefreshIndicators(form);
+  }
+  std::string LastTip() const {
+    const TrayIconData& record = fake.tray_records.back();
+    return std::string(reinterpret_cast<const char*>(record.bytes.data() + 24));
+  }
+
+  FakePlatform fake;
+  MainForm form{fake.platform()};
+};
+
+TEST_F(Refresh, QueriesInOrderAndReturnsTheState) {
+  EXPECT_EQ(RefreshIn(display_mode::kFloat, true, false), 2);
+  EXPECT_EQ(fake.Matching("query"),
+            (std::vector<std::string>{"query 12", "query 4", "query 10", "query 11"}));
+  EXPECT_EQ(RefreshIn(display_mode::kFloat, false, true), 1);
+  EXPECT_EQ(RefreshIn(display_mode::kFloat, true, true), 3);
+  EXPECT_EQ(RefreshIn(display_mode::kFloat, false, false), 0);
+}
+
+TEST_F(Refresh, UnchangedStateTouchesNothing) {
+  RefreshIn(display_mode::kCompact, true, false);
+  fake.ClearLog();
+  EXPECT_EQ(RefreshIndicators(form), -1);
+  EXPECT_EQ(fake.key_queries, 4);
+  EXPECT_EQ(fake.ui_calls, 0);
+  EXPECT_EQ(fake.tray_calls, 0);
+}
+
+TEST_F(Refresh, ChecksMenuItemsCtrlFirst) {
+  RefreshIn(display_mode::kCompact, true, false);
+  EXPECT_EQ(fake.Matching("check"), (std::vector<std::string>{"check mCTRL 0", "check mSHIFT 1"}));
+}
+
+TEST_F(Refresh, FloatSetsTheStripTooltipAndBothButtons) {
+  RefreshIn(display_mode::kFloat, false, true);
+  EXPECT_EQ(Narrow(fake.strip_tooltip), " [SHIFT OFF]  [CTRL ON] ");
+  EXPECT_TRUE(fake.toggle_value[0]);
+  EXPECT_FALSE(fake.toggle_value[1]);
+  EXPECT_EQ(fake.tray_calls, 0);
+}
+
+TEST_F(Refresh, CompactShowsTheImageOfTheWholeState) {
+  for (int state = 0; state < 4; ++state) {
+    RefreshIn(display_mode::kCompact, state & 2, state & 1);
+    EXPECT_EQ(fake.holder_image[0], fake.CompactImage(state));
+    ASSERT_EQ(fake.Matching("tray"), std::vector<std::string>{"tray modify 0"});
+    EXPECT_EQ(tray_record::Icon(fake.tray_records.back()), fake.CompactImage(state));
+  }
+  RefreshIn(display_mode::kCompact, false, false);
+  EXPECT_EQ(LastTip(), " [SHIFT OFF]  [CTRL OFF]  [L + RClick = Menu]");
+  EXPECT_EQ(LastTip().size(), 45u);
+  RefreshIn(display_mode::kCompact, true, true);
+  EXPECT_EQ(LastTip(), " [SHIFT ON]  [CTRL ON]  [L + RClick = Menu]");
+  EXPECT_EQ(LastTip().size(), 43u);
+}
+
+TEST_F(Refresh, DoubleShowsOneImagePerKeyAndTheFullTextOnBoth) {
+  RefreshIn(display_mode::kDouble, true, false);
+  EXPECT_EQ(fake.holder_image[0], fake.DoubleImage(0));
+  EXPECT_EQ(fake.holder_image[1], fake.DoubleImage(3));
+  ASSERT_EQ(fake.tray_records.size(), 2u);
+  EXPECT_EQ(tray_record::Icon(fake.tray_records[0]), fake.DoubleImage(0));
+  EXPECT_EQ(tray_record::Icon(fake.tray_records[1]), fake.DoubleImage(3));
+  EXPECT_EQ(LastTip(), " [SHIFT ON]  [CTRL OFF]  [RClick = Menu]");
+  EXPECT_EQ(LastTip().size(), 40u);
+  RefreshIn(display_mode::kDouble, false, true);
+  EXPECT_EQ(fake.holder_image[0], fake.DoubleImage(1));
+  EXPECT_EQ(fake.holder_image[1], fake.DoubleImage(2));
+}
+
+TEST_F(Refresh, OtherModesOnlyTrackTheMenu) {
+  EXPECT_EQ(RefreshIn(5, true, true), 3);
+  EXPECT_EQ(fake.Matching("check").size(), 2u);
+  EXPECT_EQ(fake.tray_calls, 0);
+  EXPECT_TRUE(fake.Matching("value").empty());
+}
+
+class ButtonLook : public ::testing::Test {
+ protected:
+  FakePlatform fake;
+  MainForm form{fake.platform()};
+};
+
+TEST_F(ButtonLook, SetColoursAndCaptionForTheCurrentValue) {
+  form.Settings.CtrlBgColor_1 = 0x000000FF;
+  form.Settings.CtrlForeColor_1 = 0;  // black is a colour, not "unset"
+  form.Settings.CtrlChr_1 = u"ctrl!";
+  fake.toggle_value[0] = true;
+  ApplyButtonLook(form, 0);
+  EXPECT_EQ(fake.Matching("backcolor"), std::vector<std::string>{"backcolor 0 ff"});
+  EXPECT_EQ(fake.Matching("forecolor"), std::vector<std::string>{"forecolor 0 0"});
+  EXPECT_EQ(Narrow(fake.caption[0]), "ctrl!");
+}
+
+TEST_F(ButtonLook, UnsetNegativeAndEmptyLeaveTheButtonAsItWas) {
+  form.Settings.ShiftBgColor_0 = -1;
+  form.Settings.ShiftForeColor_0 = -5;
+  form.Settings.ShiftChr_0 = u"";
+  ApplyButtonLook(form, 1);
+  EXPECT_TRUE(fake.log.empty());
+}
+
+}  // namespace
+}  // namespace modlatch

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/single_instance.h"
+#include "latch/indicators.h"
+#include "mainwindow/window_design.h"
+#include "support/fake_platform.h"
+
+namespace modlatch {
+namespace {
+
+using testing::FakePlatform;
+
+class Lifecycle : public ::testing::Test {
+ protected:
+  std::size_t IndexOf(const std::string& line) const {
+    const auto it = std::find(fake.log.begin(), fake.log.end(), line);
+    EXPECT_NE(it, fake.log.end()) << line;
+    return static_cast<std::size_t>(it - fake.log.begin());
+  }
+
+  FakePlatform fake;
+  MainForm form{fake.platform()};
+};
+
+TEST_F(Lifecycle, StartUpRunsItsStepsInOrder) {
+  fake.styles[fake.handle] = 0x00CF0000;  // overlapped window with caption
+  OnLoad(form);
+  const std::size_t title = IndexOf("style 1000 f0000");
+  const std::size_t geometry = IndexOf("left 7680");
+  const std::size_t mode = IndexOf("check mMode2 1");
+  const std::size_t shown = IndexOf("show");
+  const std::size_t timer = IndexOf("timer on");
+  EXPECT_LT(title, geometry);
+  EXPECT_LT(geometry, mode);
+  EXPECT_LT(mode, shown);
+  EXPECT_LT(shown, timer);
+  // The discarded queries come after the settings and before the first tick's refresh.
+  std::vector<std::string> queries = fake.Matching("query");
+  ASSERT_GE(queries.size(), 8u);
+  EXPECT_EQ(std::vector<std::string>(queries.begin(), queries.begin() + 4),
+            (std::vector<std::string>{"query 4", "query 12", "query 10", "query 11"}));
+  EXPECT_TRUE(fake.Matching("backcolor").empty()) << "no colours are configured by default";
+  EXPECT_TRUE(fake.timer_enabled);
+}
+
+TEST_F(Lifecycle, FirstStartUsesTheDefaults) {
+  OnLoad(form);
+  EXPECT_EQ(fake.left, 1024 * 15 / 2);
+  EXPECT_EQ(fake.top, 768 * 15 / 2);
+  EXPECT_EQ(fake.width, 4000);
+  EXPECT_EQ(fake.height, 800);
+  EXPECT_EQ(fake.interval, 100u);
+  EXPECT_EQ(form.DisplayMode, display_mode::kFloat);
+  EXPECT_TRUE(fake.visible);
+  EXPECT_EQ(fake.disabled.count(MenuItem::mTop), 0u);
+  EXPECT_FALSE(fake.IsChecked(MenuItem::mTop));
+  EXPECT_FALSE(fake.IsChecked(MenuItem::mSizeLock));
+  EXPECT_FALSE(fake.IsChecked(MenuItem::mCenter));
+  EXPECT_EQ(fake.window_procedure, fake.size_limit_procedure);
+}
+
+TEST_F(Lifecycle, FirstTickRedrawsEvenWithBothKeysUp) {
+  OnLoad(form);
+  EXPECT_EQ(form.LastModifierState, 0);
+  EXPECT_EQ(testing::Narrow(fake.strip_tooltip), " [SHIFT OFF]  [CTRL OFF] ");
+  EXPECT_EQ(fake.Matching("check mCTRL"), std::vector<std::string>{"check mCTRL 0"});
+}
+
+TEST_F(Lifecycle, TickColoursTheStripByTheForegroundWindow) {
+  OnLoad(form);
+  fake.foreground = 0x9999;
+  OnTick(form);
+  EXPECT_EQ(fake.strip_color, kInactiveCaptionColor);
+  fake.foreground = fake.handle;
+  OnTick(form);
+  EXPECT_EQ(fake.strip_color, kActiveCaptionColor);
+  fake.visible = false;
+  fake.ClearLog();
+  OnTick(form);
+  EXPECT_TRUE(fake.Matching("stripcolor").empty());
+  EXPECT_TRUE(fake.Matching("foreground").empty());
+}
+
+TEST_F(Lifecycle, MiddleButtonOpensTheMenuOnlyWhenTheOptionIsOn) {
+  OnLoad(form);
+  fake.Hold(vk::kMiddleButton);
+  OnTick(form);
+  EXPECT_TRUE(fake.Matching("popup").empty());
+  fake.checked.insert(MenuItem::mCenter);
+  OnTick(form);
+  EXPECT_EQ(fake.Matching("popup").size(), 1u);
+}
+
+TEST_F(Lifecycle, CloseReleasesBothKeysAfterHidingAndRemovingIcons) {
+  OnLoad(form);
+  fake.Hold(vk::kShift);
+  form.TrayIcons[1].bytes[4] = 0x42;  // an icon that was added
+  fake.ClearLog();
+  OnClose(form);
+  EXPECT_EQ(fake.log, (std::vector<std::string>{
+                          "restore-proc 1000 7000", "hide", "setpos 1000 after=-2 0,0,0,0 flags=13",
+                          "tray delete 42", "inject 10 0 1 0", "inject 10 0 3 0", "inject 11 0 1 0",
+                          "inject 11 0 3 0", "end"}));
+  EXPECT_EQ(fake.keys[vk::kShift], 0);
+}
+
+TEST_F(Lifecycle, ExitAndCloseButtonAskTheWindowToUnload) {
+  OnLoad(form);
+  fake.popup_choices.push_back(MenuItem::mExit);
+  OpenPopupMenu(form);
+  CloseProgram(form);
+  EXPECT_EQ(fake.unload_requests, 2);
+}
+
+class ResetCommand : public Lifecycle {
+ protected:
+  std::vector<std::string> ResetWith(std::uint8_t last, bool shift, bool ctrl) {
+    form.DisplayMode = display_mode::kFloat;
+    form.LastModifierState = last;
+    fake.keys[vk::kShift] = shift ? static_cast<std::int16_t>(0x8000) : 0;
+    fake.keys[vk::kControl] = ctrl ? static_cast<std::int16_t>(0x8000) : 0;
+    fake.ClearLog();
+    OnMenuCommand(form, MenuItem::mReset);
+    return fake.Matching("inject");
+  }
+};
+
+TEST_F(ResetCommand, NoChangeReleasesBothShiftFirst) {
+  EXPECT_EQ(ResetWith(0, false, false), (std::vector<std::string>{"inject 10 0 3 0", "inject 11 0 3 0"}));
+}
+
+TEST_F(ResetCommand, ChangedStateReleasesOnlyItsKeys) {
+  EXPECT_EQ(ResetWith(0, false, true), std::vector<std::string>{"inject 11 0 3 0"});
+  EXPECT_EQ(ResetWith(0, true, false), std::vector<std::string>{"inject 10 0 3 0"});
+  EXPECT_EQ(ResetWith(0, true, true), (std::vector<std::string>{"inject 10 0 3 0", "inject 11 0 3 0"}));
+  EXPECT_TRUE(ResetWith(3, false, false).empty());
+}
+
+TEST_F(Lifecycle, MenuLatchCommandsToggle) {
+  OnMenuCommand(form, MenuItem::mSHIFT);
+  OnMenuCommand(form, MenuItem::mCTRL);
+  OnMenuCommand(form, MenuItem::mCTRL);
+  EXPECT_EQ(fake.Matching("inject"),
+            (std::vector<std::string>{"inject 10 0 1 0", "inject 11 0 1 0", "inject 11 0 3 0"}));
+  fake.ClearLog();
+  OnMenuCommand(form, MenuItem::mCancel);
+  EXPECT_TRUE(fake.log.empty());
+}
+
+TEST(SingleInstance, OneLockPerExecutablePath) {
+  const Text a = InstanceLockName(u"C:\\TOOLS\\MODLATCH.EXE");
+  EXPECT_EQ(a, InstanceLockName(u"C:\\TOOLS\\MODLATCH.EXE"));
+  EXPECT_NE(a, InstanceLockName(u"D:\\TOOLS\\MODLATCH.EXE"));
+  EXPECT_NE(a, InstanceLockName(u"C:\\TOOLS\\MODLATCH2.EXE"));
+  // Only the namespace prefix may hold a backslash.
+  EXPECT_EQ(a.find(u'\\'), a.rfind(u'\\'));
+  EXPECT_EQ(a.rfind(u"Local\\", 0), 0u);
+}
+
+TEST(PopupMenuDesign, SeventeenItemsWithFourInertSeparators) {
+  const auto& menu = design::kPopupMenu;
+  int separators = 0;
+  for (std::size_t i = 0; i < menu.size(); ++i) {
+    EXPECT_EQ(static_cast<std::size_t>(menu[i].item), i);
+    separators += design::IsSeparator(menu[i]);
+  }
+  EXPECT_EQ(separators, 4);
+  EXPECT_EQ(Text(menu[0].caption), u"SHIFT\uFF77\uFF70");
+  EXPECT_EQ(Text(menu[13].caption), u"\u5F53\u30BD\u30D5\u30C8\u306F\u30FB\u30FB\u30FB");
+  EXPECT_EQ(Text(menu[15].caption), u"\uFF77\uFF6C\uFF9D\uFF7E\uFF99");
+}
+
+}  // namespace
+}  // namespace modlatch
