@@ -223,6 +223,8 @@ LRESULT MainFormWindow::OnPictureMessage(HWND picture, UINT message, WPARAM wpar
     case WM_ERASEBKGND:
       return 1;
     case WM_LBUTTONDOWN:
+      // The tip would otherwise stay behind where the drag began.
+      ::SendMessageW(tooltip_, TTM_POP, 0, 0);
       OnCaptionStripMouseDown(form_, 1);
       return 0;
     case WM_RBUTTONDOWN:
