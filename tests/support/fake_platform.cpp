@@ -126,8 +126,11 @@ void FakePlatform::RestoreWindowProcedure(WindowHandle window, std::uintptr_t pr
 }
 
 std::intptr_t FakePlatform::CallWindowProcedure(std::uintptr_t procedure, WindowHandle window,
-                                                std::uint32_t message, std::uintptr_t, std::intptr_t) {
+                                                std::uint32_t message, std::uintptr_t wparam,
+                                                std::intptr_t lparam) {
   Note(ui_calls, "callproc " + Hex(procedure) + " " + Hex(window) + " " + Hex(message));
+  proc_wparam = wparam;
+  proc_lparam = lparam;
   return 77;
 }
 
@@ -233,6 +236,7 @@ void FakePlatform::SetEnabled(MenuItem item, bool enabled) {
 
 std::optional<MenuItem> FakePlatform::PopupAtCursor() {
   Note(ui_calls, "popup");
+  if (while_popup_open) while_popup_open();
   if (popup_choices.empty()) return std::nullopt;
   const std::optional<MenuItem> choice = popup_choices.front();
   popup_choices.pop_front();

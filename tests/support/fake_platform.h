@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -45,6 +46,7 @@ class FakePlatform : public Keyboard,
   void Release(std::uint8_t vk) { keys[vk] = 0; }
   std::array<std::int16_t, 256> keys{};
   std::deque<std::optional<MenuItem>> popup_choices;  // what the next popups return
+  std::function<void()> while_popup_open;            // runs while a popup is open
   std::vector<TrayIconData> tray_records;             // every record sent, in order
   std::vector<std::uint32_t> tray_messages;
 
@@ -56,6 +58,9 @@ class FakePlatform : public Keyboard,
   bool work_area_fails = false;
   std::uintptr_t window_procedure = 0x7000;  // the window's own procedure
   std::uintptr_t size_limit_procedure = 0x7100;
+  // Arguments of the last call passed on to a window procedure.
+  std::uintptr_t proc_wparam = 0;
+  std::intptr_t proc_lparam = 0;
   double tpp_x = 15, tpp_y = 15;
   double left = 0, top = 0, width = 0, height = 0;
   double screen_width_twips = 1024 * 15, screen_height_twips = 768 * 15;

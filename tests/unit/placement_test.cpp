@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+#include "latch/display_modes.h"
+#include "mainwindow/placement.h"
+#include "support/fake_platform.h"
+
+namespace modlatch {
+namespace {
+
+using testing::FakePlatform;
+using Log = std::vector<std::string>;
+
+constexpr WindowHandle kAboutWindow = 0x5000;
+
+TEST(ShowTitleBar, ChangesOnlyTheCaptionBitsAndAlwaysRefreshesTheFrame) {
+  struct Case {
+    std::uint32_t before;
+    bool show;
+    const char* after;
+  };
+  const Case cases[] = {
+      {0x94CF0000u, false, "style 5000 940f0000"},  // popup, caption, sizing border, ...
+      {0x00040000u, false, "style 5000 40000"},     // no caption: unchanged
+      {0x00840000u, true, "style 5000 c40000"},     // border only
+  };
+  for (const Case& c : cases) {
+    FakePlatform fake;
+    fake.styles[kAboutWindow] = static_cast<std::int32_t>(c.before);
+    ShowTitleBar(fake, kAboutWindow, c.show);
+    EXPECT_EQ(fake.log, (Log{c.after, "setpos 5000 after=0 0,0,0,0 flags=27"}));
+  }
+}
+
+TEST(SetTopMost, UsesTopmostOrNotTopmostWithoutMovingSizingOrActivating) {
+  FakePlatform fake;
+  SetTopMost(fake, kAboutWindow, true);
+  SetTopMost(fake, kAboutWindow, false);
+  EXPECT_EQ(fake.log, (Log{"setpos 5000 after=-1 0,0,0,0 flags=13", "setpos 5000 after=-2 0,0,0,0 flags=13"}));
+}
+
+TEST(StartWindowDrag, ReleasesCaptureThenPressesTheCaption) {
+  FakePlatform fake;
+  StartWindowDrag(fake, kAboutWindow);
+  EXPECT_EQ(fake.log, (Log{"releasecapture", "send 5000 a1 2 0"}));
+}
+
+class Placement : public ::testing::Test {
+ protected:
+  // Places the main window in whole pixels at 15 twips per pixel.
+  void PlacePixels(int left, int top, int width, int height) {
+    fake.left = left * 15.0;
+    fake.top = top * 15.0;
+    fake.width = width * 15.0;
+    fake.height = height * 15.0;
+  }
+  // The position changes the correction made, as "left <twips>" / "top <twips>".
+  Log Moves() {
+    Log moves;
+    for (const auto& line : fake.log) {
+      if (line.rfind("left ", 0) == 0 || line.rfind("top ", 0) == 0) moves.push_back(line);
+    }
+    return moves;
+  }
+  Log Correct() {
+    fake.ClearLog();
+    KeepInWorkArea(form);
+    return Moves();
+  }
+
+  FakePlatform fake;
+  MainForm form{fake.platform()};
+};
+
+TEST_F(Placement, ApplyTopMostActsOnlyInFloatMode) {
+  for (std::int16_t mode : {display_mode::kCompact, display_mode::kDouble, std::int16_t{5}}) {
+    form.DisplayMode = mode;
+    fake.checked.insert(MenuItem::mTop);
+    ApplyTopMost(form);
+  }
+  EXPECT_TRUE(fake.log.empty());
+
+  form.DisplayMode = display_mode::kFloat;
+  ApplyTopMost(form);
+  fake.checked.erase(MenuItem::mTop);
+  ApplyTopMost(form);
+  EXPECT_EQ(fake.log, (Log{"setpos 1000 after=-1 0,0,0,0 flags=13", "setpos 1000 after=-2 0,0,0,0 flags=13"}));
+}
+
+TEST_F(Placement, KeepInWorkAreaCorrectsEachSide) {
+  fake.work_area = {100, 50, 900, 650};
+  PlacePixels(300, 200, 200, 53);
+  EXPECT_EQ(Correct(), Log{}) << "inside";
+  PlacePixels(70, 200, 200, 53);
+  EXPECT_EQ(Correct(), Log{"left 1500"});
+  PlacePixels(750, 200, 200, 53);
+  EXPECT_EQ(Correct(), Log{"left 10500"}) << "right edge 50 px out: moved left by exactly 50";
+  PlacePixels(300, 20, 200, 53);
+  EXPECT_EQ(Correct(), Log{"top 750"});
+  PlacePixels(300, 620, 200, 53);
+  EXPECT_EQ(Correct(), (Log{"top 8955"}));
+  PlacePixels(50, 700, 200, 53);
+  EXPECT_EQ(Correct(), (Log{"left 1500", "top 8955"}));
+}
+
+TEST_F(Placement, KeepInWorkAreaTestsTheLeftAndTopEdgesFirst) {
+  fake.work_area = {100, 50, 900, 650};
+  PlacePixels(50, 20, 1000, 700);  // sticks out on all four sides
+  EXPECT_EQ(Correct(), (Log{"left 1500", "top 750"}));
+}
+
+TEST_F(Placement, KeepInWorkAreaNeverAppliesANegativePosition) {
+  fake.work_area = {0, 0, 800, 600};
+  PlacePixels(100, 100, 900, 700);  // would need -100, -100
+  EXPECT_EQ(Correct(), Log{});
+  PlacePixels(100, 100, 800, 600);  // exactly 0 is applied
+  EXPECT_EQ(Correct(), (Log{"left 0", "top 0"}));
+}
+
+TEST_F(Placement, KeepInWorkAreaWritesPixelsTimesTheUnroundedFactor) {
+  fake.work_area = {100, 50, 900, 650};
+  fake.tpp_x = 12.5;  // rounds to 12 for the tests
+  fake.tpp_y = 12.5;
+  fake.left = 0;
+  fake.top = 1000;
+  fake.width = 2400;
+  fake.height = 600;
+  EXPECT_EQ(Correct(), Log{"left 1250"});
+}
+
+TEST_F(Placement, KeepInWorkAreaConvertsTheRightEdgeFromTheTwipsSum) {
+  fake.work_area = {0, 0, 900, 650};
+  fake.left = 13490;  // 899 px
+  fake.width = 25;    // 1 px, but left + width is 901 px
+  fake.top = 1500;
+  fake.height = 795;
+  EXPECT_EQ(Correct(), Log{"left 13485"});  // 900 - 1 px
+}
+
+TEST_F(Placement, KeepInWorkAreaDoesNothingWithTaskTop) {
+  form.Settings.TaskTop = 1;
+  PlacePixels(-30, -30, 200, 53);
+  fake.ClearLog();
+  KeepInWorkArea(form);
+  EXPECT_TRUE(fake.log.empty());
+}
+
+TEST_F(Placement, KeepInWorkAreaWithAFailedQueryUsesAZeroRectangle) {
+  fake.work_area_fails = true;
+  PlacePixels(100, 200, 200, 53);
+  EXPECT_EQ(Correct(), Log{}) << "the results would be negative";
+  PlacePixels(-50, 200, 200, 53);
+  EXPECT_EQ(Correct(), Log{"left 0"});
+}
+
+TEST_F(Placement, LeftMouseDownDragsThenCorrects) {
+  PlacePixels(-30, 200, 200, 53);  // dropped 30 px past the left edge
+  OnCaptionStripMouseDown(form, 1);
+  EXPECT_EQ(fake.log, (Log{"releasecapture", "send 1000 a1 2 0", "workarea", "left 0"}));
+}
+
+TEST_F(Placement, RightMouseDownOpensTheMenuWithoutCorrection) {
+  PlacePixels(-30, -30, 200, 53);
+  OnCaptionStripMouseDown(form, 2);
+  EXPECT_EQ(fake.log, Log{"popup"});
+}
+
+TEST_F(Placement, MiddleMouseDownOnlyCorrects) {
+  PlacePixels(-30, 200, 200, 53);
+  OnCaptionStripMouseDown(form, 4);
+  EXPECT_EQ(fake.log, (Log{"workarea", "left 0"}));
+}
+
+TEST_F(Placement, MouseDownWithTaskTopNeverRepositions) {
+  form.Settings.TaskTop = 1;
+  PlacePixels(-30, -30, 200, 53);
+  OnCaptionStripMouseDown(form, 1);
+  OnCaptionStripMouseDown(form, 4);
+  EXPECT_EQ(fake.log, (Log{"releasecapture", "send 1000 a1 2 0"}));
+}
+
+TEST_F(Placement, TopCommandTogglesAndRestacksInFloatMode) {
+  form.DisplayMode = display_mode::kFloat;
+  OnMenuCommand(form, MenuItem::mTop);
+  EXPECT_TRUE(fake.checked.count(MenuItem::mTop));
+  OnMenuCommand(form, MenuItem::mTop);
+  EXPECT_FALSE(fake.checked.count(MenuItem::mTop));
+  EXPECT_EQ(fake.Matching("setpos"),
+            (Log{"setpos 1000 after=-1 0,0,0,0 flags=13", "setpos 1000 after=-2 0,0,0,0 flags=13"}));
+}
+
+TEST_F(Placement, TopCommandOutsideFloatOnlyChecksUntilFloatIsShown) {
+  OnModeCommand(form, display_mode::kCompact);
+  fake.ClearLog();
+  OnTopCommand(form);
+  EXPECT_EQ(fake.log, Log{"check mTop 1"});
+  OnModeCommand(form, display_mode::kFloat);
+  EXPECT_EQ(fake.Matching("setpos"), Log{"setpos 1000 after=-1 0,0,0,0 flags=13"});
+}
+
+TEST_F(Placement, CenterCommandOnlyTogglesItsCheckMark) {
+  OnMenuCommand(form, MenuItem::mCenter);
+  OnMenuCommand(form, MenuItem::mCenter);
+  EXPECT_EQ(fake.log, (Log{"check mCenter 1", "check mCenter 0"}));
+}
+
+}  // namespace
+}  // namespace modlatch
