@@ -39,8 +39,7 @@ void OnTick(MainForm& form) {
 // Every graceful close comes here. A task manager that ends the process outright runs none of
 // it, which is exactly the skipped save; one that asks politely cannot be told from the user.
 void OnClose(MainForm& form) {
-  SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), false, size_limit::kMinWidth,
-                size_limit::kMinHeight, size_limit::kMaxWidth, size_limit::kMaxHeight);
+  RemoveSizeLimits(form);
   SaveSettingsOnExit(form);
   form.os.window.EndProcess();
 }

@@ -13,11 +13,6 @@ MenuItem ModeItem(std::int16_t index) {
   return static_cast<MenuItem>(static_cast<int>(MenuItem::mMode0) + index);
 }
 
-void RemoveSizeLimits(MainForm& form) {
-  SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), false, size_limit::kMinWidth,
-                size_limit::kMinHeight, size_limit::kMaxWidth, size_limit::kMaxHeight);
-}
-
 void AddHolderIcon(MainForm& form, int index) {
   Controls& controls = form.os.controls;
   AddTrayIcon(form.os, controls.HolderWindow(index), controls.HolderImage(index), Text(), form.TrayIcons[index]);
@@ -52,10 +47,7 @@ void ApplyDisplayMode(MainForm& form) {
   switch (form.DisplayMode) {
     case display_mode::kFloat:
       form.os.window.Show();
-      if (!form.Settings.NoProc) {
-        SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), true, size_limit::kMinWidth,
-                      size_limit::kMinHeight, size_limit::kMaxWidth, size_limit::kMaxHeight);
-      }
+      if (!form.Settings.NoProc) SetDefaultSizeLimits(form);
       ApplyTopMost(form);
       break;
     case display_mode::kDouble:

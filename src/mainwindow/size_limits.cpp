@@ -82,6 +82,16 @@ std::intptr_t ClampMovingRect(WindowSystem& windows, std::uintptr_t /*wparam*/, 
   return 0;
 }
 
+void RemoveSizeLimits(MainForm& form) {
+  SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), false, size_limit::kMinWidth,
+                size_limit::kMinHeight, size_limit::kMaxWidth, size_limit::kMaxHeight);
+}
+
+void SetDefaultSizeLimits(MainForm& form) {
+  SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), true, size_limit::kMinWidth,
+                size_limit::kMinHeight, size_limit::kMaxWidth, size_limit::kMaxHeight);
+}
+
 void OnSizeLockCommand(MainForm& form) {
   Menu& menu = form.os.menu;
   MainWindow& window = form.os.window;
@@ -92,8 +102,7 @@ void OnSizeLockCommand(MainForm& form) {
     const std::int32_t h = TwipsToPixels(window.Height(), window.TwipsPerPixelY());
     SetSizeLimits(form.os.windows, form.SizeLimits, window.Handle(), true, w, h, w, h);
   } else {
-    SetSizeLimits(form.os.windows, form.SizeLimits, window.Handle(), true, size_limit::kMinWidth,
-                  size_limit::kMinHeight, size_limit::kMaxWidth, size_limit::kMaxHeight);
+    SetDefaultSizeLimits(form);
   }
 }
 

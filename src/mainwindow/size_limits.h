@@ -41,6 +41,10 @@ std::intptr_t FillMinMaxInfo(const SizeLimitState& state, std::uintptr_t wparam,
 // lparam addresses the proposed window rectangle of a drag (four 32-bit values).
 std::intptr_t ClampMovingRect(WindowSystem& windows, std::uintptr_t wparam, std::intptr_t lparam);
 
+// The callers' usual forms: remove the procedure, or install it with the default limits.
+void RemoveSizeLimits(MainForm& form);
+void SetDefaultSizeLimits(MainForm& form);
+
 // The mSizeLock command: freezes the window at its current outer size, or restores the defaults.
 void OnSizeLockCommand(MainForm& form);
 
