@@ -13,6 +13,10 @@ namespace {
 std::atomic<long long> g_allocations{0};
 }  // namespace
 
+// Counting replacements of the global allocation functions; GCC cannot see that they pair.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void* operator new(std::size_t size) {
   ++g_allocations;
   if (void* p = std::malloc(size ? size : 1)) return p;
