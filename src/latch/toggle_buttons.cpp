@@ -14,8 +14,9 @@ void OnToggleMouseDown(MainForm& form, std::int16_t /*index*/, int button) {
   }
 }
 
-void OnToggleKeyDown(MainForm& form, std::int16_t index, int key_code) {
-  if (key_code != vk::kSpace) return;
+void OnToggleKeyDown(MainForm& form, std::int16_t index, int key_code, bool repeated) {
+  // Acting on auto-repeat would flip the latch to and fro for as long as space is held.
+  if (key_code != vk::kSpace || repeated) return;
   // Acts before the button toggles itself on the key, so the look is for the value before.
   form.UserClickPending = true;
   ToggleClickStep(form, index);

@@ -48,7 +48,7 @@ TEST_F(ToggleButtons, LookIsAppliedBeforeTheKeyIsSent) {
 }
 
 TEST_F(ToggleButtons, SpaceTogglesOnceWithTheLookOfTheValueBefore) {
-  OnToggleKeyDown(form, 1, vk::kSpace);
+  OnToggleKeyDown(form, 1, vk::kSpace, false);
   EXPECT_EQ(fake.Matching("inject"), std::vector<std::string>{"inject 10 0 1 0"});
   EXPECT_EQ(fake.back_color[1], 0x0000FF);  // the button has not flipped yet
   // The button's own toggle on the key raises a click that must not send again.
@@ -57,8 +57,15 @@ TEST_F(ToggleButtons, SpaceTogglesOnceWithTheLookOfTheValueBefore) {
   EXPECT_EQ(fake.Matching("inject").size(), 1u);
 }
 
+TEST_F(ToggleButtons, HeldSpaceTogglesOnlyOnce) {
+  OnToggleKeyDown(form, 0, vk::kSpace, false);
+  OnToggleKeyDown(form, 0, vk::kSpace, true);
+  OnToggleKeyDown(form, 0, vk::kSpace, true);
+  EXPECT_EQ(fake.Matching("inject"), std::vector<std::string>{"inject 11 0 1 0"});
+}
+
 TEST_F(ToggleButtons, OtherKeysAndButtonsDoNothing) {
-  OnToggleKeyDown(form, 0, 'A');
+  OnToggleKeyDown(form, 0, 'A', false);
   OnToggleMouseDown(form, 0, 4);
   OnToggleMouseDown(form, 0, 3);
   EXPECT_FALSE(form.UserClickPending);

@@ -245,8 +245,8 @@ void MainFormWindow::OnToggleMouseDown(int index, int button) {
   modlatch::OnToggleMouseDown(form_, static_cast<std::int16_t>(index), button);
 }
 
-void MainFormWindow::OnToggleKeyDown(int index, int key_code) {
-  modlatch::OnToggleKeyDown(form_, static_cast<std::int16_t>(index), key_code);
+void MainFormWindow::OnToggleKeyDown(int index, int key_code, bool repeated) {
+  modlatch::OnToggleKeyDown(form_, static_cast<std::int16_t>(index), key_code, repeated);
 }
 
 void MainFormWindow::OnTogglePressEnded() { modlatch::OnTogglePressEnded(form_); }

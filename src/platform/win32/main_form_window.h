@@ -68,7 +68,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
 
   // ToggleEvents
   void OnToggleMouseDown(int index, int button) override;
-  void OnToggleKeyDown(int index, int key_code) override;
+  void OnToggleKeyDown(int index, int key_code, bool repeated) override;
   void OnTogglePressEnded() override;
 
  private:

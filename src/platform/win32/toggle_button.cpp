@@ -128,8 +128,8 @@ LRESULT CALLBACK ToggleProc(HWND button, UINT message, WPARAM wparam, LPARAM lpa
       state->events->OnToggleMouseDown(state->index, 4);
       break;
     case WM_KEYDOWN:
-      // An auto-repeat is not the key going down again; it would flip the latch to and fro.
-      if (!(lparam & (1 << 30))) state->events->OnToggleKeyDown(state->index, static_cast<int>(wparam));
+      // Bit 30: the key was already down, an auto-repeat.
+      state->events->OnToggleKeyDown(state->index, static_cast<int>(wparam), (lparam & (1 << 30)) != 0);
       break;
     case kPressEnded:
       state->events->OnTogglePressEnded();
