@@ -1,11 +1,12 @@
-# Cross-build for 64-bit Windows with MinGW-w64 (posix threads). The build
-# machines can only run 64-bit Wine, so end-to-end tests use this build.
+# Cross-build for 64-bit Windows with MinGW-w64. The win32 threads model keeps
+# winpthread out of the exe: nothing here uses std::thread.
+# The build machines can only run 64-bit Wine, so end-to-end tests use this build.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(_triple x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${_triple}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${_triple}-g++-posix)
+set(CMAKE_C_COMPILER ${_triple}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${_triple}-g++-win32)
 set(CMAKE_RC_COMPILER ${_triple}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${_triple})

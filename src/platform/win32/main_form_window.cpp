@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cmath>
-
 #include "latch/display_modes.h"
 #include "latch/toggle_buttons.h"
 #include "mainwindow/placement.h"
@@ -32,8 +30,6 @@ UINT MenuId(MenuItem item) { return kFirstMenuId + static_cast<UINT>(item); }
 HICON LoadIconResource(HINSTANCE instance, int id, int size) {
   return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
-
-int Round(double value) { return static_cast<int>(std::lround(value)); }
 
 }  // namespace
 
@@ -284,15 +280,16 @@ void MainFormWindow::ResizeTo(int cx, int cy) {
   ::SetWindowPos(hwnd_, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainFormWindow::SetLeft(double twips) { MoveTo(Round(twips / twips_per_pixel_x_), WindowRect().top); }
-void MainFormWindow::SetTop(double twips) { MoveTo(WindowRect().left, Round(twips / twips_per_pixel_y_)); }
+// Twips become pixels by the same rule everywhere: 4000 twips at 15 per pixel are 266 pixels.
+void MainFormWindow::SetLeft(double twips) { MoveTo(TwipsToPixels(twips, twips_per_pixel_x_), WindowRect().top); }
+void MainFormWindow::SetTop(double twips) { MoveTo(WindowRect().left, TwipsToPixels(twips, twips_per_pixel_y_)); }
 void MainFormWindow::SetWidth(double twips) {
   const RECT r = WindowRect();
-  ResizeTo(Round(twips / twips_per_pixel_x_), r.bottom - r.top);
+  ResizeTo(TwipsToPixels(twips, twips_per_pixel_x_), r.bottom - r.top);
 }
 void MainFormWindow::SetHeight(double twips) {
   const RECT r = WindowRect();
-  ResizeTo(r.right - r.left, Round(twips / twips_per_pixel_y_));
+  ResizeTo(r.right - r.left, TwipsToPixels(twips, twips_per_pixel_y_));
 }
 
 double MainFormWindow::ScreenWidthTwips() { return ::GetSystemMetrics(SM_CXSCREEN) * twips_per_pixel_x_; }

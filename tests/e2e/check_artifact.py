@@ -1,0 +1,65 @@
+"""Checks the shipped ModLatch.exe: a 32-bit GUI program that needs no DLL
+beyond those every Windows has (the MinGW runtime must be linked in)."""
+
+import os
+import re
+import subprocess
+import sys
+
+SYSTEM_DLLS = {
+    "advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "imm32.dll", "kernel32.dll",
+    "msimg32.dll", "msvcrt.dll", "ole32.dll", "oleaut32.dll", "shell32.dll", "shlwapi.dll",
+    "user32.dll", "uxtheme.dll", "version.dll", "winmm.dll",
+}
+
+
+def inspect(path):
+    result = subprocess.run(["i686-w64-mingw32-objdump", "-p", path], capture_output=True, text=True)
+    dump = result.stdout if result.returncode == 0 else ""
+    fmt = re.search(r"file format (\S+)", dump)
+    subsystem = re.search(r"^Subsystem\s+\S+\s+\((.*)\)", dump, re.M)
+    machine = re.search(r"^Machine\s+\S+\s+\((.*)\)", dump, re.M) or re.search(
+        r"architecture: (\S+)", dump)
+    dlls = sorted({name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)})
+    return {
+        "format": fmt.group(1) if fmt else "",
+        "subsystem": subsystem.group(1) if subsystem else "",
+        "machine": machine.group(1) if machine else "",
+        "dlls": dlls,
+    }
+
+
+def problems_with(info):
+    problems = []
+    if info["format"] != "pei-i386":
+        problems.append(f"not a PE32 (i386) image: {info['format']!r}")
+    if info["subsystem"] != "Windows GUI":
+        problems.append(f"subsystem is {info['subsystem']!r}, not Windows GUI")
+    if not info["dlls"]:
+        problems.append("no imported DLLs found (objdump output not understood)")
+    foreign = [d for d in info["dlls"] if d not in SYSTEM_DLLS and not d.startswith("api-ms-win-")]
+    if foreign:
+        problems.append(f"imports DLLs that are not part of Windows: {', '.join(foreign)}")
+    return problems
+
+
+def main():
+    if len(sys.argv) != 2:
+        print("usage: check_artifact.py ModLatch.exe")
+        return 2
+    path = sys.argv[1]
+    if not os.path.isfile(path):
+        print(f"FAIL: {path} does not exist")
+        return 1
+    info = inspect(path)
+    size = os.path.getsize(path)
+    print(f"{path}: {info['format']}, {info['subsystem']}, {size} bytes ({size / 1024:.1f} KiB)")
+    print(f"imports: {', '.join(info['dlls'])}")
+    problems = problems_with(info)
+    for p in problems:
+        print(f"FAIL: {p}")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
