@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "app/single_instance.h"
 #include "mainwindow/size_limits.h"
 #include "platform/win32/main_form_window.h"
@@ -32,9 +30,6 @@ bool AnotherInstanceRunning() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (AnotherInstanceRunning()) return 0;
-
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  ::InitCommonControlsEx(&controls);
 
   static modlatch::win32::System system(SizeLimitWndProc);
   static modlatch::win32::MainFormWindow main_form(system);

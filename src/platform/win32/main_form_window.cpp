@@ -119,10 +119,18 @@ void MainFormWindow::CreateControls(HINSTANCE instance) {
   // Keyboard order: CTRL, SHIFT, then the strip with its close button.
   ::SetWindowPos(check_[1], check_[0], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   for (HWND button : check_) ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  CreateStripTooltip();
 }
 
+// The tip is made when the pointer first reaches the strip: loading the common controls
+// at start-up would cost Wine a quarter of the launch time.
 void MainFormWindow::CreateStripTooltip() {
+  HMODULE common_controls = ::LoadLibraryW(L"comctl32.dll");
+  using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  auto init = reinterpret_cast<InitFunction>(
+      reinterpret_cast<void*>(::GetProcAddress(common_controls, "InitCommonControlsEx")));
+  if (init == nullptr) return;
+  const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+  init(&classes);
   tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
                                0, 0, 0, hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   TTTOOLINFOW tool{};
@@ -130,7 +138,7 @@ void MainFormWindow::CreateStripTooltip() {
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = hwnd_;
   tool.uId = reinterpret_cast<UINT_PTR>(strip_);
-  tool.lpszText = const_cast<wchar_t*>(L"");
+  tool.lpszText = const_cast<wchar_t*>(Wide(strip_tip_));
   ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -218,9 +226,21 @@ LRESULT MainFormWindow::OnPictureMessage(HWND picture, UINT message, WPARAM wpar
     }
     case WM_ERASEBKGND:
       return 1;
+    case WM_MOUSEMOVE:
+      if (!tooltip_) {
+        CreateStripTooltip();
+        // The tip subclasses the strip from now on; hand it this first move itself.
+        MSG move{};
+        move.hwnd = picture;
+        move.message = message;
+        move.wParam = wparam;
+        move.lParam = lparam;
+        if (tooltip_) ::SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+      }
+      return 0;
     case WM_LBUTTONDOWN:
       // The tip would otherwise stay behind where the drag began.
-      ::SendMessageW(tooltip_, TTM_POP, 0, 0);
+      if (tooltip_) ::SendMessageW(tooltip_, TTM_POP, 0, 0);
       OnCaptionStripMouseDown(form_, 1);
       return 0;
     case WM_RBUTTONDOWN:
@@ -317,11 +337,16 @@ void MainFormWindow::SetStripColor(std::uint32_t color) {
 }
 
 void MainFormWindow::SetStripTooltip(const Text& text) {
+  strip_tip_ = text;
+  if (tooltip_) UpdateStripTooltip();
+}
+
+void MainFormWindow::UpdateStripTooltip() {
   TTTOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tool.hwnd = hwnd_;
   tool.uId = reinterpret_cast<UINT_PTR>(strip_);
-  tool.lpszText = const_cast<wchar_t*>(Wide(text));
+  tool.lpszText = const_cast<wchar_t*>(Wide(strip_tip_));
   ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 

@@ -80,6 +80,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void CreateControls(HINSTANCE instance);
   void CreatePopupMenuItems();
   void CreateStripTooltip();
+  void UpdateStripTooltip();
   HWND ChildOf(Control control) const;
   RECT Pixels(int left, int top, int width, int height) const;
   RECT WindowRect() const;
@@ -96,6 +97,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HWND close_button_ = nullptr;
   std::array<HWND, 2> holder_{};
   HWND tooltip_ = nullptr;
+  Text strip_tip_;
   HMENU menu_ = nullptr;
   HFONT font_ = nullptr;
   std::array<HICON, 4> compact_{};

@@ -1,20 +1,24 @@
 #include "platform/win32/toggle_button.h"
 
-#include <commctrl.h>
-
 namespace modlatch::win32 {
 namespace {
 
 constexpr UINT kPressEnded = WM_APP + 1;
-constexpr UINT_PTR kSubclassId = 1;
 constexpr wchar_t kStateProperty[] = L"ModLatchToggleState";
 
 struct ToggleState {
   int index;
   ToggleEvents* events;
+  WNDPROC button_procedure = nullptr;
   ColorValue back = -1;
   ColorValue fore = -1;
 };
+
+ToggleState* StateOf(HWND button) { return static_cast<ToggleState*>(::GetPropW(button, kStateProperty)); }
+
+LRESULT CallButton(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
+  return ::CallWindowProcW(StateOf(button)->button_procedure, button, message, wparam, lparam);
+}
 
 COLORREF ColorOr(ColorValue value, int system_color) {
   return value >= 0 ? static_cast<COLORREF>(value) : ::GetSysColor(system_color);
@@ -96,17 +100,17 @@ bool DrawsDirectly(UINT message) {
 // Lets the button do its work with drawing suppressed, then repaints it our way.
 LRESULT DefaultWithoutDrawing(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
   const bool was_visible = (::GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE) != 0;
-  if (was_visible) ::DefSubclassProc(button, WM_SETREDRAW, FALSE, 0);
-  const LRESULT result = ::DefSubclassProc(button, message, wparam, lparam);
+  if (was_visible) CallButton(button, WM_SETREDRAW, FALSE, 0);
+  const LRESULT result = CallButton(button, message, wparam, lparam);
   if (was_visible && ::IsWindow(button)) {
-    ::DefSubclassProc(button, WM_SETREDRAW, TRUE, 0);
+    CallButton(button, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(button, nullptr, FALSE);
   }
   return result;
 }
 
-LRESULT CALLBACK ToggleProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
-  auto* state = reinterpret_cast<ToggleState*>(data);
+LRESULT CALLBACK ToggleProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
+  ToggleState* state = StateOf(button);
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -134,11 +138,13 @@ LRESULT CALLBACK ToggleProc(HWND button, UINT message, WPARAM wparam, LPARAM lpa
     case kPressEnded:
       state->events->OnTogglePressEnded();
       return 0;
-    case WM_NCDESTROY:
-      ::RemoveWindowSubclass(button, ToggleProc, kSubclassId);
+    case WM_NCDESTROY: {
+      const WNDPROC button_procedure = state->button_procedure;
+      ::SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(button_procedure));
       ::RemovePropW(button, kStateProperty);
       delete state;
-      return ::DefSubclassProc(button, message, wparam, lparam);
+      return ::CallWindowProcW(button_procedure, button, message, wparam, lparam);
+    }
     default:
       break;
   }
@@ -149,10 +155,8 @@ LRESULT CALLBACK ToggleProc(HWND button, UINT message, WPARAM wparam, LPARAM lpa
     return result;
   }
   if (DrawsDirectly(message)) return DefaultWithoutDrawing(button, message, wparam, lparam);
-  return ::DefSubclassProc(button, message, wparam, lparam);
+  return CallButton(button, message, wparam, lparam);
 }
-
-ToggleState* StateOf(HWND button) { return static_cast<ToggleState*>(::GetPropW(button, kStateProperty)); }
 
 }  // namespace
 
@@ -165,7 +169,8 @@ HWND CreateToggleButton(HWND parent, int id, int index, const wchar_t* caption, 
                                   nullptr);
   auto* state = new ToggleState{index, &events};
   ::SetPropW(button, kStateProperty, state);
-  ::SetWindowSubclass(button, ToggleProc, kSubclassId, reinterpret_cast<DWORD_PTR>(state));
+  state->button_procedure =
+      reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToggleProc)));
   return button;
 }
 
