@@ -412,11 +412,8 @@ class Session:
 
     def click(self, rect, button=1):
         """A real X click in the middle of a screen rectangle."""
-        x, y = self.center(rect)
-        self.xdotool("mousemove", "--sync", x, y)
-        self.xdotool("mousedown", button)
-        time.sleep(0.05)  # a press and release in one request can come too fast for Wine
-        self.xdotool("mouseup", button)
+        # A press and release in one request can come too fast for Wine, hence click_at's hold.
+        self.click_at(*self.center(rect), button=button)
 
     def focus_window(self, xid):
         self.xdotool("windowfocus", "--sync", xid)
@@ -453,6 +450,13 @@ class Session:
         self._started.remove(proc)
         return lines[-1]
 
+    def stop(self, proc):
+        """Ends one process this session started (a probe, a typebox) before the session ends."""
+        _end_process(proc)
+        if getattr(proc, "output", None):
+            proc.output.close()
+        self._started.remove(proc)
+
     # --- geometry, colours, real mouse gestures -------------------------
 
     def set_pos(self, hwnd, x, y, w, h, flags=0):
@@ -471,10 +475,28 @@ class Session:
     def sys_colors(self):
         return self.probe("syscolors")
 
+    def pointer(self):
+        out = subprocess.run(["xdotool", "getmouselocation", "--shell"], env=self.env(), check=True, timeout=20,
+                             capture_output=True, text=True, stdin=subprocess.DEVNULL).stdout
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
+    def point_to(self, x, y):
+        """Moves the pointer; `mousemove --sync` to where it already is hangs for about 15 s."""
+        if self.pointer() != (x, y):
+            self.xdotool("mousemove", "--sync", x, y)
+
+    def click_at(self, x, y, button=1, hold=0.05):
+        """A real X click at a screen point, the button held for `hold` seconds."""
+        self.point_to(x, y)
+        self.xdotool("mousedown", button)
+        time.sleep(hold)
+        self.xdotool("mouseup", button)
+
     def drag(self, start, end, button=1, steps=8):
         """Presses at start, moves to end in steps (Wine's move loop follows motion), releases."""
         (x0, y0), (x1, y1) = start, end
-        self.xdotool("mousemove", "--sync", x0, y0)
+        self.point_to(x0, y0)
         self.xdotool("mousedown", button)
         time.sleep(0.1)
         for i in range(1, steps + 1):
@@ -500,6 +522,10 @@ class Session:
     def taskbar_created(self, hwnd=None):
         """Sends the shell's "TaskbarCreated" message: to every top-level window, or posts it to one."""
         return self.probe("taskbar-created", *([hwnd] if hwnd else []))
+
+    def tray_delete(self, owner, icon_id=0):
+        """Deletes a program's tray icon from outside, as a restarted shell would have forgotten it."""
+        return self.probe("tray-delete", owner, icon_id)
 
     def tooltip(self, timeout_ms=3000):
         """The text of the tooltip showing now, or None when none shows within the time."""

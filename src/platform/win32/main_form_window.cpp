@@ -131,8 +131,9 @@ void MainFormWindow::CreateStripTooltip() {
   if (init == nullptr) return;
   const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
   init(&classes);
+  // Unowned: Wine refuses to make a window topmost while it owns a popup.
   tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
-                               0, 0, 0, hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+                               0, 0, 0, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   TTTOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -3,6 +3,7 @@
 #include "json_line.h"
 #include "menu_reader.h"
 
+#include <shellapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -618,6 +619,61 @@ int TaskbarCreated(HWND target) {
   return ok ? 0 : 1;
 }
 
+// Deletes another program's tray icon, as a shell that restarts forgets every
+// icon: Wine's tray takes the request from any process.
+int TrayDelete(HWND owner, UINT id) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = owner;
+  data.uID = id;
+  const bool ok = Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
+  Json().Handle("owner", owner).Int("id", id).Bool("ok", ok).Print();
+  return ok ? 0 : 1;
+}
+
+// Every keyboard event any Wine program receives or sends, for MS milliseconds:
+// the injected flag tells the program's keybd_event calls from X key presses.
+struct KeyLog {
+  LARGE_INTEGER start{};
+  std::string events;
+};
+KeyLog* g_keyLog = nullptr;
+
+LRESULT CALLBACK LogKey(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && g_keyLog) {
+    const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    g_keyLog->events += (g_keyLog->events.empty() ? "" : ",") +
+                        Json()
+                            .Int("vk", info->vkCode)
+                            .Bool("up", wParam == WM_KEYUP || wParam == WM_SYSKEYUP)
+                            .Bool("injected", (info->flags & LLKHF_INJECTED) != 0)
+                            .Bool("extended", (info->flags & LLKHF_EXTENDED) != 0)
+                            .Int("ms", static_cast<long long>(Millis(g_keyLog->start, now)))
+                            .Text();
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+int LogKeys(DWORD timeoutMs) {
+  KeyLog log;
+  g_keyLog = &log;
+  const HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, LogKey, GetModuleHandleW(nullptr), 0);
+  if (!hook) return Fail("SetWindowsHookEx failed");
+  QueryPerformanceCounter(&log.start);
+  Json().Bool("ready", true).Print();
+  const UINT_PTR timer = SetTimer(nullptr, 0, timeoutMs, nullptr);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER && msg.wParam == timer) break;
+    DispatchMessageW(&msg);
+  }
+  UnhookWindowsHookEx(hook);
+  Json().Raw("events", probe::Array(log.events)).Print();
+  return 0;
+}
+
 int Usage() {
   std::fputs(
       "usage: probe keys | find CLASS | wait-window CLASS MS | children HWND | click HWND ID\n"
@@ -625,7 +681,8 @@ int Usage() {
       "       | focus | menu [MS] | typebox SECONDS | idle SECONDS\n"
       "       | syscolors | workarea | setpos HWND X Y W H FLAGS\n"
       "       | watch-check HWND ID VK VALUE MS | watch-window CLASS MS\n"
-      "       | tray | tooltip MS | taskbar-created [HWND]\n",
+      "       | key-log MS\n"
+      "       | tray | tooltip MS | taskbar-created [HWND] | tray-delete HWND ID\n",
       stderr);
   return 2;
 }
@@ -662,8 +719,10 @@ int wmain(int argc, wchar_t** argv) {
     return WatchCheck(AsWindow(a[0]), static_cast<int>(Number(a[1])), static_cast<int>(Number(a[2])),
                       static_cast<int>(Number(a[3])), static_cast<DWORD>(Number(a[4])));
   if (cmd == L"watch-window" && n == 2) return WatchWindow(a[0], static_cast<DWORD>(Number(a[1])));
+  if (cmd == L"key-log" && n == 1) return LogKeys(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"tray" && n == 0) return Tray();
   if (cmd == L"tooltip" && n == 1) return Tooltip(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"taskbar-created" && n <= 1) return TaskbarCreated(n == 1 ? AsWindow(a[0]) : nullptr);
+  if (cmd == L"tray-delete" && n == 2) return TrayDelete(AsWindow(a[0]), static_cast<UINT>(Number(a[1])));
   return Usage();
 }
