@@ -8,15 +8,7 @@ root=$(pwd)
 
 scripts/install-deps.sh
 
-build() {
-  local dir=$1
-  shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release --log-level=WARNING "$@"
-  cmake --build "$dir" --parallel "$(nproc)"
-}
-build build/windows -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
-# Only 64-bit Wine runs on these machines: run the x86-64 build of the same sources.
-build build/windows-x64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
+scripts/build-windows.sh
 
 tree=$root/build/windows-x64
 exe=$tree/ModLatch.exe

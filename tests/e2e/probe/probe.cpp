@@ -133,7 +133,7 @@ int WaitWindow(const wchar_t* className, DWORD timeoutMs) {
           .Print();
       return visible.empty() ? 1 : 0;
     }
-    Sleep(20);
+    Sleep(5);
   }
 }
 
@@ -530,24 +530,7 @@ int WatchCheck(HWND top, int id, int vk, int want, DWORD timeoutMs) {
 // Prints a ready line first, so the caller can act after it and time the answer.
 int WatchWindow(const wchar_t* className, DWORD timeoutMs) {
   Json().Bool("ready", true).Print();
-  LARGE_INTEGER start{}, now{};
-  QueryPerformanceCounter(&start);
-  for (;;) {
-    std::vector<HWND> visible;
-    for (HWND hwnd : TopLevelOfClass(className))
-      if (IsWindowVisible(hwnd)) visible.push_back(hwnd);
-    QueryPerformanceCounter(&now);
-    const double elapsed = Millis(start, now);
-    if (!visible.empty() || elapsed >= timeoutMs) {
-      Json()
-          .Bool("found", !visible.empty())
-          .Int("elapsed_ms", static_cast<long long>(elapsed))
-          .Raw("windows", WindowsJson(visible))
-          .Print();
-      return visible.empty() ? 1 : 0;
-    }
-    Sleep(5);
-  }
+  return WaitWindow(className, timeoutMs);
 }
 
 // --- notification area ------------------------------------------------------

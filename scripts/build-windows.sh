@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds both Windows trees: build/windows is the shipped 32-bit exe; build/windows-x64 holds
+# the same sources for x86-64, which is what runs here, since only 64-bit Wine can start.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+root=$(pwd)
+
+for tree in "build/windows i686" "build/windows-x64 x86_64"; do
+  read -r dir arch <<<"$tree"
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release --log-level=WARNING \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake"
+  cmake --build "$dir" --parallel "$(nproc)"
+done
