@@ -5,12 +5,11 @@
 
 namespace modlatch {
 
-// Conversion to and from the system's ANSI code page, which stored files and the tray record use.
+// Conversion to the system's ANSI code page, which the tray record uses.
 class AnsiText {
  public:
   virtual ~AnsiText() = default;
   virtual std::string Encode(const Text& text) = 0;
-  virtual Text Decode(const std::string& ansi) = 0;
 };
 
 }  // namespace modlatch

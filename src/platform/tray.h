@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <string>
+#include <cstddef>
 
 namespace modlatch {
 
@@ -9,6 +9,17 @@ namespace modlatch {
 struct TrayIconData {
   std::array<std::uint8_t, 88> bytes{};
 };
+
+// Where each field of the record starts.
+namespace tray_field {
+constexpr std::size_t kSize = 0;
+constexpr std::size_t kWindow = 4;
+constexpr std::size_t kId = 8;
+constexpr std::size_t kFlags = 12;
+constexpr std::size_t kCallbackMessage = 16;
+constexpr std::size_t kIcon = 20;
+constexpr std::size_t kTip = 24;
+}  // namespace tray_field
 
 namespace tray_message {
 constexpr std::uint32_t kAdd = 0;

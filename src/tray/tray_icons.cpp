@@ -8,13 +8,6 @@
 namespace modlatch {
 namespace {
 
-constexpr std::size_t kWindowOffset = 4;
-constexpr std::size_t kIdOffset = 8;
-constexpr std::size_t kFlagsOffset = 12;
-constexpr std::size_t kCallbackOffset = 16;
-constexpr std::size_t kIconOffset = 20;
-constexpr std::size_t kTipOffset = 24;
-
 void Put32(TrayIconData& record, std::size_t offset, std::uint32_t value) {
   for (std::size_t i = 0; i < 4; ++i) record.bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
@@ -32,7 +25,7 @@ std::uint32_t Low32(std::uintptr_t handle) { return static_cast<std::uint32_t>(h
 void PutTip(Platform& os, TrayIconData& record, const Text& text) {
   const std::string ansi = os.ansi.Encode(text);
   const std::size_t length = std::min(ansi.size(), tray_record::kTipBytes - 1);
-  auto tip = record.bytes.begin() + kTipOffset;
+  auto tip = record.bytes.begin() + tray_field::kTip;
   std::copy_n(ansi.begin(), length, tip);
   tip[length] = 0;
   std::fill(tip + length + 1, tip + tray_record::kTipBytes, static_cast<std::uint8_t>(' '));
@@ -41,30 +34,26 @@ void PutTip(Platform& os, TrayIconData& record, const Text& text) {
 }  // namespace
 
 namespace tray_record {
-std::uint32_t Size(const TrayIconData& record) { return Get32(record, 0); }
-std::uint32_t Window(const TrayIconData& record) { return Get32(record, kWindowOffset); }
-std::uint32_t Id(const TrayIconData& record) { return Get32(record, kIdOffset); }
-std::uint32_t Flags(const TrayIconData& record) { return Get32(record, kFlagsOffset); }
-std::uint32_t CallbackMessage(const TrayIconData& record) { return Get32(record, kCallbackOffset); }
-std::uint32_t Icon(const TrayIconData& record) { return Get32(record, kIconOffset); }
+std::uint32_t Window(const TrayIconData& record) { return Get32(record, tray_field::kWindow); }
+std::uint32_t Icon(const TrayIconData& record) { return Get32(record, tray_field::kIcon); }
 }  // namespace tray_record
 
 void AddTrayIcon(Platform& os, WindowHandle window, ImageHandle image, const Text& text, TrayIconData& record) {
-  Put32(record, 0, tray_record::kSize);
-  Put32(record, kIdOffset, 0);
-  Put32(record, kWindowOffset, Low32(window));
-  Put32(record, kCallbackOffset, tray_record::kCallbackMessage);
-  Put32(record, kIconOffset, Low32(image));
+  Put32(record, tray_field::kSize, tray_record::kSize);
+  Put32(record, tray_field::kId, 0);
+  Put32(record, tray_field::kWindow, Low32(window));
+  Put32(record, tray_field::kCallbackMessage, tray_record::kCallbackMessage);
+  Put32(record, tray_field::kIcon, Low32(image));
   PutTip(os, record, text);
-  Put32(record, kFlagsOffset, tray_record::kFlags);
+  Put32(record, tray_field::kFlags, tray_record::kFlags);
   os.tray.NotifyIcon(tray_message::kAdd, record);
 }
 
 void ModifyTrayIcon(Platform& os, WindowHandle /*window*/, ImageHandle image, const Text& text,
                     TrayIconData& record) {
-  Put32(record, kIconOffset, Low32(image));
+  Put32(record, tray_field::kIcon, Low32(image));
   PutTip(os, record, text);
-  Put32(record, kFlagsOffset, tray_record::kFlags);
+  Put32(record, tray_field::kFlags, tray_record::kFlags);
   os.tray.NotifyIcon(tray_message::kModify, record);
 }
 

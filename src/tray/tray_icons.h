@@ -19,11 +19,7 @@ constexpr std::uint32_t kCallbackMessage = 0x0200;
 constexpr std::size_t kTipBytes = 64;
 
 std::uint32_t Window(const TrayIconData& record);
-std::uint32_t Id(const TrayIconData& record);
-std::uint32_t Flags(const TrayIconData& record);
-std::uint32_t CallbackMessage(const TrayIconData& record);
 std::uint32_t Icon(const TrayIconData& record);
-std::uint32_t Size(const TrayIconData& record);
 }  // namespace tray_record
 
 void AddTrayIcon(Platform& os, WindowHandle window, ImageHandle image, const Text& text, TrayIconData& record);

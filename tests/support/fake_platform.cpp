@@ -264,6 +264,4 @@ void FakePlatform::NotifyIcon(std::uint32_t message, const TrayIconData& record)
 
 std::string FakePlatform::Encode(const Text& text) { return Narrow(text); }
 
-Text FakePlatform::Decode(const std::string& ansi) { return Text(ansi.begin(), ansi.end()); }
-
 }  // namespace modlatch::testing

@@ -145,7 +145,6 @@ class FakePlatform : public Keyboard,
   void NotifyIcon(std::uint32_t message, const TrayIconData& record) override;
   // AnsiText: ASCII passes through, anything else becomes '?'.
   std::string Encode(const Text& text) override;
-  Text Decode(const std::string& ansi) override;
 
  private:
   void Note(int& counter, const std::string& entry);

@@ -34,7 +34,7 @@ HICON LoadIconResource(HINSTANCE instance, int id, int size) {
 }  // namespace
 
 MainFormWindow::MainFormWindow(System& system)
-    : system_(system), platform_{system, system, *this, *this, *this, *this, system, system}, form_(platform_) {}
+    : platform_{system, system, *this, *this, *this, *this, system, system}, form_(platform_) {}
 
 void MainFormWindow::Create(HINSTANCE instance) {
   HDC screen = ::GetDC(nullptr);
@@ -102,10 +102,10 @@ void MainFormWindow::CreateControls(HINSTANCE instance) {
                              ControlId(kStripId), instance, this);
   const auto& b = design::kCommand1;
   const RECT close = Pixels(b.left, b.top, b.width, b.height);
-  close_button_ = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
+  HWND close_button = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
                                     close.left, close.top, close.right - close.left, close.bottom - close.top, strip_,
                                     ControlId(kCommand1Id), instance, nullptr);
-  ::SendMessageW(close_button_, BM_SETIMAGE, IMAGE_ICON,
+  ::SendMessageW(close_button, BM_SETIMAGE, IMAGE_ICON,
                  reinterpret_cast<LPARAM>(LoadIconResource(instance, IDI_CLOSE, 8)));
   const auto& c1 = design::kCheck1_1;
   check_[1] = CreateToggleButton(hwnd_, kCheck1Id + 1, 1, Wide(design::kShiftCaption),

@@ -87,14 +87,12 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void MoveTo(int x, int y);
   void ResizeTo(int cx, int cy);
 
-  System& system_;
   Platform platform_;
   MainForm form_;
 
   HWND hwnd_ = nullptr;
   std::array<HWND, 2> check_{};
   HWND strip_ = nullptr;
-  HWND close_button_ = nullptr;
   std::array<HWND, 2> holder_{};
   HWND tooltip_ = nullptr;
   Text strip_tip_;

@@ -76,12 +76,12 @@ void System::NotifyIcon(std::uint32_t message, const TrayIconData& record) {
     // A 64-bit build carries the same fields in the wider first-version layout.
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = HandleFrom32<HWND>(Read32(record, 4));
-    data.uID = Read32(record, 8);
-    data.uFlags = Read32(record, 12);
-    data.uCallbackMessage = Read32(record, 16);
-    data.hIcon = HandleFrom32<HICON>(Read32(record, 20));
-    std::memcpy(data.szTip, record.bytes.data() + 24, 64);
+    data.hWnd = HandleFrom32<HWND>(Read32(record, tray_field::kWindow));
+    data.uID = Read32(record, tray_field::kId);
+    data.uFlags = Read32(record, tray_field::kFlags);
+    data.uCallbackMessage = Read32(record, tray_field::kCallbackMessage);
+    data.hIcon = HandleFrom32<HICON>(Read32(record, tray_field::kIcon));
+    std::memcpy(data.szTip, record.bytes.data() + tray_field::kTip, sizeof data.szTip);
     ::Shell_NotifyIconA(message, &data);
   }
 }
@@ -92,15 +92,6 @@ std::string System::Encode(const Text& text) {
                                            nullptr, nullptr);
   std::string out(static_cast<std::size_t>(length), '\0');
   ::WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(text.size()), out.data(), length, nullptr, nullptr);
-  return out;
-}
-
-Text System::Decode(const std::string& ansi) {
-  if (ansi.empty()) return Text();
-  const int length = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  Text out(static_cast<std::size_t>(length), u'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), reinterpret_cast<wchar_t*>(out.data()),
-                        length);
   return out;
 }
 

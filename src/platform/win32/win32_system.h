@@ -34,7 +34,6 @@ class System : public Keyboard, public WindowSystem, public Tray, public AnsiTex
   void NotifyIcon(std::uint32_t message, const TrayIconData& record) override;
 
   std::string Encode(const Text& text) override;
-  Text Decode(const std::string& ansi) override;
 
  private:
   WNDPROC size_limit_procedure_;
