@@ -7,6 +7,7 @@
 #include "mainwindow/placement.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/window_design.h"
+#include "platform/win32/scoped_gdi.h"
 #include "resource_ids.h"
 #include "tray/tray_icons.h"
 
@@ -37,11 +38,12 @@ MainFormWindow::MainFormWindow(System& system)
     : platform_{system, system, *this, *this, *this, *this, system, system}, form_(platform_) {}
 
 void MainFormWindow::Create(HINSTANCE instance) {
-  HDC screen = ::GetDC(nullptr);
-  // Without DPI awareness the system reports the DPI it scales us for.
-  twips_per_pixel_x_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSX);
-  twips_per_pixel_y_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
+  {
+    // Without DPI awareness the system reports the DPI it scales us for.
+    const ScopedGetDC screen(nullptr);
+    twips_per_pixel_x_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSX);
+    twips_per_pixel_y_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSY);
+  }
 
   RegisterClasses(instance);
   RECT client = Pixels(0, 0, design::kClientWidth, design::kClientHeight);

@@ -1,5 +1,7 @@
 #include "platform/win32/toggle_button.h"
 
+#include "platform/win32/scoped_gdi.h"
+
 namespace modlatch::win32 {
 namespace {
 
@@ -27,10 +29,20 @@ COLORREF ColorOr(ColorValue value, int system_color) {
 // The classic look of a checked push-like button: face and highlight in a fine checkerboard.
 HBRUSH CreateCheckedBrush() {
   static const WORD kPattern[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-  HBITMAP bitmap = ::CreateBitmap(8, 8, 1, 1, kPattern);
-  HBRUSH brush = ::CreatePatternBrush(bitmap);
-  ::DeleteObject(bitmap);
-  return brush;
+  const ScopedGdiObject<HBITMAP> bitmap(::CreateBitmap(8, 8, 1, 1, kPattern));
+  return ::CreatePatternBrush(bitmap);
+}
+
+void PaintFace(HDC dc, const RECT& face, const ToggleState& state, bool checked_look) {
+  if (checked_look) {
+    const ScopedGdiObject<HBRUSH> brush(CreateCheckedBrush());
+    ::SetTextColor(dc, ::GetSysColor(COLOR_3DHILIGHT));
+    ::SetBkColor(dc, ::GetSysColor(COLOR_3DFACE));
+    ::FillRect(dc, &face, brush);
+  } else {
+    const ScopedGdiObject<HBRUSH> brush(::CreateSolidBrush(ColorOr(state.back, COLOR_3DFACE)));
+    ::FillRect(dc, &face, brush);
+  }
 }
 
 void Paint(HWND button, const ToggleState& state, HDC dc) {
@@ -43,29 +55,20 @@ void Paint(HWND button, const ToggleState& state, HDC dc) {
 
   RECT face = rect;
   ::InflateRect(&face, -2, -2);
-  if (checked && !pushed && state.back < 0) {
-    HBRUSH brush = CreateCheckedBrush();
-    ::SetTextColor(dc, ::GetSysColor(COLOR_3DHILIGHT));
-    ::SetBkColor(dc, ::GetSysColor(COLOR_3DFACE));
-    ::FillRect(dc, &face, brush);
-    ::DeleteObject(brush);
-  } else {
-    HBRUSH brush = ::CreateSolidBrush(ColorOr(state.back, COLOR_3DFACE));
-    ::FillRect(dc, &face, brush);
-    ::DeleteObject(brush);
-  }
+  PaintFace(dc, face, state, checked && !pushed && state.back < 0);
   ::DrawEdge(dc, &rect, sunken ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
   wchar_t caption[128];
   const int length = ::GetWindowTextW(button, caption, 128);
-  HFONT font = reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0));
-  HGDIOBJ old_font = font ? ::SelectObject(dc, font) : nullptr;
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ::IsWindowEnabled(button) ? ColorOr(state.fore, COLOR_BTNTEXT) : ::GetSysColor(COLOR_GRAYTEXT));
-  RECT text = face;
-  if (sunken) ::OffsetRect(&text, 1, 1);
-  ::DrawTextW(dc, caption, length, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  if (old_font) ::SelectObject(dc, old_font);
+  {
+    const ScopedSelect font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(button, WM_GETFONT, 0, 0)));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::IsWindowEnabled(button) ? ColorOr(state.fore, COLOR_BTNTEXT)
+                                                 : ::GetSysColor(COLOR_GRAYTEXT));
+    RECT text = face;
+    if (sunken) ::OffsetRect(&text, 1, 1);
+    ::DrawTextW(dc, caption, length, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
 
   if (::GetFocus() == button) {
     RECT focus = face;

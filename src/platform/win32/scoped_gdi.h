@@ -1,0 +1,51 @@
+#pragma once
+#include <windows.h>
+
+namespace modlatch::win32 {
+
+// A device context released when it goes out of scope.
+class ScopedGetDC {
+ public:
+  explicit ScopedGetDC(HWND window) : window_(window), dc_(::GetDC(window)) {}
+  ~ScopedGetDC() { ::ReleaseDC(window_, dc_); }
+  ScopedGetDC(const ScopedGetDC&) = delete;
+  ScopedGetDC& operator=(const ScopedGetDC&) = delete;
+  operator HDC() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// A brush, pen, bitmap or font deleted when it goes out of scope.
+template <typename Object>
+class ScopedGdiObject {
+ public:
+  explicit ScopedGdiObject(Object object) : object_(object) {}
+  ~ScopedGdiObject() {
+    if (object_) ::DeleteObject(object_);
+  }
+  ScopedGdiObject(const ScopedGdiObject&) = delete;
+  ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
+  operator Object() const { return object_; }
+
+ private:
+  Object object_;
+};
+
+// An object selected into a device context until the end of the scope.
+class ScopedSelect {
+ public:
+  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? ::SelectObject(dc, object) : nullptr) {}
+  ~ScopedSelect() {
+    if (previous_) ::SelectObject(dc_, previous_);
+  }
+  ScopedSelect(const ScopedSelect&) = delete;
+  ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+}  // namespace modlatch::win32
