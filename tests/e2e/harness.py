@@ -379,15 +379,7 @@ class Session:
 
     def _probe_once(self, *args, timeout, check):
         proc = self._spawn_probe(*args)
-        try:
-            proc.wait(timeout=timeout)
-        except subprocess.TimeoutExpired:
-            _end_process(proc)
-            raise HarnessError(f"probe {args} took over {timeout} s: {_output_lines(proc)!r}")
-        lines = _output_lines(proc)
-        json_lines = _json_lines(proc)
-        proc.output.close()
-        self._started.remove(proc)
+        lines, json_lines = self._collect(proc, timeout)
         if not json_lines:
             if not lines and proc.returncode != 0:
                 raise _SilentProbeDeath(f"probe {args} printed nothing (exit {proc.returncode})")
@@ -399,6 +391,14 @@ class Session:
 
     def keys(self):
         return self.probe("keys")
+
+    def wait_keys(self, shift, ctrl, timeout=5.0):
+        """Waits until Wine's SHIFT and CTRL read as given; returns the keys seen."""
+        def keys_if_so():
+            keys = self.keys()
+            return keys if (keys["shift"], keys["ctrl"]) == (shift, ctrl) else None
+        return wait_until(f"SHIFT {'down' if shift else 'up'}, CTRL {'down' if ctrl else 'up'}", keys_if_so,
+                          timeout)
 
     def children(self, hwnd):
         """Children by control id."""
@@ -460,15 +460,19 @@ class Session:
 
     def finish_probe(self, proc, timeout=30.0):
         """The last JSON line of a probe started with start_probe."""
+        return self._collect(proc, timeout)[1][-1]
+
+    def _collect(self, proc, timeout):
+        """Waits for a probe to end; returns its output lines and its JSON lines."""
         try:
             proc.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             _end_process(proc)
             raise HarnessError(f"probe {proc.args[2:]} took over {timeout} s: {_output_lines(proc)!r}")
-        lines = _json_lines(proc)
+        lines, json_lines = _output_lines(proc), _json_lines(proc)
         proc.output.close()
         self._started.remove(proc)
-        return lines[-1]
+        return lines, json_lines
 
     def stop(self, proc):
         """Ends one process this session started (a probe, a typebox) before the session ends."""

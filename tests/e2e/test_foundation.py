@@ -25,16 +25,6 @@ MENU_CAPTIONS = [
 UNDO_INDEX = 2
 
 
-def keys_are(session, shift, ctrl):
-    keys = session.keys()
-    return keys if (keys["shift"], keys["ctrl"]) == (shift, ctrl) else None
-
-
-def wait_keys(session, shift, ctrl, timeout=5.0):
-    return wait_until(f"SHIFT {'down' if shift else 'up'}, CTRL {'down' if ctrl else 'up'}",
-                      lambda: keys_are(session, shift, ctrl), timeout)
-
-
 def wait_check(session, hwnd, control_id, value, timeout=5.0):
     wait_until(f"control {control_id} check state {value}",
                lambda: session.check_state(hwnd, control_id) == value, timeout)
@@ -101,10 +91,10 @@ class Latching(unittest.TestCase):
             hwnd = s.main_window()["hwnd"]
             shift = s.children(hwnd)[SHIFT_ID]["screen"]
             s.click(shift)
-            wait_keys(s, shift=True, ctrl=False)
+            s.wait_keys(shift=True, ctrl=False)
             wait_check(s, hwnd, SHIFT_ID, 1)
             s.click(shift)
-            wait_keys(s, shift=False, ctrl=False)
+            s.wait_keys(shift=False, ctrl=False)
             wait_check(s, hwnd, SHIFT_ID, 0)
 
     def test_latched_shift_capitalises_letters_typed_elsewhere(self):
@@ -116,10 +106,10 @@ class Latching(unittest.TestCase):
             s.focus_window(box.xid)
             s.type_text("a")
             s.press_button(hwnd, SHIFT_ID)
-            wait_keys(s, shift=True, ctrl=False)
+            s.wait_keys(shift=True, ctrl=False)
             s.type_text("b")
             s.press_button(hwnd, SHIFT_ID)
-            wait_keys(s, shift=False, ctrl=False)
+            s.wait_keys(shift=False, ctrl=False)
             s.type_text("c")
             self.assertEqual(box.text(), "aBc")
 
@@ -146,10 +136,10 @@ class PopupMenu(unittest.TestCase):
             self.assertIn("CTRLｷｰ", checked)
             # Under Wine the latch survives the menu opening only while X focus
             # stays put; without it this test would prove nothing.
-            wait_keys(s, shift=True, ctrl=True, timeout=1)
+            s.wait_keys(shift=True, ctrl=True, timeout=1)
             self.assertEqual(items[UNDO_INDEX]["caption"], "元に戻す")
             s.click(items[UNDO_INDEX]["rect"])
-            wait_keys(s, shift=False, ctrl=False)
+            s.wait_keys(shift=False, ctrl=False)
             wait_check(s, hwnd, SHIFT_ID, 0)
             wait_check(s, hwnd, CTRL_ID, 0)
             self.assertIsNone(s.app.poll(), "the program keeps running")
@@ -165,7 +155,7 @@ class Ending(unittest.TestCase):
         hwnd = s.main_window()["hwnd"]
         self.keeper = s.keep_wineserver()
         latch_by_click(s, hwnd, control_id)
-        wait_keys(s, shift=control_id == SHIFT_ID, ctrl=control_id == CTRL_ID)
+        s.wait_keys(shift=control_id == SHIFT_ID, ctrl=control_id == CTRL_ID)
         return s, hwnd
 
     def assert_ended_with_keys_up(self, s):

@@ -50,12 +50,6 @@ class Indicators(unittest.TestCase):
         kids = self.s.children(self.hwnd)
         return kids[SHIFT_ID]["check"], kids[CTRL_ID]["check"]
 
-    def wait_keys(self, shift, ctrl):
-        def keys_if_so():
-            keys = self.s.keys()
-            return keys if (keys["shift"], keys["ctrl"]) == (shift, ctrl) else None
-        return wait_until(f"SHIFT {shift}, CTRL {ctrl}", keys_if_so, timeout=5)
-
     def click(self, control_id):
         self.s.click_at(*Session.center(self.s.children(self.hwnd)[control_id]["screen"]))
 
@@ -101,7 +95,7 @@ class Indicators(unittest.TestCase):
         s = self.s
         log = self.key_log(3000)
         self.click(CTRL_ID)
-        keys = self.wait_keys(shift=False, ctrl=True)
+        keys = self.s.wait_keys(shift=False, ctrl=True)
         self.assertTrue(keys["rctrl"], keys)
         time.sleep(0.3)
         self.assertTrue(s.keys()["ctrl"], "the latch must hold until the key is pressed")
@@ -109,7 +103,7 @@ class Indicators(unittest.TestCase):
         s.xdotool("keydown", "Control_R")
         time.sleep(0.15)
         s.xdotool("keyup", "Control_R")
-        self.wait_keys(shift=False, ctrl=False)
+        self.s.wait_keys(shift=False, ctrl=False)
         wait_until("CTRL button up", lambda: self.checks() == (0, 0), timeout=3)
         time.sleep(0.3)
         self.assertFalse(s.keys()["ctrl"], "nothing may latch CTRL again")
@@ -144,7 +138,7 @@ class Indicators(unittest.TestCase):
         s = self.s
         kids = s.children(self.hwnd)
         self.click(SHIFT_ID)
-        self.wait_keys(shift=True, ctrl=False)
+        self.s.wait_keys(shift=True, ctrl=False)
         wait_until("SHIFT button down", lambda: self.checks() == (1, 0), timeout=3)
         try:
             time.sleep(0.3)
@@ -165,7 +159,7 @@ class Indicators(unittest.TestCase):
             self.assertEqual(*face(ctrl), "the raised face is flat")
         finally:
             self.click(SHIFT_ID)
-            self.wait_keys(shift=False, ctrl=False)
+            self.s.wait_keys(shift=False, ctrl=False)
 
 
 if __name__ == "__main__":

@@ -53,16 +53,6 @@ def icon_differences(shot, icon, name):
             if want is not None and seen[y][x] != want]
 
 
-def keys_are(s, shift, ctrl):
-    keys = s.keys()
-    return keys if (keys["shift"], keys["ctrl"]) == (shift, ctrl) else None
-
-
-def wait_keys(s, shift, ctrl, timeout=5.0):
-    return wait_until(f"SHIFT {'down' if shift else 'up'}, CTRL {'down' if ctrl else 'up'}",
-                      lambda: keys_are(s, shift, ctrl), timeout)
-
-
 def point_at(s, icon, dx=0):
     x, y = s.center(icon["screen"])
     s.point_to(x + dx, y)
@@ -141,16 +131,16 @@ class CompactMode(TrayTest):
             self.assert_tray_shows(s, icons, ["compact0"], "tray-compact-up.png")
 
             click_icon(s, icon)
-            wait_keys(s, shift=True, ctrl=False)
+            s.wait_keys(shift=True, ctrl=False)
             self.assert_tray_shows(s, icons, ["compact2"], "tray-compact-shift.png")
             self.assert_tooltip(s, icon, " [SHIFT ON]  [CTRL OFF]  [L + RClick = Menu]")
             click_icon(s, icon, button=3)
-            wait_keys(s, shift=True, ctrl=True)
+            s.wait_keys(shift=True, ctrl=True)
             self.assert_tray_shows(s, icons, ["compact3"], "tray-compact-both.png")
             click_icon(s, icon)
-            wait_keys(s, shift=False, ctrl=True)
+            s.wait_keys(shift=False, ctrl=True)
             click_icon(s, icon, button=3)
-            wait_keys(s, shift=False, ctrl=False)
+            s.wait_keys(shift=False, ctrl=False)
             self.assert_tray_shows(s, icons, ["compact0"], "tray-compact-released.png")
 
             # The shell's "TaskbarCreated": Wine's tray still has the icon and must
@@ -168,18 +158,18 @@ class CompactMode(TrayTest):
             s.xdotool("key", "Escape")
             wait_until("the menu to close", lambda: not [w for w in s.probe("find", MENU_CLASS)["windows"]
                                                          if w["visible"]])
-            wait_keys(s, shift=False, ctrl=False, timeout=1)
+            s.wait_keys(shift=False, ctrl=False, timeout=1)
             self.assertIsNone(s.app.poll())
 
             # ALT + left click ends the program and releases what was latched.
             point_at(s, icon)
             click_icon(s, icon)
             click_icon(s, icon, button=3)
-            wait_keys(s, shift=True, ctrl=True)
+            s.wait_keys(shift=True, ctrl=True)
             s.xdotool("keydown", "alt")
             try:
                 wait_until("Wine to see ALT down", lambda: s.keys()["alt"])
-                wait_keys(s, shift=True, ctrl=True, timeout=1)  # the latch survived the ALT press
+                s.wait_keys(shift=True, ctrl=True, timeout=1)  # the latch survived the ALT press
                 click_icon(s, icon)
                 self.assertTrue(s.app_exited(timeout=15), "ALT + left click should end the program")
             finally:
@@ -205,16 +195,16 @@ class DoubleMode(TrayTest):
             self.assert_tray_shows(s, icons, ["double2", "double0"], "tray-double-up.png")
 
             click_icon(s, shift_icon)
-            wait_keys(s, shift=True, ctrl=False)
+            s.wait_keys(shift=True, ctrl=False)
             self.assert_tray_shows(s, icons, ["double3", "double0"], "tray-double-shift.png")
             self.assert_tooltip(s, shift_icon, " [SHIFT ON]  [CTRL OFF]  [RClick = Menu]")
             click_icon(s, shift_icon)
-            wait_keys(s, shift=False, ctrl=False)
+            s.wait_keys(shift=False, ctrl=False)
 
             point_at(s, ctrl_icon)
             time.sleep(0.2)  # entering it makes Wine re-read the keys; let that pass first
             click_icon(s, ctrl_icon)
-            wait_keys(s, shift=False, ctrl=True)
+            s.wait_keys(shift=False, ctrl=True)
             self.assert_tray_shows(s, icons, ["double2", "double1"], "tray-double-ctrl.png")
 
             # Re-adding while Wine's tray still has both icons changes nothing.
@@ -222,9 +212,9 @@ class DoubleMode(TrayTest):
             time.sleep(0.3)
             self.assertEqual([i["hwnd"] for i in s.tray_icons()], [shift_icon["hwnd"], ctrl_icon["hwnd"]])
             click_icon(s, ctrl_icon)
-            wait_keys(s, shift=False, ctrl=False)
+            s.wait_keys(shift=False, ctrl=False)
             click_icon(s, ctrl_icon)
-            wait_keys(s, shift=False, ctrl=True)
+            s.wait_keys(shift=False, ctrl=True)
 
             # A restarted shell knows no icons. Wine's shell process cannot be
             # restarted in a running session, so the tray is made to forget the
@@ -233,7 +223,7 @@ class DoubleMode(TrayTest):
             for holder in holders:
                 s.tray_delete(holder)
             self.assertEqual(s.wait_tray_icons(0), [])
-            wait_keys(s, shift=False, ctrl=True, timeout=1)
+            s.wait_keys(shift=False, ctrl=True, timeout=1)
             self.assertTrue(s.taskbar_created()["ok"])
             icons = s.wait_tray_icons(2)
             # Back in the same order, with the images of the current state.
@@ -243,9 +233,9 @@ class DoubleMode(TrayTest):
             time.sleep(0.3)
             ctrl_before = s.keys()["ctrl"]
             click_icon(s, shift_icon)
-            wait_keys(s, shift=True, ctrl=ctrl_before)
+            s.wait_keys(shift=True, ctrl=ctrl_before)
             click_icon(s, shift_icon)
-            wait_keys(s, shift=False, ctrl=ctrl_before)
+            s.wait_keys(shift=False, ctrl=ctrl_before)
 
             # Right click opens the menu in Double mode; back to Float.
             click_icon(s, shift_icon, button=3)
