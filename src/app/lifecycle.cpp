@@ -3,7 +3,7 @@
 #include "mainwindow/float_layout.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
-#include "settings/apply_settings.h"
+#include "settings/load_settings.h"
 #include "settings/save_settings.h"
 
 namespace modlatch {
@@ -12,7 +12,7 @@ void OnLoad(MainForm& form) {
   Platform& os = form.os;
   form.UserClickPending = false;
   ShowTitleBar(os.windows, os.window.Handle(), false);
-  ApplySettings(form);
+  LoadSettings(form);
   // Read and dropped: clears the "pressed since" bits so the first tick sees only new presses.
   os.keyboard.AsyncKeyState(vk::kMiddleButton);
   os.keyboard.AsyncKeyState(vk::kAlt);

@@ -42,8 +42,7 @@ void ApplyTopMost(MainForm& form) {
   SetTopMost(form.os.windows, form.os.window.Handle(), form.os.menu.IsChecked(MenuItem::mTop));
 }
 
-void KeepInWorkArea(MainForm& form) {
-  if (form.Settings.TaskTop) return;
+void MoveIntoWorkArea(MainForm& form) {
   MainWindow& window = form.os.window;
   const double x = window.TwipsPerPixelX();
   const double y = window.TwipsPerPixelY();
@@ -60,6 +59,20 @@ void KeepInWorkArea(MainForm& form) {
   // A position below 0 is never applied, like the keep marker.
   if (new_left >= 0) window.SetLeft(x * new_left);
   if (new_top >= 0) window.SetTop(y * new_top);
+}
+
+void KeepInWorkArea(MainForm& form) {
+  if (form.Settings.TaskTop) return;
+  MoveIntoWorkArea(form);
+}
+
+void BringOntoScreen(MainForm& form) {
+  MainWindow& window = form.os.window;
+  const double x = window.TwipsPerPixelX();
+  const double y = window.TwipsPerPixelY();
+  const Rect pixels{TwipsToPixels(window.Left(), x), TwipsToPixels(window.Top(), y),
+                    TwipsToPixels(window.Left() + window.Width(), x), TwipsToPixels(window.Top() + window.Height(), y)};
+  if (!form.os.windows.OnAnyMonitor(pixels)) MoveIntoWorkArea(form);
 }
 
 void OnCaptionStripMouseDown(MainForm& form, int button) {

@@ -21,7 +21,13 @@ void SetTopMost(WindowSystem& windows, WindowHandle window, bool on_top);
 std::intptr_t StartWindowDrag(WindowSystem& windows, WindowHandle window);
 
 void ApplyTopMost(MainForm& form);
+// Pulls the window inside the desktop work area, left and top edges first.
+void MoveIntoWorkArea(MainForm& form);
+// The same, unless TaskTop asks to leave a dragged window where it was dropped.
 void KeepInWorkArea(MainForm& form);
+// A window that no monitor shows (a saved place on a screen since removed) is unreachable in
+// Float mode: it goes into the work area instead.
+void BringOntoScreen(MainForm& form);
 
 // Mouse-down on the caption strip Picture4: 1 left, 2 right, 4 middle.
 void OnCaptionStripMouseDown(MainForm& form, int button);

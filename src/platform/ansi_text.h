@@ -5,11 +5,12 @@
 
 namespace modlatch {
 
-// Conversion to the system's ANSI code page, which the tray record uses.
+// Conversion to and from the system's ANSI code page, which the INI file and the tray record use.
 class AnsiText {
  public:
   virtual ~AnsiText() = default;
   virtual std::string Encode(const Text& text) = 0;
+  virtual Text Decode(const std::string& ansi) = 0;
 };
 
 }  // namespace modlatch

@@ -8,6 +8,9 @@ namespace modlatch {
 // Children of the main window whose bounds the float layout sets (pixels, client coordinates).
 enum class Control { Check1_0, Check1_1, Picture4 };
 
+// The hidden image banks: Picture2 holds the Compact pictures, Picture3 the Double ones.
+enum class ImageBank { Picture2, Picture3 };
+
 struct Bounds {
   int left = 0;
   int top = 0;
@@ -41,6 +44,8 @@ class Controls {
   virtual void SetHolderImage(int index, ImageHandle image) = 0;
   virtual ImageHandle CompactImage(int state) = 0;
   virtual ImageHandle DoubleImage(int index) = 0;
+  // Makes the icon file at path the picture of a bank element; an unreadable file leaves the old one.
+  virtual void LoadBankPicture(ImageBank bank, int index, const Text& path) = 0;
 };
 
 }  // namespace modlatch

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ansi_text.h"
+#include "platform/app_files.h"
 #include "platform/controls.h"
 #include "platform/keyboard.h"
 #include "platform/main_window.h"
@@ -20,6 +21,7 @@ struct Platform {
   Timer& timer;
   Tray& tray;
   AnsiText& ansi;
+  AppFiles& files;
 };
 
 }  // namespace modlatch

@@ -19,6 +19,8 @@ class WindowSystem {
   virtual WindowHandle ForegroundWindow() = 0;
   // The desktop work area; leaves the rectangle untouched when the query fails.
   virtual void QueryWorkArea(Rect* area) = 0;
+  // Whether any part of the rectangle (screen pixels) lies on an attached monitor.
+  virtual bool OnAnyMonitor(const Rect& rect) = 0;
   // Puts the size-limit procedure in place of the window's own and returns the one it replaced.
   virtual std::uintptr_t InstallSizeLimitProcedure(WindowHandle window) = 0;
   virtual void RestoreWindowProcedure(WindowHandle window, std::uintptr_t procedure) = 0;

@@ -1,6 +1,8 @@
 #include "support/fake_platform.h"
 
 #include <cstdio>
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 
 namespace modlatch::testing {
@@ -44,7 +46,7 @@ std::string Narrow(const Text& text) {
 
 std::string MenuItemName(MenuItem item) { return kMenuNames[static_cast<int>(item)]; }
 
-FakePlatform::FakePlatform() : platform_{*this, *this, *this, *this, *this, *this, *this, *this} {
+FakePlatform::FakePlatform() : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {
   bounds[Control::Check1_0] = {136, 0, 113, 33};
   bounds[Control::Check1_1] = {24, 0, 113, 33};
   bounds[Control::Picture4] = {2, 0, 17, 33};
@@ -262,6 +264,119 @@ void FakePlatform::NotifyIcon(std::uint32_t message, const TrayIconData& record)
   tray_records.push_back(record);
 }
 
-std::string FakePlatform::Encode(const Text& text) { return Narrow(text); }
+std::string FakePlatform::Encode(const Text& text) {
+  std::string out;
+  for (char16_t c : text) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+Text FakePlatform::Decode(const std::string& ansi) {
+  // A sequence cut short or malformed becomes U+FFFD, as the system's conversion does.
+  Text out;
+  for (std::size_t i = 0; i < ansi.size();) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(ansi[k]); };
+    const unsigned char lead = byte(i);
+    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 0;
+    bool whole = length != 0 && i + length <= ansi.size();
+    for (std::size_t k = 1; whole && k < length; ++k) whole = (byte(i + k) & 0xC0) == 0x80;
+    if (!whole) {
+      out += u'\uFFFD';
+      ++i;
+      continue;
+    }
+    char32_t c = length == 1 ? lead : length == 2 ? (lead & 0x1F) : (lead & 0x0F);
+    for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (byte(i + k) & 0x3F);
+    out += static_cast<char16_t>(c);
+    i += length;
+  }
+  return out;
+}
+
+bool NoCase::operator()(const std::string& a, const std::string& b) const {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+void FakePlatform::SetIniText(const std::string& path, const std::string& text) {
+  IniFile& file = ini_files[path];
+  file.clear();
+  IniSection* section = nullptr;
+  const auto trim = [](std::string s) {
+    const std::size_t begin = s.find_first_not_of(" \t\r");
+    const std::size_t end = s.find_last_not_of(" \t\r");
+    return begin == std::string::npos ? std::string() : s.substr(begin, end - begin + 1);
+  };
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = trim(text.substr(start, end - start));
+    start = end + 1;
+    const std::size_t close = line.find(']');
+    if (!line.empty() && line[0] == '[' && close != std::string::npos) {
+      section = &file[trim(line.substr(1, close - 1))];
+    } else if (section != nullptr && line.find('=') != std::string::npos) {
+      const std::size_t equals = line.find('=');
+      (*section)[trim(line.substr(0, equals))] = trim(line.substr(equals + 1));
+    }
+  }
+}
+
+void FakePlatform::ReadProfileKey(const std::string& section, const std::string& key, const std::string& fallback,
+                                    char* buffer, std::uint32_t size, const std::string& path) {
+  Note(ui_calls, "ini-read " + section + " " + key + " [" + fallback + "] " + path);
+  std::string value = fallback;
+  const auto file = ini_files.find(path);
+  if (file != ini_files.end()) {
+    const auto found_section = file->second.find(section);
+    if (found_section != file->second.end()) {
+      const auto found_key = found_section->second.find(key);
+      if (found_key != found_section->second.end()) value = found_key->second;
+    }
+  }
+  if (size == 0) return;
+  const std::size_t length = std::min<std::size_t>(value.size(), size - 1);
+  std::memcpy(buffer, value.data(), length);
+  buffer[length] = '\0';
+}
+
+bool FakePlatform::WriteProfileKey(const std::string& section, const std::string& key, const std::string& value,
+                                      const std::string& path) {
+  Note(ui_calls, "ini-write " + section + " " + key + " " + value + " " + path);
+  if (ini_read_only) return false;
+  ini_files[path][section][key] = value;
+  return true;
+}
+
+bool FakePlatform::PathExists(const std::string& path) {
+  Note(ui_calls, "exists " + path);
+  return existing_paths.count(path) != 0;
+}
+
+bool FakePlatform::OnAnyMonitor(const Rect& rect) {
+  Note(ui_calls, "onmonitor " + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
+                     std::to_string(rect.right) + "," + std::to_string(rect.bottom));
+  for (const Rect& m : monitors) {
+    if (rect.left < m.right && rect.right > m.left && rect.top < m.bottom && rect.bottom > m.top) return true;
+  }
+  return false;
+}
+
+void FakePlatform::LoadBankPicture(ImageBank bank, int index, const Text& path) {
+  Note(ui_calls, std::string("picture ") + (bank == ImageBank::Picture2 ? "Picture2(" : "Picture3(") +
+                     std::to_string(index) + ") " + Encode(path));
+}
 
 }  // namespace modlatch::testing

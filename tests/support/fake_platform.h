@@ -14,6 +14,10 @@
 
 namespace modlatch::testing {
 
+struct NoCase {
+  bool operator()(const std::string& a, const std::string& b) const;
+};
+
 // One recording fake for every port. Injected key events feed back into the key states,
 // as the system's own key state would.
 class FakePlatform : public Keyboard,
@@ -23,7 +27,8 @@ class FakePlatform : public Keyboard,
                      public Menu,
                      public Timer,
                      public Tray,
-                     public AnsiText {
+                     public AnsiText,
+                     public AppFiles {
  public:
   FakePlatform();
 
@@ -56,6 +61,7 @@ class FakePlatform : public Keyboard,
   std::map<WindowHandle, std::int32_t> styles;
   Rect work_area{0, 0, 1024, 738};
   bool work_area_fails = false;
+  std::vector<Rect> monitors{{0, 0, 1024, 768}};
   std::uintptr_t window_procedure = 0x7000;  // the window's own procedure
   std::uintptr_t size_limit_procedure = 0x7100;
   // Arguments of the last call passed on to a window procedure.
@@ -81,6 +87,18 @@ class FakePlatform : public Keyboard,
   int unload_requests = 0;
   bool ended = false;
 
+  // Files beside the executable. INI files are kept per path (ANSI text) as sections of keys;
+  // names compare without regard to case, as the system's profile functions do.
+  using IniSection = std::map<std::string, std::string, NoCase>;
+  using IniFile = std::map<std::string, IniSection, NoCase>;
+  Text app_path = u"C:\\Tools";
+  Text exe_name = u"ModLatch";
+  std::map<std::string, IniFile> ini_files;
+  bool ini_read_only = false;
+  std::set<std::string> existing_paths;
+  // Loads INI text as the profile functions would see it: [section] lines and key=value lines.
+  void SetIniText(const std::string& path, const std::string& text);
+
   // Keyboard
   std::int16_t AsyncKeyState(std::uint8_t virtual_key) override;
   void InjectKey(std::uint8_t virtual_key, std::uint8_t scan_code, std::uint32_t flags,
@@ -95,6 +113,7 @@ class FakePlatform : public Keyboard,
                              std::intptr_t lparam) override;
   WindowHandle ForegroundWindow() override;
   void QueryWorkArea(Rect* area) override;
+  bool OnAnyMonitor(const Rect& rect) override;
   std::uintptr_t InstallSizeLimitProcedure(WindowHandle window) override;
   void RestoreWindowProcedure(WindowHandle window, std::uintptr_t procedure) override;
   std::intptr_t CallWindowProcedure(std::uintptr_t procedure, WindowHandle window, std::uint32_t message,
@@ -133,6 +152,7 @@ class FakePlatform : public Keyboard,
   void SetHolderImage(int index, ImageHandle image) override;
   ImageHandle CompactImage(int state) override { return 0x300 + static_cast<ImageHandle>(state); }
   ImageHandle DoubleImage(int index) override { return 0x400 + static_cast<ImageHandle>(index); }
+  void LoadBankPicture(ImageBank bank, int index, const Text& path) override;
   // Menu
   bool IsChecked(MenuItem item) override;
   void SetChecked(MenuItem item, bool on) override;
@@ -143,8 +163,17 @@ class FakePlatform : public Keyboard,
   void Enable() override;
   // Tray
   void NotifyIcon(std::uint32_t message, const TrayIconData& record) override;
-  // AnsiText: ASCII passes through, anything else becomes '?'.
+  // AnsiText: UTF-8 stands in for the code page, so anything beyond ASCII takes several bytes.
   std::string Encode(const Text& text) override;
+  Text Decode(const std::string& ansi) override;
+  // AppFiles
+  Text AppPath() override { return app_path; }
+  Text AppExeName() override { return exe_name; }
+  void ReadProfileKey(const std::string& section, const std::string& key, const std::string& fallback,
+                        char* buffer, std::uint32_t size, const std::string& path) override;
+  bool WriteProfileKey(const std::string& section, const std::string& key, const std::string& value,
+                          const std::string& path) override;
+  bool PathExists(const std::string& path) override;
 
  private:
   void Note(int& counter, const std::string& entry);

@@ -99,10 +99,14 @@ TEST_F(Lifecycle, CloseReleasesBothKeysAfterHidingAndRemovingIcons) {
   form.TrayIcons[1].bytes[4] = 0x42;  // an icon that was added
   fake.ClearLog();
   OnClose(form);
-  EXPECT_EQ(fake.log, (std::vector<std::string>{
-                          "restore-proc 1000 7000", "hide", "setpos 1000 after=-2 0,0,0,0 flags=13",
-                          "tray delete 42", "inject 10 0 1 0", "inject 10 0 3 0", "inject 11 0 1 0",
-                          "inject 11 0 3 0", "end"}));
+  std::vector<std::string> steps;
+  for (const std::string& line : fake.log) {
+    if (line.rfind("ini-write", 0) != 0) steps.push_back(line);
+  }
+  EXPECT_EQ(steps, (std::vector<std::string>{"restore-proc 1000 7000", "hide", "setpos 1000 after=-2 0,0,0,0 flags=13",
+                                             "tray delete 42", "inject 10 0 1 0", "inject 10 0 3 0",
+                                             "inject 11 0 1 0", "inject 11 0 3 0", "end"}));
+  EXPECT_EQ(fake.log.back(), "end") << "the settings are written before the process ends";
   EXPECT_EQ(fake.keys[vk::kShift], 0);
 }
 

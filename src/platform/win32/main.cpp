@@ -32,7 +32,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (AnotherInstanceRunning()) return 0;
 
   static modlatch::win32::System system(SizeLimitWndProc);
-  static modlatch::win32::MainFormWindow main_form(system);
+  static modlatch::win32::Win32AppFiles files;
+  static modlatch::win32::MainFormWindow main_form(system, files);
   g_main_form = &main_form;
   main_form.Create(instance);
   modlatch::OnLoad(main_form.form());

@@ -34,8 +34,8 @@ HICON LoadIconResource(HINSTANCE instance, int id, int size) {
 
 }  // namespace
 
-MainFormWindow::MainFormWindow(System& system)
-    : platform_{system, system, *this, *this, *this, *this, system, system}, form_(platform_) {}
+MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files)
+    : platform_{system, system, *this, *this, *this, *this, system, system, files}, form_(platform_) {}
 
 void MainFormWindow::Create(HINSTANCE instance) {
   {
@@ -276,7 +276,11 @@ void MainFormWindow::Show() { ::ShowWindow(hwnd_, SW_SHOW); }
 void MainFormWindow::Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
 bool MainFormWindow::IsVisible() { return ::IsWindowVisible(hwnd_) != FALSE; }
 void MainFormWindow::Unload() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
-void MainFormWindow::EndProcess() { ::ExitProcess(0); }
+void MainFormWindow::EndProcess() {
+  // ExitProcess runs no destructors of ours.
+  for (ScopedIcon& picture : file_pictures_) picture.reset(nullptr);
+  ::ExitProcess(0);
+}
 
 RECT MainFormWindow::WindowRect() const {
   RECT rect{};
@@ -375,6 +379,16 @@ Bounds MainFormWindow::GetBounds(Control control) {
 
 void MainFormWindow::SetBounds(Control control, const Bounds& b) {
   ::MoveWindow(ChildOf(control), b.left, b.top, b.width, b.height, TRUE);
+}
+
+void MainFormWindow::LoadBankPicture(ImageBank bank, int index, const Text& path) {
+  const int size = ::GetSystemMetrics(SM_CXSMICON);
+  HICON icon = static_cast<HICON>(::LoadImageW(nullptr, Wide(path), IMAGE_ICON, size, size, LR_LOADFROMFILE));
+  // A directory, or a file that is not an icon: the built-in picture stays.
+  if (!icon) return;
+  const bool compact = bank == ImageBank::Picture2;
+  file_pictures_[(compact ? 4 : 0) + index].reset(icon);
+  (compact ? compact_ : double_)[index] = icon;
 }
 
 // ---- Menu ----

@@ -4,6 +4,8 @@
 #include <array>
 
 #include "app/main_form.h"
+#include "platform/win32/app_files.h"
+#include "platform/win32/scoped_gdi.h"
 #include "platform/win32/toggle_button.h"
 #include "platform/win32/win32_system.h"
 
@@ -12,7 +14,7 @@ namespace modlatch::win32 {
 // The main window and its controls on the real API; every event goes to the portable handlers.
 class MainFormWindow : public MainWindow, public Controls, public Menu, public Timer, public ToggleEvents {
  public:
-  explicit MainFormWindow(System& system);
+  MainFormWindow(System& system, Win32AppFiles& files);
   MainFormWindow(const MainFormWindow&) = delete;
   MainFormWindow& operator=(const MainFormWindow&) = delete;
 
@@ -55,6 +57,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void SetHolderImage(int index, ImageHandle image) override { holder_image_[index] = image; }
   ImageHandle CompactImage(int state) override { return reinterpret_cast<ImageHandle>(compact_[state]); }
   ImageHandle DoubleImage(int index) override { return reinterpret_cast<ImageHandle>(double_[index]); }
+  void LoadBankPicture(ImageBank bank, int index, const Text& path) override;
 
   // Menu
   bool IsChecked(MenuItem item) override;
@@ -100,6 +103,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HFONT font_ = nullptr;
   std::array<HICON, 4> compact_{};
   std::array<HICON, 4> double_{};
+  std::array<ScopedIcon, 8> file_pictures_;  // pictures loaded from icon files, freed with the window
   std::array<ImageHandle, 2> holder_image_{};
   std::uint32_t strip_color_ = kActiveCaptionColor;
   UINT taskbar_created_ = 0;

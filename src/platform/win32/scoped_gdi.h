@@ -48,4 +48,20 @@ class ScopedSelect {
   HGDIOBJ previous_;
 };
 
+// An icon the program loaded itself, destroyed when it is replaced or goes out of scope.
+class ScopedIcon {
+ public:
+  ScopedIcon() = default;
+  ~ScopedIcon() { reset(nullptr); }
+  ScopedIcon(const ScopedIcon&) = delete;
+  ScopedIcon& operator=(const ScopedIcon&) = delete;
+  void reset(HICON icon) {
+    if (icon_) ::DestroyIcon(icon_);
+    icon_ = icon;
+  }
+
+ private:
+  HICON icon_ = nullptr;
+};
+
 }  // namespace modlatch::win32

@@ -51,6 +51,11 @@ void System::QueryWorkArea(Rect* area) {
   if (::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rect, 0)) *area = {rect.left, rect.top, rect.right, rect.bottom};
 }
 
+bool System::OnAnyMonitor(const Rect& rect) {
+  const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+  return ::MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
 std::uintptr_t System::InstallSizeLimitProcedure(WindowHandle window) {
   return static_cast<std::uintptr_t>(::SetWindowLongPtrW(
       ToHwnd(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(size_limit_procedure_)));
@@ -92,6 +97,15 @@ std::string System::Encode(const Text& text) {
                                            nullptr, nullptr);
   std::string out(static_cast<std::size_t>(length), '\0');
   ::WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(text.size()), out.data(), length, nullptr, nullptr);
+  return out;
+}
+
+Text System::Decode(const std::string& ansi) {
+  if (ansi.empty()) return Text();
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  Text out(static_cast<std::size_t>(length), u'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), reinterpret_cast<wchar_t*>(out.data()),
+                        length);
   return out;
 }
 

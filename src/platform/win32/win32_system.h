@@ -26,6 +26,7 @@ class System : public Keyboard, public WindowSystem, public Tray, public AnsiTex
                              std::intptr_t lparam) override;
   WindowHandle ForegroundWindow() override;
   void QueryWorkArea(Rect* area) override;
+  bool OnAnyMonitor(const Rect& rect) override;
   std::uintptr_t InstallSizeLimitProcedure(WindowHandle window) override;
   void RestoreWindowProcedure(WindowHandle window, std::uintptr_t procedure) override;
   std::intptr_t CallWindowProcedure(std::uintptr_t procedure, WindowHandle window, std::uint32_t message,
@@ -34,6 +35,7 @@ class System : public Keyboard, public WindowSystem, public Tray, public AnsiTex
   void NotifyIcon(std::uint32_t message, const TrayIconData& record) override;
 
   std::string Encode(const Text& text) override;
+  Text Decode(const std::string& ansi) override;
 
  private:
   WNDPROC size_limit_procedure_;

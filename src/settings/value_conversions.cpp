@@ -1,0 +1,153 @@
+#include "settings/value_conversions.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "mainwindow/twips.h"
+
+namespace modlatch {
+namespace {
+
+constexpr std::int16_t kDefaultInterval = 100;
+
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsSkipped(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+
+// Collects the number at the start of the text as plain ASCII for strtod.
+class NumberScanner {
+ public:
+  explicit NumberScanner(const Text& text) : text_(text) {}
+
+  std::string Scan() {
+    if (Accept(u'+') || Accept(u'-')) number_ = text_[last_] == u'-' ? "-" : "";
+    const bool whole = Digits();
+    bool fraction = false;
+    if (Accept(u'.')) {
+      number_ += '.';
+      fraction = Digits();
+    }
+    if (!whole && !fraction) return "0";
+    Exponent();
+    return number_;
+  }
+
+ private:
+  void SkipBlanks() {
+    while (pos_ < text_.size() && IsSkipped(text_[pos_])) ++pos_;
+  }
+
+  bool Accept(char16_t c) {
+    SkipBlanks();
+    if (pos_ >= text_.size() || text_[pos_] != c) return false;
+    last_ = pos_++;
+    return true;
+  }
+
+  bool Digits() {
+    bool any = false;
+    for (SkipBlanks(); pos_ < text_.size() && IsDigit(text_[pos_]); SkipBlanks()) {
+      number_ += static_cast<char>(text_[pos_++]);
+      any = true;
+    }
+    return any;
+  }
+
+  // An exponent counts only when digits follow it; otherwise the number ends before it.
+  void Exponent() {
+    const std::string mantissa = number_;
+    if (!Accept(u'e') && !Accept(u'E')) return;
+    number_ += 'e';
+    if (Accept(u'-')) {
+      number_ += '-';
+    } else {
+      Accept(u'+');
+    }
+    if (!Digits()) number_ = mantissa;
+  }
+
+  const Text& text_;
+  std::size_t pos_ = 0;
+  std::size_t last_ = 0;
+  std::string number_;
+};
+
+// The character's code in the ANSI code page; a double-byte character reads as a negative
+// 16-bit value, as its lead byte is 0x80 or above.
+int AnsiCode(AnsiText& ansi, char16_t c) {
+  const std::string bytes = ansi.Encode(Text(1, c));
+  if (bytes.empty()) return 0;
+  if (bytes.size() == 1) return static_cast<unsigned char>(bytes[0]);
+  return static_cast<std::int16_t>((static_cast<unsigned char>(bytes[0]) << 8) | static_cast<unsigned char>(bytes[1]));
+}
+
+Text UpperCase(Text text) {
+  for (char16_t& c : text) {
+    if ((c >= u'a' && c <= u'z') || (c >= u'\uFF41' && c <= u'\uFF5A')) c = static_cast<char16_t>(c - 0x20);
+  }
+  return text;
+}
+
+template <typename Int>
+std::optional<Int> RoundToWidth(double value, double low, double high) {
+  // Checked before rounding so that infinities and NaN never reach the integer conversion.
+  if (!(value >= low - 0.5 && value < high + 0.5)) return std::nullopt;
+  const std::int64_t rounded = RoundHalfEven(value);
+  if (rounded < low || rounded > high) return std::nullopt;
+  return static_cast<Int>(rounded);
+}
+
+}  // namespace
+
+double LeadingNumber(const Text& text) { return std::strtod(NumberScanner(text).Scan().c_str(), nullptr); }
+
+std::optional<std::int32_t> RoundToInt32(double value) {
+  return RoundToWidth<std::int32_t>(value, -2147483648.0, 2147483647.0);
+}
+
+std::optional<std::int16_t> RoundToInt16(double value) { return RoundToWidth<std::int16_t>(value, -32768.0, 32767.0); }
+
+ColorValue HexToColor(AnsiText& ansi, const Text& text) {
+  const Text upper = UpperCase(text);
+  const std::size_t n = upper.size();
+  std::int32_t v = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const int c = AnsiCode(ansi, upper[n - 1 - i]);
+    const int digit = (c >= 65 && c <= 70) ? c - 55 : c - 48;
+    const std::optional<std::int32_t> next = RoundToInt32(std::pow(16.0, static_cast<double>(i)) * digit + v);
+    if (!next) return kNoColor;
+    v = *next;
+  }
+  if (v < 0) return kNoColor;
+  return RrggbbToColor(v);
+}
+
+ColorValue RrggbbToColor(std::int32_t rrggbb) {
+  const std::int64_t v = rrggbb;
+  auto floor_div = [](std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && (a < 0)); };
+  auto clamp = [](std::int64_t component) { return component > 255 ? 255 : component; };
+  const std::int64_t r = clamp(floor_div(v, 65536));
+  const std::int64_t g = clamp(floor_div(v % 65536, 256));
+  const std::int64_t b = clamp(v % 256);
+  return static_cast<ColorValue>(r + 256 * g + 65536 * b);
+}
+
+std::int16_t TimerInterval(const Text& text) {
+  if (text == u"0") return kDefaultInterval;
+  std::size_t begin = text.find_first_not_of(u" \t");
+  const std::size_t end = text.find_last_not_of(u" \t");
+  if (begin == Text::npos) return kDefaultInterval;
+  bool negative = false;
+  if (text[begin] == u'+' || text[begin] == u'-') negative = text[begin++] == u'-';
+  if (begin > end) return kDefaultInterval;
+  std::int32_t value = 0;
+  for (std::size_t i = begin; i <= end; ++i) {
+    if (!IsDigit(text[i])) return kDefaultInterval;
+    value = value * 10 + (text[i] - u'0');
+    if (value > 32767) return kDefaultInterval;
+  }
+  if (negative && value != 0) return kDefaultInterval;
+  return static_cast<std::int16_t>(value);
+}
+
+}  // namespace modlatch
