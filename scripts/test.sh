@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The test command: installs what is missing, builds the three trees and runs
+# The test command: installs what is missing, builds the four trees and runs
 # every test (unit tests natively, end-to-end tests under 64-bit Wine).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -12,6 +12,10 @@ cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release --log-level=WARNING \
   -DMODLATCH_WINDOWS_DIR="$root/build/windows"
 cmake --build build/native --parallel "$(nproc)"
 scripts/build-windows.sh
+# The settings fuzzer: clang with libFuzzer and sanitizers, in a tree of its own.
+cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DMODLATCH_FUZZ=ON \
+  --log-level=WARNING
+cmake --build build/fuzz --parallel "$(nproc)"
 
 echo "shipped build/windows/ModLatch.exe: $(stat -c %s build/windows/ModLatch.exe) bytes"
 ctest --test-dir build/native --output-on-failure

@@ -148,9 +148,10 @@ class TypeBox:
 class Session:
     """One end-to-end scenario: `with Session("name") as s: ...`."""
 
-    def __init__(self, name, start_app=True):
+    def __init__(self, name, start_app=True, ini=None):
         self.name = name
         self.start_app = start_app
+        self.ini = ini  # the INI file to put beside the exe before it starts
         self.root = e2e_dir()
         self.exe_source = os.path.join(self.root, "ModLatch.exe")
         self.probe_exe = os.path.join(self.root, "probe", "probe.exe")
@@ -179,6 +180,8 @@ class Session:
             self.folder = tempfile.mkdtemp(prefix=f"{self.name}-", dir=self._runs_dir())
             self.exe = os.path.join(self.folder, "ModLatch.exe")
             shutil.copy2(self.exe_source, self.exe)
+            if self.ini is not None:
+                self.write_ini(self.ini)
             if self.start_app:
                 self.app = self.launch()
                 self.main_window()
@@ -317,6 +320,32 @@ class Session:
         if not found.get("found"):
             raise HarnessError(f"no visible {MAIN_CLASS} window after {timeout} s")
         return found["windows"][0]
+
+    def close_app(self, hwnd, timeout=15.0):
+        """WM_CLOSE to the main window (shown or hidden); fails unless the program then ends."""
+        self.probe("send", hwnd, WM_CLOSE, 0, 0, check=False)
+        if not self.app_exited(timeout=timeout):
+            raise HarnessError(f"the program did not end within {timeout} s of WM_CLOSE")
+
+    # --- the settings file ----------------------------------------------
+
+    @property
+    def ini_path(self):
+        return os.path.join(self.folder, "ModLatch.ini")
+
+    def write_ini(self, text):
+        """Writes the INI file as a Japanese system keeps it: code page 932, CRLF; bytes as they are."""
+        data = text if isinstance(text, bytes) else text.replace("\n", "\r\n").encode("cp932")
+        with open(self.ini_path, "wb") as f:
+            f.write(data)
+
+    def read_ini(self):
+        with open(self.ini_path, "rb") as f:
+            return f.read()
+
+    def wine_path(self, path):
+        """A Linux path as the program sees it, through Wine's Z: drive."""
+        return "Z:" + os.path.abspath(path).replace("/", "\\")
 
     def run_wine(self, *args, timeout=60.0):
         """Runs a Wine program (e.g. wineboot) to its end; returns its exit code."""
