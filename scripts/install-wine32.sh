@@ -47,7 +47,7 @@ register_emulator() {
   echo ":qemu-i386:M::$magic:$mask:$QEMU:F" | $sudo tee "$BINFMT/register" >/dev/null
 }
 
-# qemu 7.2 from Debian 12 needs about a minute per Wine process; the backported one under a second.
+# qemu 7.2 from Debian 12 needs about a minute per Wine process; the backported 10 under a second.
 install_emulator() {
   if [[ ! -e $BACKPORTS ]]; then
     . /etc/os-release
@@ -77,7 +77,7 @@ install_wine32() {
 
 # Native 32-bit first; an emulator only where the kernel refuses.
 if ! runs_i386; then
-  [[ -x $QEMU ]] && "$QEMU" --version | grep -qE 'version ([89]|[1-9][0-9])\.' || install_emulator
+  [[ -x $QEMU ]] && "$QEMU" --version | grep -qE 'version [1-9][0-9]\.' || install_emulator
   register_emulator
   runs_i386 || { echo "install-wine32: i386 programs still do not run after registering $QEMU" >&2; exit 1; }
 fi
