@@ -24,8 +24,8 @@ if ((${#missing[@]})); then
   sudo=""
   [[ $(id -u) -eq 0 ]] || sudo="sudo"
   echo "install-deps: installing ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
+  $sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install -y -qq \
     "${missing[@]}" >/dev/null
 fi
 

@@ -7,7 +7,7 @@
 set -euo pipefail
 
 WINE32=/usr/lib/wine/wine32             # the 32-bit loader, moved aside from /usr/lib/wine/wine
-QEMU=/usr/bin/qemu-i386               # static from qemu 9.1 on
+QEMU=/usr/bin/qemu-i386                 # a static build from qemu 9.1 on
 BINFMT=/proc/sys/fs/binfmt_misc
 BACKPORTS=/etc/apt/sources.list.d/bookworm-backports.sources
 
