@@ -3,6 +3,7 @@
 shows a window, in the same run; ModLatch's resident memory and idle CPU; the exe sizes.
 
 Usage: MODLATCH_E2E_DIR=build/windows-x64 python3 bench/wine_launch.py [rounds] [shipped exe]
+With MODLATCH_E2E_BITS=32 it measures the 32-bit builds in build/windows under 32-bit Wine.
 """
 import ctypes
 import os
@@ -68,8 +69,8 @@ class MapWatcher:
 
 def launch_time(session, watcher, exe, folder):
     start = time.monotonic()
-    proc = session._spawn([harness.WINE64, exe], cwd=folder, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    mapped = watcher.wait_for_width(266, timeout=20)
+    proc = session._spawn([session.loader, exe], cwd=folder, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    mapped = watcher.wait_for_width(266, timeout=60)
     return proc, (mapped - start) * 1000.0
 
 

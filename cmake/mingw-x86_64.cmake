@@ -1,6 +1,6 @@
 # Cross-build for 64-bit Windows with MinGW-w64. The win32 threads model keeps
 # winpthread out of the exe: nothing here uses std::thread.
-# The build machines can only run 64-bit Wine, so end-to-end tests use this build.
+# Most end-to-end tests use this build: 64-bit Wine runs it natively, 32-bit Wine only emulated.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

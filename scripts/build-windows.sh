@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds both Windows trees: build/windows is the shipped 32-bit exe; build/windows-x64 holds
-# the same sources for x86-64, which is what runs here, since only 64-bit Wine can start.
+# the same sources for x86-64, which most end-to-end tests run (32-bit Wine is emulated here).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)

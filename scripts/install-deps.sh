@@ -25,8 +25,8 @@ if ((${#missing[@]})); then
   sudo=""
   [[ $(id -u) -eq 0 ]] || sudo="sudo"
   echo "install-deps: installing ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
+  $sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install -y -qq \
     "${missing[@]}" >/dev/null
 fi
 
@@ -38,3 +38,6 @@ if ! locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; then
   grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
   $sudo locale-gen >/dev/null
 fi
+
+# 32-bit Wine for the shipped exe (and, where the kernel needs it, the emulator that runs it).
+"$(dirname "${BASH_SOURCE[0]}")/install-wine32.sh"

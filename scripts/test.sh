@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds the four trees and runs
-# every test (unit tests natively, end-to-end tests under 64-bit Wine).
+# every test (unit tests natively, end-to-end tests under 64-bit Wine and, for the
+# shipped 32-bit exe, under 32-bit Wine).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)

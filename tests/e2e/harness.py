@@ -1,4 +1,9 @@
-"""Runs ModLatch under 64-bit Wine on a private Xvfb display for end-to-end tests.
+"""Runs ModLatch under Wine on a private Xvfb display for end-to-end tests.
+
+By default a Session runs the x86-64 build under 64-bit Wine; Session(..., bits=32)
+runs the shipped 32-bit exe and the 32-bit probe under 32-bit Wine, in a 32-bit
+prefix of its own (see scripts/install-wine32.sh for how 32-bit Wine runs here).
+MODLATCH_E2E_BITS=32 makes 32 the default, to run any test against the shipped exe.
 
 A Session owns everything it starts: one Xvfb, a fresh folder holding a copy of
 ModLatch.exe, the program's Wine process and every probe process. On exit it
@@ -18,6 +23,8 @@ import tempfile
 import time
 
 WINE64 = "/usr/lib/wine/wine64"
+WINE32 = "/usr/lib/wine/wine32"  # installed under this name so that `wine` stays 64-bit
+# The native server serves 32-bit clients too, and runs at full speed under an emulator.
 WINESERVER = "/usr/lib/wine/wineserver64"
 MAIN_CLASS = "ModLatchMainForm"
 SCREEN = (1024, 768)
@@ -42,6 +49,12 @@ def e2e_dir():
     path = os.environ.get("MODLATCH_E2E_DIR")
     if not path:
         raise HarnessError("MODLATCH_E2E_DIR is not set (the x86-64 Windows build tree)")
+    return os.path.abspath(path)
+
+
+def shipped_dir():
+    """The i686 build tree: the shipped ModLatch.exe and its 32-bit probe."""
+    path = os.environ.get("MODLATCH_WINDOWS_DIR") or os.path.join(e2e_dir(), "..", "windows")
     return os.path.abspath(path)
 
 
@@ -148,11 +161,16 @@ class TypeBox:
 class Session:
     """One end-to-end scenario: `with Session("name") as s: ...`."""
 
-    def __init__(self, name, start_app=True, ini=None):
+    def __init__(self, name, start_app=True, bits=None, ini=None):
+        bits = bits or int(os.environ.get("MODLATCH_E2E_BITS", "64"))
+        if bits not in (32, 64):
+            raise HarnessError(f"no {bits}-bit Wine")
         self.name = name
         self.start_app = start_app
+        self.bits = bits
         self.ini = ini  # the INI file to put beside the exe before it starts
-        self.root = e2e_dir()
+        self.loader = WINE64 if bits == 64 else WINE32
+        self.root = e2e_dir() if bits == 64 else shipped_dir()
         self.exe_source = os.path.join(self.root, "ModLatch.exe")
         self.probe_exe = os.path.join(self.root, "probe", "probe.exe")
         self.prefix = os.path.join(self.root, "e2e-wineprefix")
@@ -171,7 +189,7 @@ class Session:
     def __enter__(self):
         for path in (self.exe_source, self.probe_exe):
             if not os.path.isfile(path):
-                raise HarnessError(f"missing {path}: build the x86-64 Windows tree first")
+                raise HarnessError(f"missing {path}: build the {self.bits}-bit Windows tree first")
         os.makedirs(self.artifacts, exist_ok=True)
         try:
             self._lock_prefix()
@@ -234,8 +252,8 @@ class Session:
         env.update({
             "DISPLAY": self.display,
             "WINEPREFIX": self.prefix,
-            "WINEARCH": "win64",
-            "WINELOADER": WINE64,
+            "WINEARCH": "win64" if self.bits == 64 else "win32",
+            "WINELOADER": self.loader,
             "WINESERVER": WINESERVER,
             "WINEDEBUG": "-all",
             "WINEDLLOVERRIDES": "mscoree,mshtml=",
@@ -249,12 +267,14 @@ class Session:
         if os.path.exists(marker):
             return
         shutil.rmtree(self.prefix, ignore_errors=True)  # a half-made one from an interrupted run
-        proc = self._spawn([WINE64, "wineboot", "-i"], stdout=subprocess.DEVNULL,
+        # Made under the Japanese locale of env(): a prefix made under another draws the
+        # menu captions as boxes. Under an emulator it takes about half a minute.
+        proc = self._spawn([self.loader, "wineboot", "-i"], stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)
         try:
-            proc.wait(timeout=120)
+            proc.wait(timeout=300)
         except subprocess.TimeoutExpired:
-            raise HarnessError("wineboot -i took over 120 s")
+            raise HarnessError("wineboot -i took over 300 s")
         self._wait_wineserver_gone(timeout=60)
         if proc.returncode != 0:
             raise HarnessError(f"wineboot -i failed with {proc.returncode}")
@@ -311,10 +331,12 @@ class Session:
 
     def launch(self):
         """Starts the folder's ModLatch.exe; returns its Popen (the Wine process)."""
-        return self._spawn([WINE64, self.exe], cwd=self.folder, stdout=subprocess.DEVNULL,
+        return self._spawn([self.loader, self.exe], cwd=self.folder, stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)
 
-    def main_window(self, timeout=20.0):
+    def main_window(self, timeout=None):
+        # A cold start of 32-bit Wine under an emulator takes about 8 s unloaded.
+        timeout = timeout or (20.0 if self.bits == 64 else 60.0)
         found = self.probe("wait-window", MAIN_CLASS, int(timeout * 1000), timeout=timeout + 10,
                            check=False)
         if not found.get("found"):
@@ -349,7 +371,7 @@ class Session:
 
     def run_wine(self, *args, timeout=60.0):
         """Runs a Wine program (e.g. wineboot) to its end; returns its exit code."""
-        proc = self._spawn([WINE64, *map(str, args)], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        proc = self._spawn([self.loader, *map(str, args)], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
             return proc.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
@@ -376,7 +398,7 @@ class Session:
         # Output goes to a file, not a pipe: Wine daemons that a probe happens
         # to start inherit its descriptors and would hold a pipe open.
         output = tempfile.TemporaryFile()
-        proc = self._spawn([WINE64, self.probe_exe, *map(str, args)], stdout=output,
+        proc = self._spawn([self.loader, self.probe_exe, *map(str, args)], stdout=output,
                            stderr=subprocess.STDOUT)
         proc.output = output
         return proc

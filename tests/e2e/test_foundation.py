@@ -24,6 +24,13 @@ MENU_CAPTIONS = [
 ]
 UNDO_INDEX = 2
 
+# Where the design puts the controls at the default size: class and bounds in the parent.
+DEFAULT_CONTROLS = {
+    STRIP_ID: ("ModLatchPicture", (2, 0, 17, 45)),
+    SHIFT_ID: ("Button", (24, 0, 117, 45)),
+    CTRL_ID: ("Button", (140, 0, 117, 45)),
+}
+
 
 def wait_check(session, hwnd, control_id, value, timeout=5.0):
     wait_until(f"control {control_id} check state {value}",
@@ -57,12 +64,7 @@ class MainWindowLooks(unittest.TestCase):
             self.assertLess(win["client"]["y"] - win["rect"]["y"], 8, "no title bar above the client area")
 
             kids = s.children(win["hwnd"])
-            expected = {
-                STRIP_ID: ("ModLatchPicture", (2, 0, 17, 45)),
-                SHIFT_ID: ("Button", (24, 0, 117, 45)),
-                CTRL_ID: ("Button", (140, 0, 117, 45)),
-            }
-            for control_id, (cls, bounds) in expected.items():
+            for control_id, (cls, bounds) in DEFAULT_CONTROLS.items():
                 with self.subTest(control=control_id):
                     child = kids[control_id]
                     self.assertEqual(child["class"], cls)
