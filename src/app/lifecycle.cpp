@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 #include "latch/indicators.h"
+#include "latch/one_shot.h"
 #include "mainwindow/float_layout.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
@@ -40,6 +41,7 @@ void OnTick(MainForm& form) {
 // it, which is exactly the skipped save; one that asks politely cannot be told from the user.
 void OnClose(MainForm& form) {
   RemoveSizeLimits(form);
+  StopOneShot(form);
   SaveSettingsOnExit(form);
   form.os.window.EndProcess();
 }
