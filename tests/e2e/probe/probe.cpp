@@ -440,6 +440,17 @@ int TypeBoxRun(DWORD seconds) {
   return 0;
 }
 
+// WM_GETTEXT crosses processes under Wine; GetWindowText would only see the caption the
+// server keeps, not what was typed into an edit box.
+int TextCmd(HWND hwnd) {
+  wchar_t text[512] = {};
+  DWORD_PTR length = 0;
+  const bool ok = SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                                      SMTO_ABORTIFHUNG, kSendTimeoutMs, &length) != 0;
+  Json().Bool("ok", ok).Str("text", std::wstring(text)).Print();
+  return ok ? 0 : 1;
+}
+
 // A Wine process that does nothing keeps the wineserver, and with it the
 // key state, alive while the program under test exits.
 int Idle(DWORD seconds) {
@@ -661,7 +672,7 @@ int Usage() {
   std::fputs(
       "usage: probe keys | find CLASS | wait-window CLASS MS | children HWND | click HWND ID\n"
       "       | send HWND MSG WPARAM LPARAM [MS] | post HWND MSG WPARAM LPARAM | minmax HWND\n"
-      "       | focus | menu [MS] | typebox SECONDS | idle SECONDS\n"
+      "       | focus | menu [MS] | typebox SECONDS | text HWND | idle SECONDS\n"
       "       | syscolors | workarea | setpos HWND X Y W H FLAGS\n"
       "       | watch-check HWND ID VK VALUE MS | watch-window CLASS MS\n"
       "       | key-log MS\n"
@@ -692,6 +703,7 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"focus") return Focus();
   if (cmd == L"menu") return Menu(n >= 1 ? static_cast<DWORD>(Number(a[0])) : 3000);
   if (cmd == L"idle" && n == 1) return Idle(static_cast<DWORD>(Number(a[0])));
+  if (cmd == L"text" && n == 1) return TextCmd(AsWindow(a[0]));
   if (cmd == L"typebox" && n == 1) return TypeBoxRun(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"syscolors") return SysColors();
   if (cmd == L"workarea") return WorkArea();
