@@ -668,6 +668,54 @@ int LogKeys(DWORD timeoutMs) {
   return 0;
 }
 
+// The cost of a key event as a sender sees it: Wine's SendInput returns only once every
+// low-level keyboard hook has seen the event. F24 is a key no program acts on.
+int KeyCost(int batches, int per_batch) {
+  INPUT input[2] = {};
+  for (INPUT& in : input) {
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = VK_F24;
+  }
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  std::vector<double> per_event;
+  for (int b = 0; b < batches; ++b) {
+    LARGE_INTEGER from{}, to{};
+    QueryPerformanceCounter(&from);
+    for (int i = 0; i < per_batch; ++i) {
+      SendInput(1, &input[0], sizeof(INPUT));
+      SendInput(1, &input[1], sizeof(INPUT));
+    }
+    QueryPerformanceCounter(&to);
+    per_event.push_back(1000.0 * Millis(from, to) / (2.0 * per_batch));
+  }
+  std::sort(per_event.begin(), per_event.end());
+  Json()
+      .Int("events", 2LL * batches * per_batch)
+      .Int("min_us", static_cast<long long>(per_event.front()))
+      .Int("median_us", static_cast<long long>(per_event[per_event.size() / 2]))
+      .Int("max_us", static_cast<long long>(per_event.back()))
+      .Print();
+  return 0;
+}
+
+// A keyboard hook that does nothing but pass the event on: the yardstick for ours.
+LRESULT CALLBACK PassKey(int code, WPARAM wParam, LPARAM lParam) { return CallNextHookEx(nullptr, code, wParam, lParam); }
+
+int BareHook(DWORD timeoutMs) {
+  const HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, PassKey, GetModuleHandleW(nullptr), 0);
+  if (!hook) return Fail("SetWindowsHookEx failed");
+  Json().Bool("ready", true).Print();
+  const UINT_PTR timer = SetTimer(nullptr, 0, timeoutMs, nullptr);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER && msg.wParam == timer) break;
+    DispatchMessageW(&msg);
+  }
+  UnhookWindowsHookEx(hook);
+  Json().Bool("done", true).Print();
+  return 0;
+}
+
 int Usage() {
   std::fputs(
       "usage: probe keys | find CLASS | wait-window CLASS MS | children HWND | click HWND ID\n"
@@ -675,7 +723,7 @@ int Usage() {
       "       | focus | menu [MS] | typebox SECONDS | text HWND | idle SECONDS\n"
       "       | syscolors | workarea | setpos HWND X Y W H FLAGS\n"
       "       | watch-check HWND ID VK VALUE MS | watch-window CLASS MS\n"
-      "       | key-log MS\n"
+      "       | key-log MS | key-cost BATCHES PER_BATCH | bare-hook MS\n"
       "       | tray | tooltip MS | taskbar-created [HWND] | tray-delete HWND ID\n",
       stderr);
   return 2;
@@ -715,6 +763,8 @@ int wmain(int argc, wchar_t** argv) {
                       static_cast<int>(Number(a[3])), static_cast<DWORD>(Number(a[4])));
   if (cmd == L"watch-window" && n == 2) return WatchWindow(a[0], static_cast<DWORD>(Number(a[1])));
   if (cmd == L"key-log" && n == 1) return LogKeys(static_cast<DWORD>(Number(a[0])));
+  if (cmd == L"key-cost" && n == 2) return KeyCost(static_cast<int>(Number(a[0])), static_cast<int>(Number(a[1])));
+  if (cmd == L"bare-hook" && n == 1) return BareHook(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"tray" && n == 0) return Tray();
   if (cmd == L"tooltip" && n == 1) return Tooltip(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"taskbar-created" && n <= 1) return TaskbarCreated(n == 1 ? AsWindow(a[0]) : nullptr);
