@@ -32,7 +32,8 @@ void OnTick(MainForm& form) {
     OpenPopupMenu(form);
   }
   if (os.window.IsVisible()) {
-    const bool active = os.windows.ForegroundWindow() == os.window.Handle();
+    // A window kept from activation borrows the foreground only for its menu.
+    const bool active = !form.Settings.NoActivate && os.windows.ForegroundWindow() == os.window.Handle();
     os.controls.SetStripColor(active ? kActiveCaptionColor : kInactiveCaptionColor);
   }
 }

@@ -92,25 +92,28 @@ void ToggleLatch(MainForm& form, std::uint8_t selector, LatchSource source) {
   }
   OneShotState& state = form.OneShot;
   OneShotKey& key = state.keys[IndexOf(selector)];
-  if (source == LatchSource::kIndicator && key.hold == Hold::kLatched && IsDoubleClick(state, key)) {
+  const bool double_click =
+      source == LatchSource::kIndicator && key.lock_on_double_click && IsDoubleClick(state, key);
+  Redraw(form);
+  if (double_click && key.hold == Hold::kLatched) {
     // The first click of the pair latched the key; the second keeps it down.
     key.hold = Hold::kLocked;
     key.used = false;
-    Redraw(form);
+    key.lock_on_double_click = false;
     return;
   }
-  // The same decision as the plain toggle, made here so the hold can follow it.
+  // The same decision as the plain toggle, made here so the hold can follow it. A double
+  // click whose first click released an earlier latch locks the key as well.
   const bool was_down = keyboard.AsyncKeyState(selector == 1 ? vk::kShift : vk::kControl) != 0;
   SendModifierKey(keyboard, selector, was_down ? key_action::kRelease : key_action::kPress, kOwnInputMarker);
+  const Hold before = key.hold;
   key = OneShotKey{};
-  if (!was_down) {
-    key.hold = Hold::kLatched;
-    if (source == LatchSource::kIndicator) {
-      key.press_number = state.presses;
-      key.press = state.last_press;
-    }
+  if (!was_down) key.hold = double_click ? Hold::kLocked : Hold::kLatched;
+  if (source == LatchSource::kIndicator) {
+    key.press_number = state.presses;
+    key.press = state.last_press;
+    key.lock_on_double_click = key.hold == Hold::kLatched || before == Hold::kLatched;
   }
-  Redraw(form);
 }
 
 void OnHookKey(MainForm& form, const HookKey& event) {

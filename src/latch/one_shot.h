@@ -45,8 +45,9 @@ struct OneShotKey {
   Hold hold = Hold::kNone;
   bool used = false;               // a key or a click elsewhere came: release after it
   bool shown_down = false;         // a refresh has read the key down since the click
-  std::uint32_t press_number = 0;  // the press that latched it; 0 when a menu latched it
+  std::uint32_t press_number = 0;  // the press of the last click on its indicator, if any
   ButtonPress press;
+  bool lock_on_double_click = false;  // that click latched it, or released a latch
 };
 
 struct OneShotState {

@@ -128,6 +128,27 @@ TEST_F(OneShot, DoubleClickLocksAndTheLockSurvivesKeysAndClicks) {
   EXPECT_EQ(Shift(), Hold::kNone);
 }
 
+TEST_F(OneShot, ADoubleClickOnALatchedKeyLocksItAndATripleClickEndsUp) {
+  ClickShift(1000);
+  ClickShift(3000);  // releases the latch of the first click...
+  ClickShift(3200);  // ...and with it makes the double click that locks
+  EXPECT_EQ(Injected(), (std::vector<std::string>{kLatchShift, kReleaseShift, kLatchShift}));
+  EXPECT_EQ(Shift(), Hold::kLocked);
+
+  ClickShift(6000);
+  ClickShift(6200);
+  EXPECT_EQ(Shift(), Hold::kLatched) << "a locked key: off, then latched, as sticky keys go";
+  ClickShift(6400);
+  EXPECT_EQ(Shift(), Hold::kLocked);
+
+  ClickShift(8000);
+  ASSERT_EQ(Shift(), Hold::kNone);
+  ClickShift(9000);
+  ClickShift(9200);
+  ClickShift(9400);
+  EXPECT_EQ(Shift(), Hold::kNone) << "latch, lock, off: the third click of three releases";
+}
+
 TEST_F(OneShot, OnlyTheSystemsDoubleClickLocks) {
   struct Second {
     const char* what;
@@ -269,6 +290,13 @@ TEST_F(OneShotSettings, BothKeysOnOnlyForExactlyTrue) {
   EXPECT_TRUE(fake.no_activate);
   EXPECT_TRUE(fake.hooks_installed);
   EXPECT_EQ(form.OneShot.limits.time, 500u);
+}
+
+TEST_F(OneShotSettings, AWindowKeptFromActivationAlwaysShowsTheInactiveStrip) {
+  Load("NoActivate=True\n");
+  fake.foreground = fake.handle;  // while its menu is open
+  OnTick(form);
+  EXPECT_EQ(fake.strip_color, kInactiveCaptionColor);
 }
 
 TEST_F(OneShotSettings, AbsentOrNotExactlyTrueChangesNothing) {
