@@ -303,26 +303,21 @@ TEST_F(OneShotSettings, AbsentOrNotExactlyTrueChangesNothing) {
   Load("NoActivate=true\nOneShot=1\n");
   EXPECT_FALSE(form.Settings.NoActivate);
   EXPECT_FALSE(form.Settings.OneShot);
-  const std::vector<std::string> with_other_values = fake.log;
-
   FakePlatform plain;
   MainForm plain_form{plain.platform()};
   plain.SetIniText("C:\\Tools\\ModLatch.ini", "[Option]\n");
   LoadSettings(plain_form);
-  // Only the two extra key reads tell the runs apart: no hook, no style, no key event.
-  std::vector<std::string> without_reads;
-  for (const std::string& line : with_other_values) {
-    if (line.find("NoActivate") == std::string::npos && line.find("OneShot") == std::string::npos) {
-      without_reads.push_back(line);
+  // Only the reads of the two keys tell the runs apart: no hook, no style, no key event.
+  const auto without_reads = [](const std::vector<std::string>& log) {
+    std::vector<std::string> kept;
+    for (const std::string& line : log) {
+      if (line.find("NoActivate") == std::string::npos && line.find("OneShot") == std::string::npos) {
+        kept.push_back(line);
+      }
     }
-  }
-  std::vector<std::string> plain_without_reads;
-  for (const std::string& line : plain.log) {
-    if (line.find("NoActivate") == std::string::npos && line.find("OneShot") == std::string::npos) {
-      plain_without_reads.push_back(line);
-    }
-  }
-  EXPECT_EQ(without_reads, plain_without_reads);
+    return kept;
+  };
+  EXPECT_EQ(without_reads(fake.log), without_reads(plain.log));
   EXPECT_FALSE(fake.no_activate);
   EXPECT_FALSE(fake.hooks_installed);
 

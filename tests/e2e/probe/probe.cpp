@@ -650,6 +650,16 @@ LRESULT CALLBACK LogKey(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// A low-level hook is called from the message loop of the thread that set it.
+void PumpMessagesFor(DWORD timeoutMs) {
+  const UINT_PTR timer = SetTimer(nullptr, 0, timeoutMs, nullptr);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER && msg.wParam == timer) break;
+    DispatchMessageW(&msg);
+  }
+}
+
 int LogKeys(DWORD timeoutMs) {
   KeyLog log;
   g_keyLog = &log;
@@ -657,12 +667,7 @@ int LogKeys(DWORD timeoutMs) {
   if (!hook) return Fail("SetWindowsHookEx failed");
   QueryPerformanceCounter(&log.start);
   Json().Bool("ready", true).Print();
-  const UINT_PTR timer = SetTimer(nullptr, 0, timeoutMs, nullptr);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message == WM_TIMER && msg.wParam == timer) break;
-    DispatchMessageW(&msg);
-  }
+  PumpMessagesFor(timeoutMs);
   UnhookWindowsHookEx(hook);
   Json().Raw("events", probe::Array(log.events)).Print();
   return 0;
@@ -705,12 +710,7 @@ int BareHook(DWORD timeoutMs) {
   const HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, PassKey, GetModuleHandleW(nullptr), 0);
   if (!hook) return Fail("SetWindowsHookEx failed");
   Json().Bool("ready", true).Print();
-  const UINT_PTR timer = SetTimer(nullptr, 0, timeoutMs, nullptr);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message == WM_TIMER && msg.wParam == timer) break;
-    DispatchMessageW(&msg);
-  }
+  PumpMessagesFor(timeoutMs);
   UnhookWindowsHookEx(hook);
   Json().Bool("done", true).Print();
   return 0;
