@@ -37,13 +37,12 @@ bool IsOwnInput(bool injected, std::uintptr_t extra_info) { return injected && e
 int IndexOf(std::uint8_t selector) { return selector == 1 ? kShiftIndex : kCtrlIndex; }
 
 // The second press of the system's double click: the very next press, same button, soon, near.
-bool IsDoubleClick(const OneShotState& state, const OneShotKey& key) {
+bool IsDoubleClick(const OneShotState& state, const OneShotKey& key, const DoubleClickLimits& limits) {
   if (key.press_number == 0 || state.presses != key.press_number + 1) return false;
   const ButtonPress& first = key.press;
   const ButtonPress& second = state.last_press;
-  return second.button == first.button && second.time - first.time <= state.limits.time &&
-         std::abs(second.x - first.x) <= state.limits.width / 2 &&
-         std::abs(second.y - first.y) <= state.limits.height / 2;
+  return second.button == first.button && second.time - first.time <= limits.time &&
+         std::abs(second.x - first.x) <= limits.width / 2 && std::abs(second.y - first.y) <= limits.height / 2;
 }
 
 void MarkLatchedUsed(OneShotState& state) {
@@ -73,7 +72,6 @@ void Redraw(MainForm& form) { form.LastModifierState = modifier_state::kForceRed
 
 void StartOneShot(MainForm& form) {
   if (!form.Settings.OneShot) return;
-  form.OneShot.limits = form.os.hooks.DoubleClick();
   form.os.hooks.InstallInputHooks();
   form.OneShot.hooked = true;
 }
@@ -92,8 +90,9 @@ void ToggleLatch(MainForm& form, std::uint8_t selector, LatchSource source) {
   }
   OneShotState& state = form.OneShot;
   OneShotKey& key = state.keys[IndexOf(selector)];
-  const bool double_click =
-      source == LatchSource::kIndicator && key.lock_on_double_click && IsDoubleClick(state, key);
+  // The limits are read at each click, so a change in the system's settings counts at once.
+  const bool double_click = source == LatchSource::kIndicator && key.lock_on_double_click &&
+                            IsDoubleClick(state, key, form.os.hooks.DoubleClick());
   Redraw(form);
   if (double_click && key.hold == Hold::kLatched) {
     // The first click of the pair latched the key; the second keeps it down.

@@ -54,7 +54,6 @@ struct OneShotState {
   std::array<OneShotKey, 2> keys;  // by ModifierIndex: 0 CTRL, 1 SHIFT
   std::uint32_t presses = 0;       // button presses seen by the hook, numbered from 1
   ButtonPress last_press;
-  DoubleClickLimits limits;
   bool hooked = false;
 };
 
