@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 #include "latch/indicators.h"
+#include "latch/one_shot.h"
 #include "mainwindow/float_layout.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
@@ -31,7 +32,8 @@ void OnTick(MainForm& form) {
     OpenPopupMenu(form);
   }
   if (os.window.IsVisible()) {
-    const bool active = os.windows.ForegroundWindow() == os.window.Handle();
+    // A window kept from activation borrows the foreground only for its menu.
+    const bool active = !form.Settings.NoActivate && os.windows.ForegroundWindow() == os.window.Handle();
     os.controls.SetStripColor(active ? kActiveCaptionColor : kInactiveCaptionColor);
   }
 }
@@ -40,6 +42,7 @@ void OnTick(MainForm& form) {
 // it, which is exactly the skipped save; one that asks politely cannot be told from the user.
 void OnClose(MainForm& form) {
   RemoveSizeLimits(form);
+  StopOneShot(form);
   SaveSettingsOnExit(form);
   form.os.window.EndProcess();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "latch/one_shot.h"
 #include "mainwindow/size_limits.h"
 #include "platform/platform.h"
 #include "settings/app_settings.h"
@@ -26,6 +27,7 @@ struct MainForm {
   AppSettings Settings;
   TrayIconRecords TrayIcons;
   SizeLimitState SizeLimits;
+  OneShotState OneShot;
 };
 
 // Events of the main window, as the window procedure delivers them.

@@ -2,6 +2,7 @@
 #include "latch/display_modes.h"
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"
+#include "latch/one_shot.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
 
@@ -20,10 +21,10 @@ void OnResetCommand(MainForm& form) {
 void OnMenuCommand(MainForm& form, MenuItem item) {
   switch (item) {
     case MenuItem::mSHIFT:
-      SendModifierKey(form.os.keyboard, 1, key_action::kToggle);
+      ToggleLatch(form, 1, LatchSource::kMenu);
       break;
     case MenuItem::mCTRL:
-      SendModifierKey(form.os.keyboard, 2, key_action::kToggle);
+      ToggleLatch(form, 2, LatchSource::kMenu);
       break;
     case MenuItem::mReset:
       OnResetCommand(form);

@@ -1,7 +1,7 @@
 #include "latch/indicator_click.h"
 
 #include "app/main_form.h"
-#include "latch/modifier_key.h"
+#include "latch/one_shot.h"
 
 namespace modlatch {
 namespace {
@@ -12,7 +12,7 @@ void ClickInDoubleMode(MainForm& form, std::uint8_t button, std::int16_t index, 
   } else if (button == 2) {
     OpenPopupMenu(form);
   } else {
-    SendModifierKey(form.os.keyboard, static_cast<std::uint8_t>(index), key_action::kToggle);
+    ToggleLatch(form, static_cast<std::uint8_t>(index), LatchSource::kIndicator);
   }
 }
 
@@ -20,7 +20,7 @@ void ClickInCompactMode(MainForm& form, std::uint8_t button, bool alt_down) {
   if (form.TrayButtonsHeld == 3) {
     OpenPopupMenu(form);
   } else if (!alt_down) {
-    SendModifierKey(form.os.keyboard, button, key_action::kToggle);
+    ToggleLatch(form, button, LatchSource::kIndicator);
   } else if (button == 2) {
     OpenPopupMenu(form);
   } else {
@@ -33,7 +33,7 @@ void ClickInCompactMode(MainForm& form, std::uint8_t button, bool alt_down) {
 void HandleIndicatorClick(MainForm& form, std::uint8_t button, std::int16_t index) {
   const std::int16_t mode = form.DisplayMode;
   if (mode == display_mode::kFloat) {
-    SendModifierKey(form.os.keyboard, button, key_action::kToggle);
+    ToggleLatch(form, button, LatchSource::kIndicator);
     return;
   }
   if (mode != display_mode::kDouble && mode != display_mode::kCompact) return;

@@ -1,6 +1,7 @@
 #include "latch/indicators.h"
 
 #include "app/main_form.h"
+#include "latch/one_shot.h"
 #include "latch/toggle_buttons.h"
 #include "tray/tray_icons.h"
 
@@ -11,8 +12,21 @@ constexpr char16_t kShiftOn[] = u" [SHIFT ON] ";
 constexpr char16_t kShiftOff[] = u" [SHIFT OFF] ";
 constexpr char16_t kCtrlOn[] = u" [CTRL ON] ";
 constexpr char16_t kCtrlOff[] = u" [CTRL OFF] ";
+// With OneShot on, a key latched or locked by a click says which.
+constexpr char16_t kShiftOnce[] = u" [SHIFT ONCE] ";
+constexpr char16_t kShiftLock[] = u" [SHIFT LOCK] ";
+constexpr char16_t kCtrlOnce[] = u" [CTRL ONCE] ";
+constexpr char16_t kCtrlLock[] = u" [CTRL LOCK] ";
 constexpr char16_t kDoubleHint[] = u" [RClick = Menu]";
 constexpr char16_t kCompactHint[] = u" [L + RClick = Menu]";
+
+const char16_t* KeyPiece(Hold hold, bool down, const char16_t* on, const char16_t* once, const char16_t* lock,
+                         const char16_t* off) {
+  if (!down) return off;
+  if (hold == Hold::kLatched) return once;
+  if (hold == Hold::kLocked) return lock;
+  return on;
+}
 
 // A value set here raises no click in the toolkit, so the click step runs after each change.
 void SetToggleFromRefresh(MainForm& form, std::int16_t index, bool down) {
@@ -25,6 +39,10 @@ void ShowInFloatWindow(MainForm& form, const Text& text) {
   form.os.controls.SetStripTooltip(text);
   SetToggleFromRefresh(form, 0, form.os.menu.IsChecked(MenuItem::mCTRL));
   SetToggleFromRefresh(form, 1, form.os.menu.IsChecked(MenuItem::mSHIFT));
+  if (form.Settings.OneShot) {
+    form.os.controls.SetToggleLocked(0, HoldOf(form, 0) == Hold::kLocked);
+    form.os.controls.SetToggleLocked(1, HoldOf(form, 1) == Hold::kLocked);
+  }
 }
 
 void ShowInDoubleIcons(MainForm& form, bool shift_down, bool ctrl_down, const Text& text) {
@@ -52,10 +70,11 @@ std::int32_t RefreshIndicators(MainForm& form) {
   const bool ctrl_down = keyboard.AsyncKeyState(vk::kControl) != 0;
   const std::uint8_t state =
       (shift_down ? modifier_state::kShift : 0) | (ctrl_down ? modifier_state::kCtrl : 0);
+  NoteKeyStates(form, shift_down, ctrl_down);
   if (state == form.LastModifierState) return -1;
 
-  Text text = shift_down ? kShiftOn : kShiftOff;
-  text += ctrl_down ? kCtrlOn : kCtrlOff;
+  Text text = KeyPiece(HoldOf(form, 1), shift_down, kShiftOn, kShiftOnce, kShiftLock, kShiftOff);
+  text += KeyPiece(HoldOf(form, 0), ctrl_down, kCtrlOn, kCtrlOnce, kCtrlLock, kCtrlOff);
   form.os.menu.SetChecked(MenuItem::mCTRL, ctrl_down);
   form.os.menu.SetChecked(MenuItem::mSHIFT, shift_down);
   form.LastModifierState = state;

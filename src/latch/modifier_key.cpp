@@ -2,7 +2,7 @@
 
 namespace modlatch {
 
-void SendModifierKey(Keyboard& keyboard, std::uint8_t selector, std::uint8_t action) {
+void SendModifierKey(Keyboard& keyboard, std::uint8_t selector, std::uint8_t action, std::uintptr_t extra_info) {
   const std::uint8_t virtual_key = selector == 1 ? vk::kShift : vk::kControl;
   bool key_up = false;
   if (action == key_action::kToggle) {
@@ -12,7 +12,7 @@ void SendModifierKey(Keyboard& keyboard, std::uint8_t selector, std::uint8_t act
     key_up = true;
   }
   const std::uint32_t flags = key_event::kExtendedKey | (key_up ? key_event::kKeyUp : 0);
-  keyboard.InjectKey(virtual_key, 0, flags, 0);
+  keyboard.InjectKey(virtual_key, 0, flags, extra_info);
 }
 
 }  // namespace modlatch

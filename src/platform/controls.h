@@ -32,6 +32,8 @@ class Controls {
   virtual void SetToggleBackColor(int index, ColorValue color) = 0;
   virtual void SetToggleForeColor(int index, ColorValue color) = 0;
   virtual void SetToggleCaption(int index, const Text& caption) = 0;
+  // The lock mark of a one-shot modifier that a double click has locked.
+  virtual void SetToggleLocked(int index, bool locked) = 0;
 
   virtual void SetStripColor(std::uint32_t color) = 0;
   virtual void SetStripTooltip(const Text& text) = 0;

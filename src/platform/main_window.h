@@ -11,6 +11,8 @@ class MainWindow {
   virtual void Show() = 0;
   virtual void Hide() = 0;
   virtual bool IsVisible() = 0;
+  // From now on the window is never activated and never takes the keyboard focus.
+  virtual void PreventActivation() = 0;
   // Asks the window to close; the close steps follow.
   virtual void Unload() = 0;
   virtual void EndProcess() = 0;

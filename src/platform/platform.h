@@ -2,6 +2,7 @@
 #include "platform/ansi_text.h"
 #include "platform/app_files.h"
 #include "platform/controls.h"
+#include "platform/input_hooks.h"
 #include "platform/keyboard.h"
 #include "platform/main_window.h"
 #include "platform/menu.h"
@@ -22,6 +23,7 @@ struct Platform {
   Tray& tray;
   AnsiText& ansi;
   AppFiles& files;
+  InputHooks& hooks;
 };
 
 }  // namespace modlatch

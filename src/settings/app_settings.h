@@ -38,6 +38,10 @@ struct AppSettings {
   bool zPos = false;
   bool SizeLock = false;
   bool MiddleButton = false;
+
+  // Options that only a hand edit sets: the save never writes them.
+  bool NoActivate = false;
+  bool OneShot = false;
 };
 
 }  // namespace modlatch

@@ -4,6 +4,7 @@
 
 #include "app/main_form.h"
 #include "latch/display_modes.h"
+#include "latch/one_shot.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
 #include "mainwindow/twips.h"
@@ -148,6 +149,11 @@ void LoadSettings(MainForm& form) {
   if (s.SizeLock) OnSizeLockCommand(form);
   s.MiddleButton = IsTrue(option(u"MiddleButton", u""));
   os.menu.SetChecked(MenuItem::mCenter, s.MiddleButton);
+
+  s.NoActivate = IsTrue(option(u"NoActivate", u""));
+  if (s.NoActivate) os.window.PreventActivation();
+  s.OneShot = IsTrue(option(u"OneShot", u""));
+  StartOneShot(form);
 }
 
 }  // namespace modlatch

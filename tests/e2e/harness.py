@@ -147,6 +147,7 @@ class TypeBox:
     def __init__(self, proc, ready):
         self.proc = proc
         self.hwnd = ready["hwnd"]
+        self.edit = ready["edit"]
         self.xid = ready["xid"]
         self.rect = ready["rect"]
 
@@ -334,6 +335,11 @@ class Session:
         return self._spawn([self.loader, self.exe], cwd=self.folder, stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)
 
+    def start_program(self):
+        """Starts the program of a Session made with start_app=False; returns its window."""
+        self.app = self.launch()
+        return self.main_window()
+
     def main_window(self, timeout=None):
         # A cold start of 32-bit Wine under an emulator takes about 8 s unloaded.
         timeout = timeout or (20.0 if self.bits == 64 else 60.0)
@@ -416,7 +422,7 @@ class Session:
     # Observations that can safely run twice. Under a loaded machine a Wine process now and
     # then dies at start with exit code 1 and not a byte of output (about 1 run in 15 of the
     # whole suite); an observation is then simply made again.
-    REPEATABLE = {"keys", "find", "children", "focus", "syscolors", "workarea", "minmax", "tray"}
+    REPEATABLE = {"keys", "find", "children", "focus", "syscolors", "workarea", "minmax", "tray", "text"}
 
     def probe(self, *args, timeout=30.0, check=True):
         """Runs one probe command; returns its last JSON line as a dict."""
@@ -466,6 +472,10 @@ class Session:
         if after != before:
             raise HarnessError(f"probe click moved the X focus from {before:#x} to {after:#x}")
         return result
+
+    def text(self, hwnd):
+        """What a window holds now, e.g. what was typed into a typebox's edit box."""
+        return self.probe("text", hwnd)["text"]
 
     def typebox(self, seconds):
         proc = self._spawn_probe("typebox", seconds)
@@ -567,6 +577,12 @@ class Session:
         self.xdotool("mousedown", button)
         time.sleep(hold)
         self.xdotool("mouseup", button)
+
+    def double_click_at(self, x, y, button=1, hold=0.05, gap=0.1):
+        """Two real X clicks at a screen point, well inside the system's double-click time."""
+        self.point_to(x, y)
+        self.xdotool("mousedown", button, "sleep", hold, "mouseup", button, "sleep", gap,
+                     "mousedown", button, "sleep", hold, "mouseup", button)
 
     def drag(self, start, end, button=1, steps=8):
         """Presses at start, moves to end in steps (Wine's move loop follows motion), releases."""

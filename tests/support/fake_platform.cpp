@@ -46,7 +46,7 @@ std::string Narrow(const Text& text) {
 
 std::string MenuItemName(MenuItem item) { return kMenuNames[static_cast<int>(item)]; }
 
-FakePlatform::FakePlatform() : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {
+FakePlatform::FakePlatform() : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
   bounds[Control::Check1_0] = {136, 0, 113, 33};
   bounds[Control::Check1_1] = {24, 0, 113, 33};
   bounds[Control::Picture4] = {2, 0, 17, 33};
@@ -151,6 +151,11 @@ bool FakePlatform::IsVisible() {
   return visible;
 }
 
+void FakePlatform::PreventActivation() {
+  Note(ui_calls, "noactivate");
+  no_activate = true;
+}
+
 void FakePlatform::Unload() { Note(ui_calls, "unload"), ++unload_requests; }
 
 void FakePlatform::EndProcess() {
@@ -186,6 +191,11 @@ void FakePlatform::SetToggleForeColor(int index, ColorValue color) {
 void FakePlatform::SetToggleCaption(int index, const Text& text) {
   Note(ui_calls, "caption " + std::to_string(index) + " " + Narrow(text));
   caption[index] = text;
+}
+
+void FakePlatform::SetToggleLocked(int index, bool locked) {
+  Note(ui_calls, "locked " + std::to_string(index) + " " + (locked ? "1" : "0"));
+  toggle_locked[index] = locked;
 }
 
 void FakePlatform::SetStripColor(std::uint32_t color) {
@@ -377,6 +387,26 @@ bool FakePlatform::OnAnyMonitor(const Rect& rect) {
 void FakePlatform::LoadBankPicture(ImageBank bank, int index, const Text& path) {
   Note(ui_calls, std::string("picture ") + (bank == ImageBank::Picture2 ? "Picture2(" : "Picture3(") +
                      std::to_string(index) + ") " + Encode(path));
+}
+
+void FakePlatform::InstallInputHooks() {
+  Note(ui_calls, "hooks on");
+  hooks_installed = true;
+}
+
+void FakePlatform::RemoveInputHooks() {
+  Note(ui_calls, "hooks off");
+  hooks_installed = false;
+}
+
+// Counted, not logged: it comes from inside a hook, on every key while a latch is used.
+void FakePlatform::RequestLatchRelease() { ++release_requests; }
+
+bool FakePlatform::IsOwnPlace(int x, int y) {
+  for (const Rect& r : own_places) {
+    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+  }
+  return false;
 }
 
 }  // namespace modlatch::testing

@@ -28,7 +28,8 @@ class FakePlatform : public Keyboard,
                      public Timer,
                      public Tray,
                      public AnsiText,
-                     public AppFiles {
+                     public AppFiles,
+                     public InputHooks {
  public:
   FakePlatform();
 
@@ -86,6 +87,14 @@ class FakePlatform : public Keyboard,
   bool timer_enabled = false;
   int unload_requests = 0;
   bool ended = false;
+  bool no_activate = false;
+  std::array<bool, 2> toggle_locked{};
+
+  // Low-level hooks: screen rectangles that count as ours, and what the hooks were asked.
+  std::vector<Rect> own_places;
+  DoubleClickLimits double_click{500, 4, 4};
+  bool hooks_installed = false;
+  int release_requests = 0;
 
   // Files beside the executable. INI files are kept per path (ANSI text) as sections of keys;
   // names compare without regard to case, as the system's profile functions do.
@@ -123,6 +132,7 @@ class FakePlatform : public Keyboard,
   void Show() override;
   void Hide() override;
   bool IsVisible() override;
+  void PreventActivation() override;
   void Unload() override;
   void EndProcess() override;
   double Left() override { return left; }
@@ -143,6 +153,7 @@ class FakePlatform : public Keyboard,
   void SetToggleBackColor(int index, ColorValue color) override;
   void SetToggleForeColor(int index, ColorValue color) override;
   void SetToggleCaption(int index, const Text& text) override;
+  void SetToggleLocked(int index, bool locked) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
   Bounds GetBounds(Control control) override;
@@ -174,6 +185,12 @@ class FakePlatform : public Keyboard,
   bool WriteProfileKey(const std::string& section, const std::string& key, const std::string& value,
                           const std::string& path) override;
   bool PathExists(const std::string& path) override;
+  // InputHooks
+  void InstallInputHooks() override;
+  void RemoveInputHooks() override;
+  void RequestLatchRelease() override;
+  bool IsOwnPlace(int x, int y) override;
+  DoubleClickLimits DoubleClick() override { return double_click; }
 
  private:
   void Note(int& counter, const std::string& entry);

@@ -54,7 +54,8 @@ TEST_F(SettingsFile, EveryKeyIsReadInItsOrderAndApplied) {
                        "Option ShiftForeColor_0", "Option ShiftForeColor_1", "Option CtrlForeColor_0",
                        "Option CtrlForeColor_1", "Option CtrlChr_1", "Option CtrlChr_0", "Option ShiftChr_1",
                        "Option ShiftChr_0", "Option Timer", "Option NoProc", "Option TaskTop",
-                       "Option WindowType", "Option zPos", "Option SizeLock", "Option MiddleButton"}));
+                       "Option WindowType", "Option zPos", "Option SizeLock", "Option MiddleButton",
+                       "Option NoActivate", "Option OneShot"}));
   const std::vector<std::string> effects = Effects();
   const std::vector<std::string> expected_start{"picture Picture3(0) c:\\i\\w0.ico",
                                                 "picture Picture2(3) c:\\i\\s3.ico",

@@ -33,9 +33,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   static modlatch::win32::System system(SizeLimitWndProc);
   static modlatch::win32::Win32AppFiles files;
-  static modlatch::win32::MainFormWindow main_form(system, files);
+  static modlatch::win32::Win32InputHooks hooks;
+  static modlatch::win32::MainFormWindow main_form(system, files, hooks);
   g_main_form = &main_form;
   main_form.Create(instance);
+  hooks.Attach(main_form.form(), main_form.hwnd());
   modlatch::OnLoad(main_form.form());
 
   MSG message;

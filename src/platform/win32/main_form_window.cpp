@@ -3,10 +3,12 @@
 #include <commctrl.h>
 
 #include "latch/display_modes.h"
+#include "latch/one_shot.h"
 #include "latch/toggle_buttons.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/window_design.h"
+#include "platform/win32/no_activate.h"
 #include "platform/win32/scoped_gdi.h"
 #include "resource_ids.h"
 #include "tray/tray_icons.h"
@@ -34,10 +36,11 @@ HICON LoadIconResource(HINSTANCE instance, int id, int size) {
 
 }  // namespace
 
-MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files)
-    : platform_{system, system, *this, *this, *this, *this, system, system, files}, form_(platform_) {}
+MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks)
+    : platform_{system, system, *this, *this, *this, *this, system, system, files, hooks}, form_(platform_) {}
 
 void MainFormWindow::Create(HINSTANCE instance) {
+  foreground_before_ = ::GetForegroundWindow();
   {
     // Without DPI awareness the system reports the DPI it scales us for.
     const ScopedGetDC screen(nullptr);
@@ -189,6 +192,23 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
     case WM_CLOSE:
       OnClose(form_);
       return 0;
+    case WM_MOUSEACTIVATE:
+      if (ActivationPrevented(hwnd_)) return MA_NOACTIVATE;
+      return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+    case WM_NCLBUTTONDOWN:
+      // The default handling activates the window before it lets the caption drag begin.
+      if (wparam == HTCAPTION && ActivationPrevented(hwnd_)) {
+        ::SendMessageW(hwnd_, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lparam);
+        return 0;
+      }
+      return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+    case WM_WINDOWPOSCHANGING:
+      // Wine's move loop places the window without SWP_NOACTIVATE.
+      if (ActivationPrevented(hwnd_)) reinterpret_cast<WINDOWPOS*>(lparam)->flags |= SWP_NOACTIVATE;
+      return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+    case kReleaseLatchesMessage:
+      ReleaseUsedLatches(form_);
+      return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
@@ -272,9 +292,17 @@ void MainFormWindow::OnTogglePressEnded() { modlatch::OnTogglePressEnded(form_);
 
 // ---- MainWindow ----
 
-void MainFormWindow::Show() { ::ShowWindow(hwnd_, SW_SHOW); }
+void MainFormWindow::Show() { ::ShowWindow(hwnd_, ActivationPrevented(hwnd_) ? SW_SHOWNA : SW_SHOW); }
 void MainFormWindow::Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
 bool MainFormWindow::IsVisible() { return ::IsWindowVisible(hwnd_) != FALSE; }
+
+void MainFormWindow::PreventActivation() {
+  win32::PreventActivation(hwnd_);
+  // Showing the window at start-up took the foreground: hand it back.
+  if (::GetForegroundWindow() == hwnd_ && foreground_before_ && ::IsWindow(foreground_before_)) {
+    ::SetForegroundWindow(foreground_before_);
+  }
+}
 void MainFormWindow::Unload() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
 void MainFormWindow::EndProcess() {
   // ExitProcess runs no destructors of ours.
@@ -335,6 +363,7 @@ void MainFormWindow::SetToggleValue(int index, bool down) {
 void MainFormWindow::SetToggleBackColor(int index, ColorValue color) { win32::SetToggleBackColor(check_[index], color); }
 void MainFormWindow::SetToggleForeColor(int index, ColorValue color) { win32::SetToggleForeColor(check_[index], color); }
 void MainFormWindow::SetToggleCaption(int index, const Text& caption) { ::SetWindowTextW(check_[index], Wide(caption)); }
+void MainFormWindow::SetToggleLocked(int index, bool locked) { win32::SetToggleLocked(check_[index], locked); }
 
 void MainFormWindow::SetStripColor(std::uint32_t color) {
   // Set on every tick; repainted only when it changes.
@@ -409,7 +438,7 @@ std::optional<MenuItem> MainFormWindow::PopupAtCursor() {
   POINT cursor{};
   ::GetCursorPos(&cursor);
   // Foreground first and a null message after, or a menu opened from the tray never closes.
-  ::SetForegroundWindow(hwnd_);
+  const MenuForeground foreground(hwnd_);
   const UINT chosen = static_cast<UINT>(::TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
                                                          cursor.x, cursor.y, 0, hwnd_, nullptr));
   ::PostMessageW(hwnd_, WM_NULL, 0, 0);

@@ -5,6 +5,7 @@
 
 #include "app/main_form.h"
 #include "platform/win32/app_files.h"
+#include "platform/win32/input_hooks.h"
 #include "platform/win32/scoped_gdi.h"
 #include "platform/win32/toggle_button.h"
 #include "platform/win32/win32_system.h"
@@ -14,7 +15,7 @@ namespace modlatch::win32 {
 // The main window and its controls on the real API; every event goes to the portable handlers.
 class MainFormWindow : public MainWindow, public Controls, public Menu, public Timer, public ToggleEvents {
  public:
-  MainFormWindow(System& system, Win32AppFiles& files);
+  MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks);
   MainFormWindow(const MainFormWindow&) = delete;
   MainFormWindow& operator=(const MainFormWindow&) = delete;
 
@@ -27,6 +28,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void Show() override;
   void Hide() override;
   bool IsVisible() override;
+  void PreventActivation() override;
   void Unload() override;
   void EndProcess() override;
   double Left() override;
@@ -48,6 +50,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void SetToggleBackColor(int index, ColorValue color) override;
   void SetToggleForeColor(int index, ColorValue color) override;
   void SetToggleCaption(int index, const Text& caption) override;
+  void SetToggleLocked(int index, bool locked) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
   Bounds GetBounds(Control control) override;
@@ -94,6 +97,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   MainForm form_;
 
   HWND hwnd_ = nullptr;
+  HWND foreground_before_ = nullptr;  // the window that had the foreground when we started
   std::array<HWND, 2> check_{};
   HWND strip_ = nullptr;
   std::array<HWND, 2> holder_{};

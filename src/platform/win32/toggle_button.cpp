@@ -14,6 +14,7 @@ struct ToggleState {
   WNDPROC button_procedure = nullptr;
   ColorValue back = -1;
   ColorValue fore = -1;
+  bool locked = false;
 };
 
 ToggleState* StateOf(HWND button) { return static_cast<ToggleState*>(::GetPropW(button, kStateProperty)); }
@@ -45,6 +46,20 @@ void PaintFace(HDC dc, const RECT& face, const ToggleState& state, bool checked_
   }
 }
 
+// A padlock in the text colour at the right end of the face: the key stays down until clicked.
+void PaintLockMark(HDC dc, const RECT& face, COLORREF color) {
+  const int x = face.right - 14;
+  const int top = face.top + (face.bottom - face.top - 13) / 2 + 1;
+  const RECT parts[] = {
+      {x, top + 5, x + 10, top + 13},     // body
+      {x + 1, top + 1, x + 3, top + 5},   // shackle, left
+      {x + 7, top + 1, x + 9, top + 5},   // shackle, right
+      {x + 2, top, x + 8, top + 2},       // shackle, top
+  };
+  const ScopedGdiObject<HBRUSH> brush(::CreateSolidBrush(color));
+  for (const RECT& part : parts) ::FillRect(dc, &part, brush);
+}
+
 void Paint(HWND button, const ToggleState& state, HDC dc) {
   RECT rect;
   ::GetClientRect(button, &rect);
@@ -69,6 +84,7 @@ void Paint(HWND button, const ToggleState& state, HDC dc) {
     if (sunken) ::OffsetRect(&text, 1, 1);
     ::DrawTextW(dc, caption, length, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
+  if (state.locked) PaintLockMark(dc, face, ColorOr(state.fore, COLOR_BTNTEXT));
 
   if (::GetFocus() == button) {
     RECT focus = face;
@@ -179,6 +195,13 @@ HWND CreateToggleButton(HWND parent, int id, int index, const wchar_t* caption, 
 
 void SetToggleBackColor(HWND button, ColorValue color) {
   if (ToggleState* state = StateOf(button)) state->back = color;
+  ::InvalidateRect(button, nullptr, FALSE);
+}
+
+void SetToggleLocked(HWND button, bool locked) {
+  ToggleState* state = StateOf(button);
+  if (!state || state->locked == locked) return;
+  state->locked = locked;
   ::InvalidateRect(button, nullptr, FALSE);
 }
 

@@ -21,5 +21,6 @@ HWND CreateToggleButton(HWND parent, int id, int index, const wchar_t* caption, 
                         ToggleEvents& events);
 void SetToggleBackColor(HWND button, ColorValue color);
 void SetToggleForeColor(HWND button, ColorValue color);
+void SetToggleLocked(HWND button, bool locked);
 
 }  // namespace modlatch::win32

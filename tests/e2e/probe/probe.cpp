@@ -440,6 +440,17 @@ int TypeBoxRun(DWORD seconds) {
   return 0;
 }
 
+// WM_GETTEXT crosses processes under Wine; GetWindowText would only see the caption the
+// server keeps, not what was typed into an edit box.
+int TextCmd(HWND hwnd) {
+  wchar_t text[512] = {};
+  DWORD_PTR length = 0;
+  const bool ok = SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                                      SMTO_ABORTIFHUNG, kSendTimeoutMs, &length) != 0;
+  Json().Bool("ok", ok).Str("text", std::wstring(text)).Print();
+  return ok ? 0 : 1;
+}
+
 // A Wine process that does nothing keeps the wineserver, and with it the
 // key state, alive while the program under test exits.
 int Idle(DWORD seconds) {
@@ -639,6 +650,16 @@ LRESULT CALLBACK LogKey(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// A low-level hook is called from the message loop of the thread that set it.
+void PumpMessagesFor(DWORD timeoutMs) {
+  const UINT_PTR timer = SetTimer(nullptr, 0, timeoutMs, nullptr);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER && msg.wParam == timer) break;
+    DispatchMessageW(&msg);
+  }
+}
+
 int LogKeys(DWORD timeoutMs) {
   KeyLog log;
   g_keyLog = &log;
@@ -646,14 +667,52 @@ int LogKeys(DWORD timeoutMs) {
   if (!hook) return Fail("SetWindowsHookEx failed");
   QueryPerformanceCounter(&log.start);
   Json().Bool("ready", true).Print();
-  const UINT_PTR timer = SetTimer(nullptr, 0, timeoutMs, nullptr);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message == WM_TIMER && msg.wParam == timer) break;
-    DispatchMessageW(&msg);
-  }
+  PumpMessagesFor(timeoutMs);
   UnhookWindowsHookEx(hook);
   Json().Raw("events", probe::Array(log.events)).Print();
+  return 0;
+}
+
+// The cost of a key event as a sender sees it: Wine's SendInput returns only once every
+// low-level keyboard hook has seen the event. F24 is a key no program acts on.
+int KeyCost(int batches, int per_batch) {
+  INPUT input[2] = {};
+  for (INPUT& in : input) {
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = VK_F24;
+  }
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  std::vector<double> per_event;
+  for (int b = 0; b < batches; ++b) {
+    LARGE_INTEGER from{}, to{};
+    QueryPerformanceCounter(&from);
+    for (int i = 0; i < per_batch; ++i) {
+      SendInput(1, &input[0], sizeof(INPUT));
+      SendInput(1, &input[1], sizeof(INPUT));
+    }
+    QueryPerformanceCounter(&to);
+    per_event.push_back(1000.0 * Millis(from, to) / (2.0 * per_batch));
+  }
+  std::sort(per_event.begin(), per_event.end());
+  Json()
+      .Int("events", 2LL * batches * per_batch)
+      .Int("min_us", static_cast<long long>(per_event.front()))
+      .Int("median_us", static_cast<long long>(per_event[per_event.size() / 2]))
+      .Int("max_us", static_cast<long long>(per_event.back()))
+      .Print();
+  return 0;
+}
+
+// A keyboard hook that does nothing but pass the event on: the yardstick for ours.
+LRESULT CALLBACK PassKey(int code, WPARAM wParam, LPARAM lParam) { return CallNextHookEx(nullptr, code, wParam, lParam); }
+
+int BareHook(DWORD timeoutMs) {
+  const HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, PassKey, GetModuleHandleW(nullptr), 0);
+  if (!hook) return Fail("SetWindowsHookEx failed");
+  Json().Bool("ready", true).Print();
+  PumpMessagesFor(timeoutMs);
+  UnhookWindowsHookEx(hook);
+  Json().Bool("done", true).Print();
   return 0;
 }
 
@@ -661,10 +720,10 @@ int Usage() {
   std::fputs(
       "usage: probe keys | find CLASS | wait-window CLASS MS | children HWND | click HWND ID\n"
       "       | send HWND MSG WPARAM LPARAM [MS] | post HWND MSG WPARAM LPARAM | minmax HWND\n"
-      "       | focus | menu [MS] | typebox SECONDS | idle SECONDS\n"
+      "       | focus | menu [MS] | typebox SECONDS | text HWND | idle SECONDS\n"
       "       | syscolors | workarea | setpos HWND X Y W H FLAGS\n"
       "       | watch-check HWND ID VK VALUE MS | watch-window CLASS MS\n"
-      "       | key-log MS\n"
+      "       | key-log MS | key-cost BATCHES PER_BATCH | bare-hook MS\n"
       "       | tray | tooltip MS | taskbar-created [HWND] | tray-delete HWND ID\n",
       stderr);
   return 2;
@@ -692,6 +751,7 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"focus") return Focus();
   if (cmd == L"menu") return Menu(n >= 1 ? static_cast<DWORD>(Number(a[0])) : 3000);
   if (cmd == L"idle" && n == 1) return Idle(static_cast<DWORD>(Number(a[0])));
+  if (cmd == L"text" && n == 1) return TextCmd(AsWindow(a[0]));
   if (cmd == L"typebox" && n == 1) return TypeBoxRun(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"syscolors") return SysColors();
   if (cmd == L"workarea") return WorkArea();
@@ -703,6 +763,8 @@ int wmain(int argc, wchar_t** argv) {
                       static_cast<int>(Number(a[3])), static_cast<DWORD>(Number(a[4])));
   if (cmd == L"watch-window" && n == 2) return WatchWindow(a[0], static_cast<DWORD>(Number(a[1])));
   if (cmd == L"key-log" && n == 1) return LogKeys(static_cast<DWORD>(Number(a[0])));
+  if (cmd == L"key-cost" && n == 2) return KeyCost(static_cast<int>(Number(a[0])), static_cast<int>(Number(a[1])));
+  if (cmd == L"bare-hook" && n == 1) return BareHook(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"tray" && n == 0) return Tray();
   if (cmd == L"tooltip" && n == 1) return Tooltip(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"taskbar-created" && n <= 1) return TaskbarCreated(n == 1 ? AsWindow(a[0]) : nullptr);

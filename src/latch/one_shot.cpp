@@ -1,0 +1,168 @@
+#include "latch/one_shot.h"
+
+#include <cstdlib>
+
+#include "app/main_form.h"
+#include "latch/indicators.h"
+#include "latch/modifier_key.h"
+
+namespace modlatch {
+namespace {
+
+constexpr int kShiftIndex = 1;
+constexpr int kCtrlIndex = 0;
+
+// The keys that modify the next one rather than being it.
+bool IsModifierKey(std::uint8_t virtual_key) {
+  switch (virtual_key) {
+    case vk::kShift:
+    case vk::kControl:
+    case vk::kAlt:
+    case 0x5B:  // left Windows key
+    case 0x5C:  // right Windows key
+    case 0xA0:  // left and right SHIFT, CTRL, ALT
+    case 0xA1:
+    case 0xA2:
+    case 0xA3:
+    case 0xA4:
+    case 0xA5:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsOwnInput(bool injected, std::uintptr_t extra_info) { return injected && extra_info == kOwnInputMarker; }
+
+int IndexOf(std::uint8_t selector) { return selector == 1 ? kShiftIndex : kCtrlIndex; }
+
+// The second press of the system's double click: the very next press, same button, soon, near.
+bool IsDoubleClick(const OneShotState& state, const OneShotKey& key, const DoubleClickLimits& limits) {
+  if (key.press_number == 0 || state.presses != key.press_number + 1) return false;
+  const ButtonPress& first = key.press;
+  const ButtonPress& second = state.last_press;
+  return second.button == first.button && second.time - first.time <= limits.time &&
+         std::abs(second.x - first.x) <= limits.width / 2 && std::abs(second.y - first.y) <= limits.height / 2;
+}
+
+void MarkLatchedUsed(OneShotState& state) {
+  for (OneShotKey& key : state.keys) {
+    if (key.hold == Hold::kLatched) key.used = true;
+  }
+}
+
+bool AnyLatched(const OneShotState& state) {
+  for (const OneShotKey& key : state.keys) {
+    if (key.hold == Hold::kLatched) return true;
+  }
+  return false;
+}
+
+bool AnyUsed(const OneShotState& state) {
+  for (const OneShotKey& key : state.keys) {
+    if (key.used) return true;
+  }
+  return false;
+}
+
+// The tooltips and lock marks show the hold, which can change while the key stays down.
+void Redraw(MainForm& form) { form.LastModifierState = modifier_state::kForceRedraw; }
+
+}  // namespace
+
+void StartOneShot(MainForm& form) {
+  if (!form.Settings.OneShot) return;
+  form.os.hooks.InstallInputHooks();
+  form.OneShot.hooked = true;
+}
+
+void StopOneShot(MainForm& form) {
+  if (!form.OneShot.hooked) return;
+  form.os.hooks.RemoveInputHooks();
+  form.OneShot.hooked = false;
+}
+
+void ToggleLatch(MainForm& form, std::uint8_t selector, LatchSource source) {
+  Keyboard& keyboard = form.os.keyboard;
+  if (!form.Settings.OneShot) {
+    SendModifierKey(keyboard, selector, key_action::kToggle);
+    return;
+  }
+  OneShotState& state = form.OneShot;
+  OneShotKey& key = state.keys[IndexOf(selector)];
+  // The limits are read at each click, so a change in the system's settings counts at once.
+  const bool double_click = source == LatchSource::kIndicator && key.lock_on_double_click &&
+                            IsDoubleClick(state, key, form.os.hooks.DoubleClick());
+  Redraw(form);
+  if (double_click && key.hold == Hold::kLatched) {
+    // The first click of the pair latched the key; the second keeps it down.
+    key.hold = Hold::kLocked;
+    key.used = false;
+    key.lock_on_double_click = false;
+    return;
+  }
+  // The same decision as the plain toggle, made here so the hold can follow it. A double
+  // click whose first click released an earlier latch locks the key as well.
+  const bool was_down = keyboard.AsyncKeyState(selector == 1 ? vk::kShift : vk::kControl) != 0;
+  SendModifierKey(keyboard, selector, was_down ? key_action::kRelease : key_action::kPress, kOwnInputMarker);
+  const Hold before = key.hold;
+  key = OneShotKey{};
+  if (!was_down) key.hold = double_click ? Hold::kLocked : Hold::kLatched;
+  if (source == LatchSource::kIndicator) {
+    key.press_number = state.presses;
+    key.press = state.last_press;
+    key.lock_on_double_click = key.hold == Hold::kLatched || before == Hold::kLatched;
+  }
+}
+
+void OnHookKey(MainForm& form, const HookKey& event) {
+  if (IsOwnInput(event.injected, event.extra_info) || IsModifierKey(event.virtual_key)) return;
+  OneShotState& state = form.OneShot;
+  if (!event.up) {
+    MarkLatchedUsed(state);
+  } else if (AnyUsed(state)) {
+    form.os.hooks.RequestLatchRelease();
+  }
+}
+
+void OnHookButton(MainForm& form, const HookButton& event) {
+  if (IsOwnInput(event.injected, event.extra_info)) return;
+  OneShotState& state = form.OneShot;
+  if (!event.up) {
+    ++state.presses;
+    state.last_press = event.press;
+    // A click on our own windows or icons is a latch command, not the click the latch is for.
+    if (AnyLatched(state) && !form.os.hooks.IsOwnPlace(event.press.x, event.press.y)) MarkLatchedUsed(state);
+  } else if (AnyUsed(state)) {
+    form.os.hooks.RequestLatchRelease();
+  }
+}
+
+void ReleaseUsedLatches(MainForm& form) {
+  // SHIFT first, as the reset command does.
+  for (int index : {kShiftIndex, kCtrlIndex}) {
+    OneShotKey& key = form.OneShot.keys[index];
+    if (key.hold != Hold::kLatched || !key.used) continue;
+    SendModifierKey(form.os.keyboard, static_cast<std::uint8_t>(index), key_action::kRelease, kOwnInputMarker);
+    key = OneShotKey{};
+    Redraw(form);
+  }
+}
+
+void NoteKeyStates(MainForm& form, bool shift_down, bool ctrl_down) {
+  for (int index : {kShiftIndex, kCtrlIndex}) {
+    OneShotKey& key = form.OneShot.keys[index];
+    if (key.hold == Hold::kNone) continue;
+    // Only a key seen down and then up was let go elsewhere (the physical key, a reset, a
+    // focus change under Wine); one not yet seen down may still be on its way.
+    if (index == kShiftIndex ? shift_down : ctrl_down) {
+      key.shown_down = true;
+    } else if (key.shown_down) {
+      key = OneShotKey{};
+    }
+  }
+}
+
+Hold HoldOf(const MainForm& form, int modifier_index) { return form.OneShot.keys[modifier_index].hold; }
+
+}  // namespace modlatch

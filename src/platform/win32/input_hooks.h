@@ -1,0 +1,35 @@
+#pragma once
+#include <windows.h>
+
+#include "app/main_form.h"
+#include "platform/input_hooks.h"
+
+namespace modlatch::win32 {
+
+// Posted to the main window: run ReleaseUsedLatches now that the hook has returned.
+constexpr UINT kReleaseLatchesMessage = WM_APP + 20;
+
+// The low-level keyboard and mouse hooks. Hook procedures get no context, so there is one
+// instance, attached to the main window before the settings are read.
+class Win32InputHooks : public InputHooks {
+ public:
+  void Attach(MainForm& form, HWND window);
+
+  void InstallInputHooks() override;
+  void RemoveInputHooks() override;
+  void RequestLatchRelease() override;
+  bool IsOwnPlace(int x, int y) override;
+  DoubleClickLimits DoubleClick() override;
+
+ private:
+  static LRESULT CALLBACK KeyboardProc(int code, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK MouseProc(int code, WPARAM wparam, LPARAM lparam);
+  bool OnOwnTrayIcon(HWND at, POINT point);
+
+  MainForm* form_ = nullptr;
+  HWND window_ = nullptr;
+  HHOOK keyboard_ = nullptr;
+  HHOOK mouse_ = nullptr;
+};
+
+}  // namespace modlatch::win32
