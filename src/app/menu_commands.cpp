@@ -2,6 +2,7 @@
 #include "latch/display_modes.h"
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"
+#include "mainwindow/help_commands.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
 
@@ -42,11 +43,17 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
     case MenuItem::mMode2:
       OnModeCommand(form, static_cast<std::int16_t>(static_cast<int>(item) - static_cast<int>(MenuItem::mMode0)));
       break;
+    case MenuItem::mHelp:
+      OnHelpCommand(form);
+      break;
+    case MenuItem::mInfo:
+      OnInfoCommand(form);
+      break;
     case MenuItem::mExit:
       CloseProgram(form);
       break;
     default:
-      // mHelp and mInfo are not wired yet; mCancel only closes the menu.
+      // mCancel only closes the menu.
       break;
   }
 }

@@ -2,9 +2,11 @@
 #include "platform/ansi_text.h"
 #include "platform/app_files.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/keyboard.h"
 #include "platform/main_window.h"
 #include "platform/menu.h"
+#include "platform/shell.h"
 #include "platform/timer.h"
 #include "platform/tray.h"
 #include "platform/window_system.h"
@@ -22,6 +24,8 @@ struct Platform {
   Tray& tray;
   AnsiText& ansi;
   AppFiles& files;
+  Shell& shell;
+  Dialogs& dialogs;
 };
 
 }  // namespace modlatch

@@ -153,6 +153,7 @@ class Session:
         self.start_app = start_app
         self.root = e2e_dir()
         self.exe_source = os.path.join(self.root, "ModLatch.exe")
+        self.help_source = os.path.join(self.root, "ModLatch.hlp")
         self.probe_exe = os.path.join(self.root, "probe", "probe.exe")
         self.prefix = os.path.join(self.root, "e2e-wineprefix")
         self.artifacts = os.path.join(self.root, "e2e-artifacts")
@@ -168,7 +169,7 @@ class Session:
     # --- lifetime -------------------------------------------------------
 
     def __enter__(self):
-        for path in (self.exe_source, self.probe_exe):
+        for path in (self.exe_source, self.help_source, self.probe_exe):
             if not os.path.isfile(path):
                 raise HarnessError(f"missing {path}: build the x86-64 Windows tree first")
         os.makedirs(self.artifacts, exist_ok=True)
@@ -179,6 +180,8 @@ class Session:
             self.folder = tempfile.mkdtemp(prefix=f"{self.name}-", dir=self._runs_dir())
             self.exe = os.path.join(self.folder, "ModLatch.exe")
             shutil.copy2(self.exe_source, self.exe)
+            # The help file ships beside the executable.
+            shutil.copy2(self.help_source, os.path.join(self.folder, "ModLatch.hlp"))
             if self.start_app:
                 self.app = self.launch()
                 self.main_window()

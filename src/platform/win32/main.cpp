@@ -2,7 +2,9 @@
 
 #include "app/single_instance.h"
 #include "mainwindow/size_limits.h"
+#include "platform/win32/dialogs.h"
 #include "platform/win32/main_form_window.h"
+#include "platform/win32/shell.h"
 
 namespace {
 
@@ -33,14 +35,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   static modlatch::win32::System system(SizeLimitWndProc);
   static modlatch::win32::Win32AppFiles files;
-  static modlatch::win32::MainFormWindow main_form(system, files);
+  static modlatch::win32::Win32Shell shell;
+  static modlatch::win32::Win32Dialogs dialogs(instance, system, shell, files);
+  static modlatch::win32::MainFormWindow main_form(system, files, shell, dialogs);
   g_main_form = &main_form;
   main_form.Create(instance);
   modlatch::OnLoad(main_form.form());
 
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (::IsDialogMessageW(main_form.hwnd(), &message)) continue;
+    if (::IsDialogMessageW(main_form.hwnd(), &message) || dialogs.TranslateDialogMessage(&message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
