@@ -13,7 +13,7 @@ constexpr int kListId = 100;
 constexpr int kTextId = 101;
 constexpr int kMargin = 6;
 constexpr int kListWidth = 190;
-constexpr SIZE kInitialSize{640, 440};
+constexpr SIZE kInitialSize{720, 480};
 constexpr SIZE kSmallestSize{320, 200};
 
 // The edit control breaks lines only at CR LF.
