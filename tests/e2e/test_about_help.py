@@ -176,6 +176,18 @@ class AboutWindow(unittest.TestCase):
         s.drag((moved["x"] + 25, moved["y"] + 116), (moved["x"] + 65, moved["y"] + 146))
         self.assertEqual(s.window_of_class(ABOUT_CLASS)["rect"], moved)
 
+        # Pushed off the screen and back: what was printed is painted again.
+        s.set_pos(about["hwnd"], -440, moved["y"], 445, 172)
+        s.set_pos(about["hwnd"], moved["x"], moved["y"], 445, 172)
+        web, mail, close, _ = self.parts(about)
+        s.point_to(moved["x"] + 60, moved["y"] + 150)
+        path = self.shot("about-uncovered.png", s.window_of_class(ABOUT_CLASS))
+        self.assertTrue(color_points(path, web, WEB_COLOR))
+        self.assertTrue(color_points(path, mail, MAIL_COLOR))
+        self.assertTrue(color_points(path, inner(close), CLOSE_NORMAL))
+        heading = {"x": moved["x"] + 5, "y": moved["y"], "w": 435, "h": 16}
+        self.assertGreater(len(color_points(path, heading, (255, 255, 255))), 100, "the heading line")
+
         # Escape closes it.
         s.focus_window(about["xid"])
         s.xdotool("key", "Escape")

@@ -245,6 +245,7 @@ TEST_F(About, RightClickOffersToCopyTheBareAddress) {
   OnLinkMouseDown(form, 0, mouse_button::kRight);
   EXPECT_EQ(fake.Matching("about copy-menu").back(), "about copy-menu \"https://example.org/\"をコピー");
   EXPECT_EQ(fake.clipboard, u"https://example.org/");
+  EXPECT_EQ(fake.Matching("clipboard"), (Log{"clipboard 5000 https://example.org/"}));
   OnLinkMouseDown(form, 1, mouse_button::kRight);
   EXPECT_EQ(fake.clipboard, u"modlatch@example.org");
 }
