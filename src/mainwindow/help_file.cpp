@@ -46,12 +46,13 @@ bool DecodeUtf8(const std::string& bytes, Text* out) {
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\u3000'; }
 
-Text Trimmed(const Text& text, const char16_t* also = u"") {
-  const auto drop = [also](char16_t c) { return IsBlank(c) || Text(also).find(c) != Text::npos; };
-  std::size_t begin = 0, end = text.size();
-  while (begin < end && drop(text[begin])) ++begin;
-  while (end > begin && drop(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
+// A heading's title: what follows "==", without the blanks and "=" around it.
+Text HeadingTitle(const Text& line) {
+  const auto edge = [](char16_t c) { return IsBlank(c) || c == u'='; };
+  std::size_t begin = 0, end = line.size();
+  while (begin < end && edge(line[begin])) ++begin;
+  while (end > begin && edge(line[end - 1])) --end;
+  return line.substr(begin, end - begin);
 }
 
 // The body without the blank lines around it; inner lines keep their indentation.
@@ -89,7 +90,7 @@ std::vector<HelpTopic> ReadHelpTopics(const std::string& bytes, AnsiText& ansi) 
     start = end + 1;
     if (!line.empty() && line.back() == u'\r') line.pop_back();
     if (line.compare(0, 2, kHeadingMark) == 0) {
-      topics.push_back({Trimmed(line.substr(2), u"="), Text()});
+      topics.push_back({HeadingTitle(line), Text()});
     } else {
       (topics.empty() ? contents : topics.back().body) += line + u'\n';
     }
