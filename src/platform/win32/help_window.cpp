@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/win32_system.h"
+#include "resource_ids.h"
 
 namespace modlatch::win32 {
 namespace {
@@ -56,7 +57,7 @@ void HelpWindow::Create(HINSTANCE instance) {
   window.cbSize = sizeof window;
   window.lpfnWndProc = Proc;
   window.hInstance = instance;
-  window.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
+  window.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
   window.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   window.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
   window.lpszClassName = kHelpClass;
