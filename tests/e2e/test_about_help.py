@@ -21,7 +21,7 @@ from harness import Session, wait_until  # noqa: E402
 CTRL_ID = 1000
 ABOUT_CLASS, PART_CLASS, HELP_CLASS, MESSAGE_CLASS = "ModLatchAbout", "ModLatchAboutPart", "ModLatchHelp", "#32770"
 INFO_ITEM, HELP_ITEM = "当ソフトは・・・", "ヘルプ"
-WS_CAPTION, WS_EX_TOPMOST = 0x00C00000, 0x8
+WS_CAPTION, WS_DISABLED, WS_EX_TOPMOST = 0x00C00000, 0x08000000, 0x8
 IDOK = 1
 
 WEB, MAIL = "https://example.org/", "modlatch@example.org"
@@ -121,7 +121,8 @@ class AboutWindow(unittest.TestCase):
         self.assertEqual(about["title"], "バージョン情報")
         self.assertFalse(about["style"] & WS_CAPTION, "no title bar")
         self.assertTrue(about["exstyle"] & WS_EX_TOPMOST, "always on top")
-        self.assertTrue(s.window(self.main)["visible"], "the main window stays as it was")
+        main = s.window(self.main)
+        self.assertTrue(main["visible"] and not main["style"] & WS_DISABLED, "the main window stays as it was")
 
         web, mail, close, kids = self.parts(about)
         texts = [k["text"] for k in kids if k["class"].lower() == "static" and k["text"]]
