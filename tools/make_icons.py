@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Build the program's .ico files from the pixel sources in resources/icons.
+"""Build the program's .ico and .cur files from the pixel sources in resources/icons.
 
 Each source is a text file: one line per pixel row, one character per pixel.
 0-9 and A-F pick a colour from the standard 16-colour Windows palette, '.'
 is transparent. Lines starting with '#' and blank lines are ignored.
+A cursor is two-colour: its source may use only 0 (black), F (white) and '.'.
 
     python3 tools/make_icons.py OUT_DIR           write every icon into OUT_DIR
     python3 tools/make_icons.py --check DIR       exit 1 if DIR is out of date
@@ -55,7 +56,15 @@ ICONS = {
     "double2.ico": ["double2"],
     "double3.ico": ["double3"],
     "close.ico": ["close"],
+    "globe.ico": ["globe"],
+    "letter.ico": ["letter"],
 }
+
+# Output cursor -> its source and its hot spot (x, y).
+CURSORS = {
+    "hand.cur": ("hand", (8, 4)),
+}
+CURSOR_COLOURS = {0, 15}
 
 SIZES = (8, 16, 32)
 
@@ -144,8 +153,37 @@ def encode_icon(images):
     return bytes(out)
 
 
+def encode_cursor(rows, hotspot):
+    """A whole .cur file: one 1 bpp image, black and white, with its hot spot."""
+    size = len(rows)
+    for row in rows:
+        if not set(row) - {None} <= CURSOR_COLOURS:
+            raise SourceError("a cursor may use only 0 (black), F (white) and '.'")
+    xor = bytearray()
+    mask = bytearray()
+    for row in reversed(rows):
+        colour = bytearray((size + 7) // 8)
+        bits = bytearray((size + 7) // 8)
+        for x, p in enumerate(row):
+            if p is None:
+                bits[x // 8] |= 0x80 >> (x % 8)
+            elif p == 15:
+                colour[x // 8] |= 0x80 >> (x % 8)
+        xor += _pad4(bytes(colour))
+        mask += _pad4(bytes(bits))
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 1, 0,
+                         len(xor) + len(mask), 0, 0, 2, 0)
+    palette = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
+    blob = header + palette + bytes(xor) + bytes(mask)
+    out = struct.pack("<HHH", 0, 2, 1)
+    # In a cursor's directory entry the planes and bit-count fields hold the hot spot.
+    out += struct.pack("<BBBBHHII", size, size, 2, 0, hotspot[0], hotspot[1],
+                       len(blob), 6 + 16)
+    return out + blob
+
+
 def build_all(src_dir):
-    """Return {file name: bytes} for every icon, read from src_dir."""
+    """Return {file name: bytes} for every icon and cursor, read from src_dir."""
     src_dir = Path(src_dir)
     cache = {}
 
@@ -166,6 +204,12 @@ def build_all(src_dir):
         if len(set(sizes)) != len(sizes):
             raise SourceError(f"{name}: two images of the same size")
         result[name] = encode_icon(images)
+    for name, (stem, hotspot) in CURSORS.items():
+        rows = load(stem)
+        try:
+            result[name] = encode_cursor(rows, hotspot)
+        except SourceError as e:
+            raise SourceError(f"{stem}.txt: {e}") from None
 
     # A source nobody uses is almost always a typo in ICONS.
     unused = sorted(p.stem for p in src_dir.glob("*.txt")

@@ -3,6 +3,7 @@
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"
 #include "latch/one_shot.h"
+#include "mainwindow/help_commands.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
 
@@ -43,11 +44,17 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
     case MenuItem::mMode2:
       OnModeCommand(form, static_cast<std::int16_t>(static_cast<int>(item) - static_cast<int>(MenuItem::mMode0)));
       break;
+    case MenuItem::mHelp:
+      OnHelpCommand(form);
+      break;
+    case MenuItem::mInfo:
+      OnInfoCommand(form);
+      break;
     case MenuItem::mExit:
       CloseProgram(form);
       break;
     default:
-      // mHelp and mInfo are not wired yet; mCancel only closes the menu.
+      // mCancel only closes the menu.
       break;
   }
 }

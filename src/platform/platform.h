@@ -3,9 +3,11 @@
 #include "platform/app_files.h"
 #include "platform/controls.h"
 #include "platform/input_hooks.h"
+#include "platform/dialogs.h"
 #include "platform/keyboard.h"
 #include "platform/main_window.h"
 #include "platform/menu.h"
+#include "platform/shell.h"
 #include "platform/timer.h"
 #include "platform/tray.h"
 #include "platform/window_system.h"
@@ -24,6 +26,8 @@ struct Platform {
   AnsiText& ansi;
   AppFiles& files;
   InputHooks& hooks;
+  Shell& shell;
+  Dialogs& dialogs;
 };
 
 }  // namespace modlatch

@@ -173,6 +173,7 @@ class Session:
         self.loader = WINE64 if bits == 64 else WINE32
         self.root = e2e_dir() if bits == 64 else shipped_dir()
         self.exe_source = os.path.join(self.root, "ModLatch.exe")
+        self.help_source = os.path.join(self.root, "ModLatch.hlp")
         self.probe_exe = os.path.join(self.root, "probe", "probe.exe")
         self.prefix = os.path.join(self.root, "e2e-wineprefix")
         self.artifacts = os.path.join(self.root, "e2e-artifacts")
@@ -188,7 +189,7 @@ class Session:
     # --- lifetime -------------------------------------------------------
 
     def __enter__(self):
-        for path in (self.exe_source, self.probe_exe):
+        for path in (self.exe_source, self.help_source, self.probe_exe):
             if not os.path.isfile(path):
                 raise HarnessError(f"missing {path}: build the {self.bits}-bit Windows tree first")
         os.makedirs(self.artifacts, exist_ok=True)
@@ -199,6 +200,8 @@ class Session:
             self.folder = tempfile.mkdtemp(prefix=f"{self.name}-", dir=self._runs_dir())
             self.exe = os.path.join(self.folder, "ModLatch.exe")
             shutil.copy2(self.exe_source, self.exe)
+            # The help file ships beside the executable.
+            shutil.copy2(self.help_source, os.path.join(self.folder, "ModLatch.hlp"))
             if self.ini is not None:
                 self.write_ini(self.ini)
             if self.start_app:
@@ -384,6 +387,55 @@ class Session:
             _end_process(proc)
             raise HarnessError(f"{args} took over {timeout} s")
 
+    def wine_output(self, *args, timeout=60.0):
+        """Runs a Wine program (e.g. reg) to its end; returns its standard output."""
+        with tempfile.TemporaryFile() as output:  # a file, for the reason _spawn_probe gives
+            proc = self._spawn([WINE64, *map(str, args)], stdout=output, stderr=subprocess.DEVNULL)
+            try:
+                proc.wait(timeout=timeout)
+            except subprocess.TimeoutExpired:
+                _end_process(proc)
+                raise HarnessError(f"{args} took over {timeout} s")
+            self._started.remove(proc)
+            output.seek(0)
+            return output.read().decode("utf-8", "replace")
+
+    REGISTRY_ROOTS = {"HKCR": "HKEY_CLASSES_ROOT", "HKCU": "HKEY_CURRENT_USER", "HKLM": "HKEY_LOCAL_MACHINE"}
+
+    def registry_default(self, key):
+        """The default value of a registry key of the prefix (e.g. HKCR\\mailto\\shell\\open\\command)."""
+        for line in self.wine_output("reg", "query", key, "/ve").splitlines():
+            if "REG_SZ" in line:
+                return line.split("REG_SZ", 1)[1].strip()
+        raise HarnessError(f"no default value under {key}")
+
+    def set_registry_default(self, key, value):
+        """Sets it, through a .reg file so that quotes in the value need no command-line quoting."""
+        root, _, rest = key.partition("\\")
+        escaped = value.replace("\\", "\\\\").replace('"', '\\"')
+        path = os.path.join(self.folder, "registry.reg")
+        with open(path, "w", encoding="utf-16", newline="\r\n") as f:
+            f.write(f'Windows Registry Editor Version 5.00\n\n[{self.REGISTRY_ROOTS[root]}\\{rest}]\n@="{escaped}"\n')
+        if self.run_wine("regedit", "/S", self.windows_path(path)) != 0:
+            raise HarnessError(f"regedit could not set {key}")
+
+    def window_of_class(self, class_name):
+        """The first top-level window of a class, as the probe sees it now."""
+        windows = self.probe("find", class_name)["windows"]
+        if not windows:
+            raise HarnessError(f"no {class_name} window")
+        return windows[0]
+
+    @staticmethod
+    def windows_path(path):
+        """A Linux path as Wine's programs see it, on drive Z:."""
+        return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+    def write_ini(self, text):
+        """Puts a settings file beside the program, in its code page, before it starts."""
+        with open(os.path.join(self.folder, "ModLatch.ini"), "w", encoding="cp932", newline="\r\n") as f:
+            f.write(text)
+
     def keep_wineserver(self, seconds=300):
         """Keeps a Wine client alive so the key state outlives the program."""
         proc = self._spawn_probe("idle", seconds)
@@ -422,7 +474,8 @@ class Session:
     # Observations that can safely run twice. Under a loaded machine a Wine process now and
     # then dies at start with exit code 1 and not a byte of output (about 1 run in 15 of the
     # whole suite); an observation is then simply made again.
-    REPEATABLE = {"keys", "find", "children", "focus", "syscolors", "workarea", "minmax", "tray", "text"}
+    REPEATABLE = {"keys", "find", "children", "focus", "syscolors", "workarea", "minmax", "tray", "text", "listbox",
+                  "clipboard"}
 
     def probe(self, *args, timeout=30.0, check=True):
         """Runs one probe command; returns its last JSON line as a dict."""
@@ -476,6 +529,30 @@ class Session:
     def text(self, hwnd):
         """What a window holds now, e.g. what was typed into a typebox's edit box."""
         return self.probe("text", hwnd)["text"]
+
+    def open_menu(self, rect, button=3):
+        """Clicks a rectangle with `button`; returns the popup menu that opens, as the probe reads it."""
+        self.click(rect, button=button)
+        return self.probe("menu", 5000)
+
+    def open_compact_menu(self, icon):
+        """Left held, right clicked on the Compact icon; the left button is let go while the menu is open."""
+        self.point_to(*self.center(icon["screen"]))
+        self.xdotool("mousedown", 1)
+        time.sleep(0.05)
+        self.click(icon["screen"], button=3)
+        try:
+            return self.probe("menu", 5000)
+        finally:
+            self.xdotool("mouseup", 1)
+
+    def choose(self, menu, caption):
+        """Clicks one item of an open popup menu and waits for the menu to close; returns the item."""
+        item = next(i for i in menu["menu"]["items"] if i["caption"] == caption)
+        self.click(item["rect"])
+        wait_until("the menu to close",
+                   lambda: not [w for w in self.probe("find", "#32768")["windows"] if w["visible"]], timeout=5)
+        return item
 
     def typebox(self, seconds):
         proc = self._spawn_probe("typebox", seconds)

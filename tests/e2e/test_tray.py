@@ -78,18 +78,6 @@ def leave_float_mode(s, hwnd, caption, icon_count):
     return s.wait_tray_icons(icon_count)
 
 
-def menu_by_both_buttons(s, icon):
-    """Left held, right clicked on a Compact icon; the left button is let go while the menu is open."""
-    point_at(s, icon)
-    s.xdotool("mousedown", 1)
-    time.sleep(0.05)
-    click_icon(s, icon, button=3)
-    try:
-        return s.probe("menu", 5000)
-    finally:
-        s.xdotool("mouseup", 1)
-
-
 def main_visible(s):
     return s.probe("find", harness.MAIN_CLASS)["windows"][0]["visible"]
 
@@ -150,7 +138,7 @@ class CompactMode(TrayTest):
             self.assertEqual([i["hwnd"] for i in s.tray_icons()], [icon["hwnd"]])
 
             # Left held, right clicked: the menu, and no CTRL toggle.
-            menu = menu_by_both_buttons(s, icon)
+            menu = s.open_compact_menu(icon)
             self.assertEqual(menu["pid"], s.probe("find", harness.MAIN_CLASS)["windows"][0]["pid"])
             self.assertEqual(checked_mode(menu["menu"]["items"]), [COMPACT])
             rect = s.probe("find", MENU_CLASS)["windows"][0]["rect"]
@@ -187,7 +175,7 @@ class DoubleMode(TrayTest):
             holders = [s.children(hwnd)[i]["hwnd"] for i in HOLDER_IDS]
             # From Compact, so the icon that is there already must make way for SHIFT's.
             compact_icon = leave_float_mode(s, hwnd, COMPACT, 1)[0]
-            choose(s, menu_by_both_buttons(s, compact_icon)["menu"]["items"], DOUBLE)
+            choose(s, s.open_compact_menu(compact_icon)["menu"]["items"], DOUBLE)
             icons = s.wait_tray_icons(2)
             self.assertFalse(main_visible(s), "the floating window stays hidden in Double mode")
             shift_icon, ctrl_icon = icons  # SHIFT is added first

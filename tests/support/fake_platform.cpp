@@ -46,7 +46,8 @@ std::string Narrow(const Text& text) {
 
 std::string MenuItemName(MenuItem item) { return kMenuNames[static_cast<int>(item)]; }
 
-FakePlatform::FakePlatform() : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
+FakePlatform::FakePlatform()
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
   bounds[Control::Check1_0] = {136, 0, 113, 33};
   bounds[Control::Check1_1] = {24, 0, 113, 33};
   bounds[Control::Picture4] = {2, 0, 17, 33};
@@ -408,5 +409,111 @@ bool FakePlatform::IsOwnPlace(int x, int y) {
   }
   return false;
 }
+
+bool FakePlatform::ReadWholeFile(const std::string& path, std::string* bytes) {
+  Note(ui_calls, "read " + path);
+  const auto found = file_contents.find(path);
+  if (found == file_contents.end()) return false;
+  *bytes = found->second;
+  return true;
+}
+
+void FakePlatform::Execute(WindowHandle owner, const std::string& verb, const std::string& target,
+                           const std::string& directory, int show) {
+  Note(ui_calls, "shell " + Hex(owner) + " " + verb + " " + target + " " + directory + " " + std::to_string(show));
+}
+
+void FakePlatform::PutOnClipboard(WindowHandle owner, const Text& text) {
+  Note(ui_calls, "clipboard " + Hex(owner) + " " + Encode(text));
+  clipboard = text;
+}
+
+void FakePlatform::Beep(std::uint32_t sound) { Note(ui_calls, "beep " + Hex(sound)); }
+
+void FakePlatform::OpenWinHelp(WindowHandle owner, const std::string& path, std::uint32_t command, std::uintptr_t data) {
+  Note(ui_calls, "winhelp " + Hex(owner) + " " + path + " " + std::to_string(command) + " " + std::to_string(data));
+}
+
+void FakePlatform::LoadAbout() {
+  Note(ui_calls, "about-load");
+  about_exists = true;
+}
+
+void FakePlatform::ShowAbout() { Note(ui_calls, "about-show"); }
+
+void FakePlatform::ShowHelp(const std::vector<HelpTopic>& topics) {
+  Note(ui_calls, "help-window " + std::to_string(topics.size()));
+  help_topics = topics;
+}
+
+void FakePlatform::ShowHelpMessage(const Text& text) { Note(ui_calls, "help-message " + Encode(text)); }
+
+namespace {
+
+const char* SurfaceName(AboutSurface surface) {
+  switch (surface) {
+    case AboutSurface::FormInfo:
+      return "FormInfo";
+    case AboutSurface::WebInfo0:
+      return "WebInfo0";
+    case AboutSurface::WebInfo1:
+      return "WebInfo1";
+    case AboutSurface::Picture2:
+      return "Picture2";
+  }
+  return "?";
+}
+
+}  // namespace
+
+void FakeAboutWindow::Note(const std::string& entry) { fake_.Note(fake_.ui_calls, "about " + entry); }
+
+WindowHandle FakeAboutWindow::SurfaceWindow(AboutSurface surface) {
+  return handle + 0x100 + static_cast<WindowHandle>(surface);
+}
+
+Extent FakeAboutWindow::MeasureText(AboutSurface, const Text& text) {
+  return Extent{char_width * static_cast<int>(text.size()), text_height};
+}
+
+void FakeAboutWindow::Clear(AboutSurface surface) { Note(std::string("clear ") + SurfaceName(surface)); }
+
+void FakeAboutWindow::SetFontUnderline(AboutSurface surface, bool underline) {
+  Note(std::string("underline ") + SurfaceName(surface) + (underline ? " 1" : " 0"));
+}
+
+void FakeAboutWindow::SetTextColor(AboutSurface surface, std::uint32_t color) {
+  Note(std::string("color ") + SurfaceName(surface) + " " + Hex(color));
+}
+
+void FakeAboutWindow::PrintAt(AboutSurface surface, int x, int y, const Text& text) {
+  Note(std::string("print ") + SurfaceName(surface) + " " + std::to_string(x) + "," + std::to_string(y) + " " +
+       fake_.Encode(text));
+}
+
+void FakeAboutWindow::SetVersionCaption(const Text& caption) {
+  Note("version " + fake_.Encode(caption));
+  version_caption = caption;
+}
+
+void FakeAboutWindow::SetPanelLeft(int left) {
+  Note("panel-left " + std::to_string(left));
+  panel.left = left;
+}
+
+void FakeAboutWindow::SetOuterSizeTwips(double width, double height) { Note("size " + Num(width) + "x" + Num(height)); }
+
+void FakeAboutWindow::CopyLinkCursorToMailLink() { Note("mail-cursor"); }
+
+void FakeAboutWindow::ShowAppIcon() { Note("app-icon"); }
+
+void FakeAboutWindow::StartHoverTimer() { Note("timer on"); }
+
+bool FakeAboutWindow::PopupCopyMenu(const Text& caption) {
+  Note("copy-menu " + fake_.Encode(caption));
+  return copy_menu_choice;
+}
+
+void FakeAboutWindow::Close() { Note("close"); }
 
 }  // namespace modlatch::testing

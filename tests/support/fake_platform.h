@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "platform/about_window.h"
 #include "platform/platform.h"
 
 namespace modlatch::testing {
@@ -29,7 +30,9 @@ class FakePlatform : public Keyboard,
                      public Tray,
                      public AnsiText,
                      public AppFiles,
-                     public InputHooks {
+                     public InputHooks,
+                     public Shell,
+                     public Dialogs {
  public:
   FakePlatform();
 
@@ -107,6 +110,11 @@ class FakePlatform : public Keyboard,
   std::set<std::string> existing_paths;
   // Loads INI text as the profile functions would see it: [section] lines and key=value lines.
   void SetIniText(const std::string& path, const std::string& text);
+  std::map<std::string, std::string> file_contents;  // whole files by ANSI path, for ReadWholeFile
+
+  Text clipboard;
+  bool about_exists = false;
+  std::vector<HelpTopic> help_topics;  // what the help window last showed
 
   // Keyboard
   std::int16_t AsyncKeyState(std::uint8_t virtual_key) override;
@@ -191,10 +199,69 @@ class FakePlatform : public Keyboard,
   void RequestLatchRelease() override;
   bool IsOwnPlace(int x, int y) override;
   DoubleClickLimits DoubleClick() override { return double_click; }
+  bool ReadWholeFile(const std::string& path, std::string* bytes) override;
+  // Shell
+  void Execute(WindowHandle owner, const std::string& verb, const std::string& target, const std::string& directory,
+               int show) override;
+  void PutOnClipboard(WindowHandle owner, const Text& text) override;
+  void Beep(std::uint32_t sound) override;
+  void OpenWinHelp(WindowHandle owner, const std::string& path, std::uint32_t command, std::uintptr_t data) override;
+  // Dialogs
+  bool AboutExists() override { return about_exists; }
+  void LoadAbout() override;
+  void ShowAbout() override;
+  void ShowHelp(const std::vector<HelpTopic>& topics) override;
+  void ShowHelpMessage(const Text& text) override;
 
  private:
+  friend class FakeAboutWindow;
   void Note(int& counter, const std::string& entry);
   Platform platform_;
+};
+
+// The About window's surfaces, logging into the fake's log as "about ..." lines. Text is measured
+// at char_width pixels a character and text_height pixels high.
+class FakeAboutWindow : public AboutWindow {
+ public:
+  explicit FakeAboutWindow(FakePlatform& fake) : fake_(fake) {}
+
+  WindowHandle handle = 0x5000;
+  WindowHandle pointer_window = 0;  // what WindowUnderPointer finds
+  std::map<AboutSurface, Extent> interior{{AboutSurface::FormInfo, {445, 172}},
+                                          {AboutSurface::WebInfo0, {176, 16}},
+                                          {AboutSurface::WebInfo1, {176, 16}},
+                                          {AboutSurface::Picture2, {97, 25}}};
+  int char_width = 6;
+  int text_height = 12;
+  Text version_caption = u"バージョン情報　:　";
+  Bounds panel{4, 16, 435, 151};
+  bool copy_menu_choice = false;
+
+  WindowHandle AboutHandle() override { return handle; }
+  WindowHandle SurfaceWindow(AboutSurface surface) override;
+  WindowHandle WindowUnderPointer() override { return pointer_window; }
+  Extent InteriorSize(AboutSurface surface) override { return interior[surface]; }
+  Extent MeasureText(AboutSurface surface, const Text& text) override;
+  void Clear(AboutSurface surface) override;
+  void SetFontUnderline(AboutSurface surface, bool underline) override;
+  void SetTextColor(AboutSurface surface, std::uint32_t color) override;
+  void PrintAt(AboutSurface surface, int x, int y, const Text& text) override;
+  Text VersionCaption() override { return version_caption; }
+  void SetVersionCaption(const Text& caption) override;
+  Bounds PanelBounds() override { return panel; }
+  void SetPanelLeft(int left) override;
+  void SetOuterSizeTwips(double width, double height) override;
+  double AboutTwipsPerPixelX() override { return fake_.tpp_x; }
+  double AboutTwipsPerPixelY() override { return fake_.tpp_y; }
+  void CopyLinkCursorToMailLink() override;
+  void ShowAppIcon() override;
+  void StartHoverTimer() override;
+  bool PopupCopyMenu(const Text& caption) override;
+  void Close() override;
+
+ private:
+  void Note(const std::string& entry);
+  FakePlatform& fake_;
 };
 
 std::string Narrow(const Text& text);

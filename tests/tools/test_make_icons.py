@@ -18,7 +18,7 @@ sys.dont_write_bytecode = True  # keep tools/ free of __pycache__
 sys.path.insert(0, str(REPO / "tools"))
 import make_icons  # noqa: E402
 
-BLACK, MAROON, GREEN, SILVER, RED, BLUE, WHITE = 0, 1, 2, 7, 9, 12, 15
+BLACK, MAROON, GREEN, NAVY, SILVER, RED, YELLOW, BLUE, WHITE = 0, 1, 2, 4, 7, 9, 11, 12, 15
 STANDARD_PALETTE = [
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080,
     0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF,
@@ -28,7 +28,9 @@ EXPECTED_SIZES = {
     "app.ico": [32, 16], "close.ico": [8],
     **{f"compact{i}.ico": [16] for i in range(4)},
     **{f"double{i}.ico": [16] for i in range(4)},
+    "globe.ico": [16], "letter.ico": [16],
 }
+CURSORS = ["hand.cur"]
 
 
 def read_ico(data):
@@ -65,6 +67,28 @@ def read_ico(data):
     return images
 
 
+def read_cur(data):
+    """Decode a one-image 1 bpp .cur: hot spot, palette, pixel and mask rows."""
+    reserved, kind, count = struct.unpack_from("<HHH", data, 0)
+    assert (reserved, kind, count) == (0, 2, 1), "not a one-image cursor"
+    w, h, _colours, _res, hot_x, hot_y, length, offset = struct.unpack_from(
+        "<BBBBHHII", data, 6)
+    assert offset + length == len(data)
+    hsize, bw, bh, planes, bpp = struct.unpack_from("<IiiHH", data, offset)
+    assert (hsize, bw, bh, planes, bpp) == (40, w, 2 * h, 1, 1)
+    palette = [r << 16 | g << 8 | b for b, g, r, _ in
+               struct.iter_unpack("<BBBB", data[offset + 40:offset + 48])]
+    stride = (w + 31) // 32 * 4
+    pos = offset + 48
+    mpos = pos + h * stride
+
+    def rows(start):
+        return [[bool(data[start + y * stride + x // 8] & 0x80 >> x % 8)
+                 for x in range(w)] for y in reversed(range(h))]
+    return {"size": w, "hotspot": (hot_x, hot_y), "palette": palette,
+            "white": rows(pos), "mask": rows(mpos)}
+
+
 def load(name):
     return read_ico((ICON_DIR / name).read_bytes())
 
@@ -86,7 +110,7 @@ class GeneratorTest(unittest.TestCase):
         with tempfile.TemporaryDirectory() as tmp:
             self.assertEqual(make_icons.main([tmp]), 0)
             built = sorted(p.name for p in Path(tmp).iterdir())
-            self.assertEqual(built, sorted(EXPECTED_SIZES))
+            self.assertEqual(built, sorted([*EXPECTED_SIZES, *CURSORS]))
             for name in built:
                 with self.subTest(name):
                     self.assertEqual((Path(tmp) / name).read_bytes(),
@@ -123,6 +147,9 @@ class GeneratorTest(unittest.TestCase):
         for what, text in cases.items():
             with self.subTest(what), self.assertRaises(make_icons.SourceError):
                 make_icons.parse_image(text)
+        grey = make_icons.parse_image(("0F.8" * 2 + "\n") * 8)
+        with self.assertRaises(make_icons.SourceError):
+            make_icons.encode_cursor(grey, (0, 0))
 
 
 class IconContentTest(unittest.TestCase):
@@ -186,6 +213,33 @@ class IconContentTest(unittest.TestCase):
                 self.assertFalse(img["mask"][i][x])
         for x, y in [(3, 0), (0, 3), (7, 4), (4, 7)]:
             self.assertTrue(img["mask"][y][x], (x, y))
+
+    def test_link_icons_fill_their_square(self):
+        # Drawn on white with no transparent colour, like the rest of the About panel.
+        for name, needed in (("globe.ico", {BLUE, GREEN, NAVY}),
+                             ("letter.ico", {BLACK, YELLOW, WHITE})):
+            img = load(name)[0]
+            with self.subTest(name):
+                self.assertFalse(any(any(r) for r in img["mask"]))
+                self.assertEqual(img["pixels"][15][15], WHITE)
+                self.assertLessEqual(needed, colours(img, range(16)))
+
+    def test_hand_cursor(self):
+        cur = read_cur((ICON_DIR / "hand.cur").read_bytes())
+        self.assertEqual((cur["size"], cur["hotspot"]), (32, (8, 4)))
+        self.assertEqual(cur["palette"], [0x000000, 0xFFFFFF])
+        # The fingertip is the hot spot: drawn black, white below it.
+        self.assertFalse(cur["mask"][4][8])
+        self.assertFalse(cur["white"][4][8])
+        self.assertTrue(cur["white"][6][8])
+        self.assertTrue(cur["mask"][4][4] and cur["mask"][31][31])
+        # Strokes above the fingertip, with a gap between them and the finger.
+        self.assertFalse(cur["mask"][1][8])
+        self.assertTrue(cur["mask"][3][8])
+        # Masked pixels carry no colour, or they would invert the screen.
+        for wrow, mrow in zip(cur["white"], cur["mask"]):
+            for w, m in zip(wrow, mrow):
+                self.assertFalse(w and m)
 
     def test_app_icon(self):
         big, small = load("app.ico")

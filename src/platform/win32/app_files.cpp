@@ -22,6 +22,9 @@ std::size_t NameStart(const Text& path) {
   return slash == Text::npos ? 0 : slash + 1;
 }
 
+// A help text is a few dozen kilobytes; anything near this is not a document to show.
+constexpr DWORD kLargestDocument = 4 * 1024 * 1024;
+
 }  // namespace
 
 Text Win32AppFiles::AppPath() {
@@ -53,6 +56,22 @@ bool Win32AppFiles::WriteProfileKey(const std::string& section, const std::strin
 bool Win32AppFiles::PathExists(const std::string& path) {
   // What the shell's path check does, without loading shlwapi for one call.
   return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Win32AppFiles::ReadWholeFile(const std::string& path, std::string* bytes) {
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD high = 0;
+  const DWORD size = ::GetFileSize(file, &high);
+  bool ok = size != INVALID_FILE_SIZE && high == 0 && size <= kLargestDocument;
+  if (ok) {
+    bytes->assign(size, '\0');
+    DWORD read = 0;
+    ok = size == 0 || (::ReadFile(file, bytes->data(), size, &read, nullptr) && read == size);
+  }
+  ::CloseHandle(file);
+  return ok;
 }
 
 }  // namespace modlatch::win32

@@ -2,7 +2,9 @@
 
 #include "app/single_instance.h"
 #include "mainwindow/size_limits.h"
+#include "platform/win32/dialogs.h"
 #include "platform/win32/main_form_window.h"
+#include "platform/win32/shell.h"
 
 namespace {
 
@@ -34,7 +36,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   static modlatch::win32::System system(SizeLimitWndProc);
   static modlatch::win32::Win32AppFiles files;
   static modlatch::win32::Win32InputHooks hooks;
-  static modlatch::win32::MainFormWindow main_form(system, files, hooks);
+  static modlatch::win32::Win32Shell shell;
+  static modlatch::win32::Win32Dialogs dialogs(instance, system, shell, files);
+  static modlatch::win32::MainFormWindow main_form(system, files, hooks, shell, dialogs);
   g_main_form = &main_form;
   main_form.Create(instance);
   hooks.Attach(main_form.form(), main_form.hwnd());
@@ -42,7 +46,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (::IsDialogMessageW(main_form.hwnd(), &message)) continue;
+    if (::IsDialogMessageW(main_form.hwnd(), &message) || dialogs.TranslateDialogMessage(&message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }

@@ -10,6 +10,7 @@
 #include "mainwindow/window_design.h"
 #include "platform/win32/no_activate.h"
 #include "platform/win32/scoped_gdi.h"
+#include "platform/win32/tooltips.h"
 #include "resource_ids.h"
 #include "tray/tray_icons.h"
 
@@ -36,8 +37,10 @@ HICON LoadIconResource(HINSTANCE instance, int id, int size) {
 
 }  // namespace
 
-MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks)
-    : platform_{system, system, *this, *this, *this, *this, system, system, files, hooks}, form_(platform_) {}
+MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell,
+                               Dialogs& dialogs)
+    : platform_{system, system, *this, *this, *this, *this, system, system, files, hooks, shell, dialogs},
+      form_(platform_) {}
 
 void MainFormWindow::Create(HINSTANCE instance) {
   foreground_before_ = ::GetForegroundWindow();
@@ -126,26 +129,10 @@ void MainFormWindow::CreateControls(HINSTANCE instance) {
   for (HWND button : check_) ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 }
 
-// The tip is made when the pointer first reaches the strip: loading the common controls
-// at start-up would cost Wine a quarter of the launch time.
+// The tip is made when the pointer first reaches the strip, so start-up needs no common controls.
 void MainFormWindow::CreateStripTooltip() {
-  HMODULE common_controls = ::LoadLibraryW(L"comctl32.dll");
-  using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  auto init = reinterpret_cast<InitFunction>(
-      reinterpret_cast<void*>(::GetProcAddress(common_controls, "InitCommonControlsEx")));
-  if (init == nullptr) return;
-  const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
-  init(&classes);
-  // Unowned: Wine refuses to make a window topmost while it owns a popup.
-  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
-                               0, 0, 0, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-  TTTOOLINFOW tool{};
-  tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(strip_);
-  tool.lpszText = const_cast<wchar_t*>(Wide(strip_tip_));
-  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  tooltip_ = CreateTooltipControl();
+  if (tooltip_) AddTooltipTool(tooltip_, hwnd_, strip_, Wide(strip_tip_));
 }
 
 void MainFormWindow::CreatePopupMenuItems() {

@@ -440,17 +440,6 @@ int TypeBoxRun(DWORD seconds) {
   return 0;
 }
 
-// WM_GETTEXT crosses processes under Wine; GetWindowText would only see the caption the
-// server keeps, not what was typed into an edit box.
-int TextCmd(HWND hwnd) {
-  wchar_t text[512] = {};
-  DWORD_PTR length = 0;
-  const bool ok = SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
-                                      SMTO_ABORTIFHUNG, kSendTimeoutMs, &length) != 0;
-  Json().Bool("ok", ok).Str("text", std::wstring(text)).Print();
-  return ok ? 0 : 1;
-}
-
 // A Wine process that does nothing keeps the wineserver, and with it the
 // key state, alive while the program under test exits.
 int Idle(DWORD seconds) {
@@ -703,6 +692,50 @@ int KeyCost(int batches, int per_batch) {
   return 0;
 }
 
+// --- text, lists, clipboard, shell --------------------------------------------
+
+// WM_GETTEXT crosses processes; GetWindowText on another process's edit control does not
+// ask the control.
+int Text(HWND hwnd) {
+  if (!IsWindow(hwnd)) return Fail("no such window");
+  std::wstring text(65536, L'\0');
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                      kSendTimeoutMs, &length);
+  text.resize(length);
+  Json().Str("text", text).Print();
+  return 0;
+}
+
+// A list box's items, its selection and where each item lies on the screen.
+int ListBox(HWND list) {
+  if (!IsWindow(list)) return Fail("no such window");
+  DWORD_PTR count = 0, selected = 0, height = 0, top = 0;
+  SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &count);
+  SendMessageTimeoutW(list, LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &selected);
+  SendMessageTimeoutW(list, LB_GETITEMHEIGHT, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &height);
+  SendMessageTimeoutW(list, LB_GETTOPINDEX, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &top);
+  RECT client{};
+  GetClientRect(list, &client);
+  MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  std::string items;
+  for (DWORD_PTR i = 0; i < count; ++i) {
+    wchar_t text[512] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                        &length);
+    const LONG y = client.top + static_cast<LONG>((static_cast<long long>(i) - static_cast<long long>(top)) * height);
+    const RECT rect{client.left, y, client.right, y + static_cast<LONG>(height)};
+    items += (items.empty() ? "" : ",") + Json().Str("text", text).Rect("rect", rect).Text();
+  }
+  Json()
+      .Int("count", static_cast<long long>(count))
+      .Int("selected", static_cast<int>(selected))
+      .Raw("items", probe::Array(items))
+      .Print();
+  return 0;
+}
+
 // A keyboard hook that does nothing but pass the event on: the yardstick for ours.
 LRESULT CALLBACK PassKey(int code, WPARAM wParam, LPARAM lParam) { return CallNextHookEx(nullptr, code, wParam, lParam); }
 
@@ -716,6 +749,39 @@ int BareHook(DWORD timeoutMs) {
   return 0;
 }
 
+int Clipboard() {
+  std::wstring text;
+  const bool opened = OpenClipboard(nullptr) != FALSE;
+  bool has_text = false;
+  if (opened) {
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+        text = chars;
+        has_text = true;
+        GlobalUnlock(data);
+      }
+    }
+    CloseClipboard();
+  }
+  Json().Bool("opened", opened).Bool("has_text", has_text).Str("text", text).Print();
+  return opened ? 0 : 1;
+}
+
+// A stand-in for the program the shell would start for an address: writes what it was
+// given to a file, one JSON line, and ends.
+int Record(const wchar_t* path, int argc, wchar_t** argv) {
+  std::string args;
+  for (int i = 0; i < argc; ++i) args += (i ? "," : "") + probe::Quote(std::wstring(argv[i]));
+  const std::string line = Json().Str("command_line", GetCommandLineW()).Raw("args", probe::Array(args)).Text() + "\n";
+  const HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 1;
+  DWORD written = 0;
+  WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  CloseHandle(file);
+  return 0;
+}
+
 int Usage() {
   std::fputs(
       "usage: probe keys | find CLASS | wait-window CLASS MS | children HWND | click HWND ID\n"
@@ -724,7 +790,8 @@ int Usage() {
       "       | syscolors | workarea | setpos HWND X Y W H FLAGS\n"
       "       | watch-check HWND ID VK VALUE MS | watch-window CLASS MS\n"
       "       | key-log MS | key-cost BATCHES PER_BATCH | bare-hook MS\n"
-      "       | tray | tooltip MS | taskbar-created [HWND] | tray-delete HWND ID\n",
+      "       | tray | tooltip MS | taskbar-created [HWND] | tray-delete HWND ID\n"
+      "       | listbox HWND | clipboard | record FILE [ARG...]\n",
       stderr);
   return 2;
 }
@@ -751,7 +818,6 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"focus") return Focus();
   if (cmd == L"menu") return Menu(n >= 1 ? static_cast<DWORD>(Number(a[0])) : 3000);
   if (cmd == L"idle" && n == 1) return Idle(static_cast<DWORD>(Number(a[0])));
-  if (cmd == L"text" && n == 1) return TextCmd(AsWindow(a[0]));
   if (cmd == L"typebox" && n == 1) return TypeBoxRun(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"syscolors") return SysColors();
   if (cmd == L"workarea") return WorkArea();
@@ -769,5 +835,9 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"tooltip" && n == 1) return Tooltip(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"taskbar-created" && n <= 1) return TaskbarCreated(n == 1 ? AsWindow(a[0]) : nullptr);
   if (cmd == L"tray-delete" && n == 2) return TrayDelete(AsWindow(a[0]), static_cast<UINT>(Number(a[1])));
+  if (cmd == L"text" && n == 1) return Text(AsWindow(a[0]));
+  if (cmd == L"listbox" && n == 1) return ListBox(AsWindow(a[0]));
+  if (cmd == L"clipboard" && n == 0) return Clipboard();
+  if (cmd == L"record" && n >= 1) return Record(a[0], n - 1, a + 1);
   return Usage();
 }

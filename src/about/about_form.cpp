@@ -1,0 +1,146 @@
+#include "about/about_form.h"
+
+#include "about/about_design.h"
+#include "about/aligned_text.h"
+#include "mainwindow/placement.h"
+
+namespace modlatch {
+namespace {
+
+constexpr int kPanelLeft = 5;
+constexpr std::int16_t kLinkTextLeft = 20;  // right of the 16-pixel icon
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+
+enum class CloseLook { kNormal, kHover, kPressed };
+
+AboutSurface LinkSurface(int index) { return index == 0 ? AboutSurface::WebInfo0 : AboutSurface::WebInfo1; }
+
+const char16_t* LinkAddress(int index) { return index == 0 ? about::kWebAddress : about::kMailAddress; }
+
+void DrawLinkLook(AboutForm& form, int index, bool hover) {
+  DrawAlignedText(form.window, LinkSurface(index), LinkAddress(index), index == 0 ? about::kWebColor : about::kMailColor,
+                  align::kMiddle, kLinkTextLeft, 0, hover);
+}
+
+void DrawCloseLook(AboutForm& form, CloseLook look) {
+  const std::uint32_t color = look == CloseLook::kNormal ? about::kCloseNormalColor : about::kCloseHotColor;
+  const std::int16_t shift = look == CloseLook::kPressed ? 1 : 0;
+  DrawAlignedText(form.window, AboutSurface::Picture2, about::kCloseLabel, color, align::kCentre | align::kMiddle, shift,
+                  shift, false);
+}
+
+}  // namespace
+
+void OnAboutLoad(AboutForm& form) {
+  // All three marked hot, so that the first restore draws each in its normal look.
+  form.WebHot = true;
+  form.MailHot = true;
+  form.CloseHot = true;
+  form.ClosePressed = false;
+  form.window.SetVersionCaption(form.window.VersionCaption() + about::kVersion);
+  PrepareAboutWindow(form);
+  form.shell.Beep(sound::kInformation);
+  form.window.StartHoverTimer();
+}
+
+void PrepareAboutWindow(AboutForm& form) {
+  AboutWindow& window = form.window;
+  SetTopMost(form.windows, window.AboutHandle(), true);
+  window.SetPanelLeft(kPanelLeft);
+  const Bounds panel = window.PanelBounds();
+  window.SetOuterSizeTwips((2 * panel.left + panel.width) * window.AboutTwipsPerPixelX(),
+                           (panel.top + panel.height + panel.left) * window.AboutTwipsPerPixelY());
+  window.CopyLinkCursorToMailLink();
+  window.ShowAppIcon();
+  DrawAlignedText(window, AboutSurface::FormInfo, about::kHeading, about::kWhite, align::kCentre, 0, 2, false);
+  ShowTitleBar(form.windows, window.AboutHandle(), false);
+  RestoreNormalLook(form);
+}
+
+void RestoreNormalLook(AboutForm& form) {
+  if (form.CloseHot && !form.ClosePressed) {
+    DrawCloseLook(form, CloseLook::kNormal);
+    form.CloseHot = false;
+  }
+  if (form.WebHot) {
+    DrawLinkLook(form, 0, false);
+    form.WebHot = false;
+  }
+  if (form.MailHot) {
+    DrawLinkLook(form, 1, false);
+    form.MailHot = false;
+  }
+}
+
+void OnAboutTick(AboutForm& form) {
+  AboutWindow& window = form.window;
+  const WindowHandle under = window.WindowUnderPointer();
+  if (under == window.SurfaceWindow(AboutSurface::WebInfo0)) {
+    if (!form.WebHot) {
+      DrawLinkLook(form, 0, true);
+      form.WebHot = true;
+    }
+  } else if (under == window.SurfaceWindow(AboutSurface::WebInfo1)) {
+    if (!form.MailHot) {
+      DrawLinkLook(form, 1, true);
+      form.MailHot = true;
+    }
+  } else if (under == window.SurfaceWindow(AboutSurface::Picture2)) {
+    if (!form.CloseHot && !form.ClosePressed) {
+      DrawCloseLook(form, CloseLook::kHover);
+      form.CloseHot = true;
+    }
+  } else {
+    RestoreNormalLook(form);
+  }
+}
+
+void OnCloseButtonMouseDown(AboutForm& form, int button) {
+  if (button == mouse_button::kLeft) {
+    DrawCloseLook(form, CloseLook::kPressed);
+    form.ClosePressed = true;
+  }
+  form.LastButton = static_cast<std::int16_t>(button);
+}
+
+void OnCloseButtonMouseUp(AboutForm& form, int button) {
+  if (button == mouse_button::kLeft) {
+    DrawCloseLook(form, CloseLook::kHover);
+    form.ClosePressed = false;
+  }
+  form.LastButton = static_cast<std::int16_t>(button);
+}
+
+void OnCloseButtonClick(AboutForm& form) {
+  if (form.LastButton == mouse_button::kLeft) form.window.Close();
+}
+
+void OnAboutKeyPress(AboutForm& form, int character) {
+  const int upper = (character >= 'a' && character <= 'z') ? character - ('a' - 'A') : character;
+  if (upper != 'C' && character != kEnter && character != kEscape) return;
+  form.LastButton = mouse_button::kLeft;
+  OnCloseButtonClick(form);
+}
+
+void OnAboutFrameMouseDown(AboutForm& form, int button) {
+  if (button == mouse_button::kLeft) StartWindowDrag(form.windows, form.window.AboutHandle());
+}
+
+void OnLinkMouseDown(AboutForm& form, int index, int button) {
+  if (button == mouse_button::kRight) {
+    form.LastButton = static_cast<std::int16_t>(index);
+    const Text caption = u"\"" + Text(LinkAddress(index)) + u"\"" + about::kCopySuffix;
+    if (form.window.PopupCopyMenu(caption)) OnCopyMenuChosen(form);
+  } else if (button == mouse_button::kLeft) {
+    const Text target = index == 0 ? Text(about::kWebAddress) : about::kMailPrefix + Text(about::kMailAddress);
+    form.shell.Execute(form.window.AboutHandle(), about::kShellVerb, form.ansi.Encode(target),
+                       form.ansi.Encode(form.files.AppPath()), about::kShowNormal);
+  }
+}
+
+void OnCopyMenuChosen(AboutForm& form) {
+  form.shell.PutOnClipboard(form.window.AboutHandle(), LinkAddress(form.LastButton == 0 ? 0 : 1));
+}
+
+}  // namespace modlatch

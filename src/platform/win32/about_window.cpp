@@ -1,0 +1,461 @@
+#include "platform/win32/about_window.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "mainwindow/twips.h"
+#include "platform/win32/design_font.h"
+#include "platform/win32/scoped_gdi.h"
+#include "platform/win32/tooltips.h"
+#include "resource_ids.h"
+
+namespace modlatch::win32 {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"ModLatchAbout";
+constexpr wchar_t kPartClass[] = L"ModLatchAboutPart";
+constexpr UINT_PTR kHoverTimer = 1;
+constexpr UINT kHoverInterval = 1;  // a request: ticks come at the system's timer granularity
+constexpr UINT kCopyItem = 1;
+constexpr int kAppIconSize = 32;
+
+enum FontIndex { kHeading, kHeadingUnderlined, kUiGothic, kUiGothicUnderlined, kPanel, kName };
+
+int ButtonOf(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      return mouse_button::kLeft;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return mouse_button::kRight;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      return mouse_button::kMiddle;
+    default:
+      return 0;
+  }
+}
+
+bool IsButtonDown(UINT message) {
+  return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+}
+
+bool IsButtonUp(UINT message) { return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP; }
+
+// The window object, kept with each of its windows from their first message on.
+AboutFormWindow* WindowObject(HWND hwnd, UINT message, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  return reinterpret_cast<AboutFormWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+}  // namespace
+
+AboutFormWindow::AboutFormWindow(System& system, Shell& shell, AppFiles& files)
+    : form_(*this, system, shell, system, files) {}
+
+AboutFormWindow::~AboutFormWindow() {
+  if (hwnd_) ::DestroyWindow(hwnd_);
+  ReleaseResources();
+}
+
+void AboutFormWindow::Load(HINSTANCE instance) {
+  {
+    const ScopedGetDC screen(nullptr);
+    twips_per_pixel_x_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSX);
+    twips_per_pixel_y_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSY);
+  }
+  RegisterClasses(instance);
+  CreateFonts();
+  const RECT client = Pixels(about::kDesignClient);
+  // No caption from the start: the heading is centred on the width the window keeps.
+  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kFormClass, reinterpret_cast<const wchar_t*>(about::kCaption),
+                            WS_POPUP | WS_CLIPCHILDREN, 0, 0, client.right, client.bottom, nullptr, nullptr, instance,
+                            this);
+  SurfaceOf(AboutSurface::FormInfo).Attach(hwnd_, about::kBlack, fonts_[kHeading], fonts_[kHeadingUnderlined], nullptr);
+  CreateControls(instance);
+  copy_menu_ = ::CreatePopupMenu();
+  ::AppendMenuW(copy_menu_, MF_STRING, kCopyItem, L"");
+  CreateTooltips();
+  OnAboutLoad(form_);
+}
+
+void AboutFormWindow::Show() {
+  if (!shown_) {
+    shown_ = true;
+    RECT r{};
+    ::GetWindowRect(hwnd_, &r);
+    const int x = (::GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+    const int y = (::GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+    ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ::ShowWindow(hwnd_, SW_SHOW);
+  ::SetForegroundWindow(hwnd_);
+}
+
+void AboutFormWindow::RegisterClasses(HINSTANCE instance) {
+  WNDCLASSEXW form{};
+  form.cbSize = sizeof form;
+  form.lpfnWndProc = FormProc;
+  form.hInstance = instance;
+  form.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  form.lpszClassName = kFormClass;
+  ::RegisterClassExW(&form);  // fails harmlessly when the window is opened again
+
+  WNDCLASSEXW part = form;
+  part.lpfnWndProc = PartProc;
+  part.lpszClassName = kPartClass;
+  ::RegisterClassExW(&part);
+}
+
+void AboutFormWindow::CreateFonts() {
+  fonts_[kHeading] = CreateDesignFont(about::kHeadingFont, false);
+  fonts_[kHeadingUnderlined] = CreateDesignFont(about::kHeadingFont, true);
+  fonts_[kUiGothic] = CreateDesignFont(about::kUiGothic, false);
+  fonts_[kUiGothicUnderlined] = CreateDesignFont(about::kUiGothic, true);
+  fonts_[kPanel] = CreateDesignFont(about::kPanelFont, false);
+  fonts_[kName] = CreateDesignFont(about::kNameFont, false);
+}
+
+RECT AboutFormWindow::Pixels(const TwipsBounds& b) const {
+  const POINT at = Pixels(b.left, b.top);
+  return RECT{at.x, at.y, at.x + TwipsToPixels(b.width, twips_per_pixel_x_),
+              at.y + TwipsToPixels(b.height, twips_per_pixel_y_)};
+}
+
+POINT AboutFormWindow::Pixels(int x, int y) const {
+  return POINT{TwipsToPixels(x, twips_per_pixel_x_), TwipsToPixels(y, twips_per_pixel_y_)};
+}
+
+HWND AboutFormWindow::CreatePart(const TwipsBounds& bounds, HWND parent, HINSTANCE instance) {
+  const RECT r = Pixels(bounds);
+  return ::CreateWindowExW(0, kPartClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, parent, nullptr, instance, this);
+}
+
+HWND AboutFormWindow::CreateStatic(const TwipsBounds& bounds, DWORD style, const char16_t* text, HINSTANCE instance) {
+  const RECT r = Pixels(bounds);
+  // SS_NOTIFY: a static is otherwise transparent to the mouse, and its tooltip never shows.
+  return ::CreateWindowExW(0, L"STATIC", text ? reinterpret_cast<const wchar_t*>(text) : L"",
+                           WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | style, r.left, r.top, r.right - r.left,
+                           r.bottom - r.top, panel_, nullptr, instance, nullptr);
+}
+
+void AboutFormWindow::CreateControls(HINSTANCE instance) {
+  panel_ = CreatePart(about::kPicture1, hwnd_, instance);
+  for (int i = 0; i < about::kLabelCount; ++i) {
+    const about::LabelDesign& label = about::kLabels[i];
+    labels_[i] = CreateStatic(label.bounds, SS_LEFTNOWORDWRAP, label.caption, instance);
+    const int font = label.font == about::LabelFont::kName       ? kName
+                     : label.font == about::LabelFont::kUiGothic ? kUiGothic
+                                                                 : kPanel;
+    ::SendMessageW(labels_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[font]), FALSE);
+    FitLabel(i);
+  }
+  app_icon_ = CreateStatic(about::kAppIcon, SS_ICON, nullptr, instance);
+
+  const int link_pictures[] = {IDI_GLOBE, IDI_LETTER};
+  link_cursor_[0] = ::LoadCursorW(instance, MAKEINTRESOURCEW(IDC_LINK_HAND));
+  for (int i = 0; i < 2; ++i) {
+    links_[i] = CreatePart(about::kWebInfo[i], panel_, instance);
+    link_picture_[i] = static_cast<HICON>(
+        ::LoadImageW(instance, MAKEINTRESOURCEW(link_pictures[i]), IMAGE_ICON, 16, 16, LR_SHARED));
+    SurfaceOf(i == 0 ? AboutSurface::WebInfo0 : AboutSurface::WebInfo1)
+        .Attach(links_[i], about::kWhite, fonts_[kUiGothic], fonts_[kUiGothicUnderlined], link_picture_[i]);
+  }
+  close_ = CreatePart(about::kPicture2, panel_, instance);
+  SurfaceOf(AboutSurface::Picture2).Attach(close_, about::kWhite, fonts_[kUiGothic], fonts_[kUiGothicUnderlined], nullptr);
+
+  // It paints nothing, so it never hides the message under it, but it takes the pointer there.
+  chara_icon_ = CreateStatic(about::kCharaIcon, 0, nullptr, instance);
+  ::SetWindowPos(chara_icon_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void AboutFormWindow::CreateTooltips() {
+  tooltip_ = CreateTooltipControl();
+  if (!tooltip_) return;
+  for (int i = 0; i < about::kLabelCount; ++i) {
+    AddTooltipTool(tooltip_, panel_, labels_[i], reinterpret_cast<const wchar_t*>(about::kLabels[i].tooltip));
+  }
+  AddTooltipTool(tooltip_, panel_, app_icon_, reinterpret_cast<const wchar_t*>(about::kAppIconTip));
+  AddTooltipTool(tooltip_, panel_, chara_icon_, reinterpret_cast<const wchar_t*>(about::kCharaIconTip));
+  for (int i = 0; i < 2; ++i) {
+    AddTooltipTool(tooltip_, panel_, links_[i], reinterpret_cast<const wchar_t*>(about::kWebInfoTips[i]));
+  }
+  AddTooltipTool(tooltip_, panel_, close_, reinterpret_cast<const wchar_t*>(about::kPicture2Tip));
+}
+
+void AboutFormWindow::FitLabel(int label) {
+  HWND window = labels_[label];
+  wchar_t text[512] = {};
+  const int length = ::GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+  const ScopedGetDC dc(window);
+  const ScopedSelect font(dc, reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)));
+  RECT needed{};
+  ::DrawTextW(dc, text, length, &needed, DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
+  const RECT design = Pixels(about::kLabels[label].bounds);
+  const int width = std::max<int>(design.right - design.left, needed.right);
+  const int height = std::max<int>(design.bottom - design.top, needed.bottom);
+  ::SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// ---- messages ----
+
+LRESULT CALLBACK AboutFormWindow::FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  AboutFormWindow* self = WindowObject(hwnd, message, lparam);
+  if (self == nullptr || self->panel_ == nullptr) return ::DefWindowProcW(hwnd, message, wparam, lparam);
+  return self->OnFormMessage(message, wparam, lparam);
+}
+
+LRESULT CALLBACK AboutFormWindow::PartProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  AboutFormWindow* self = WindowObject(hwnd, message, lparam);
+  if (self == nullptr) return ::DefWindowProcW(hwnd, message, wparam, lparam);
+  return self->OnPartMessage(hwnd, message, wparam, lparam);
+}
+
+LRESULT AboutFormWindow::OnFormMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (IsButtonDown(message)) {
+    OnAboutFrameMouseDown(form_, ButtonOf(message));
+    return 0;
+  }
+  switch (message) {
+    case WM_PAINT:
+      PaintSurface(AboutSurface::FormInfo);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SIZE:
+      SurfaceOf(AboutSurface::FormInfo).Resize();
+      return 0;
+    case WM_CHAR:
+      OnAboutKeyPress(form_, static_cast<int>(wparam));
+      return 0;
+    case WM_TIMER:
+      if (wparam == kHoverTimer) OnAboutTick(form_);
+      return 0;
+    case WM_DESTROY:
+      ::KillTimer(hwnd_, kHoverTimer);
+      // Unowned, so it does not go with the window by itself.
+      if (tooltip_) ::DestroyWindow(tooltip_);
+      tooltip_ = nullptr;
+      return 0;
+    case WM_NCDESTROY:
+      hwnd_ = nullptr;
+      ReleaseResources();
+      return 0;
+    default:
+      return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+  }
+}
+
+LRESULT AboutFormWindow::OnPartMessage(HWND part, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_CHAR) {
+    OnAboutKeyPress(form_, static_cast<int>(wparam));
+    return 0;
+  }
+  if (part == panel_) return OnPanelMessage(message, wparam, lparam);
+  if (part == close_) return OnCloseButtonMessage(message, wparam, lparam);
+  for (int i = 0; i < 2; ++i) {
+    if (part == links_[i]) return OnLinkMessage(i, message, wparam, lparam);
+  }
+  return ::DefWindowProcW(part, message, wparam, lparam);
+}
+
+LRESULT AboutFormWindow::OnPanelMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT:
+      PaintPanel();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wparam);
+      const HWND control = reinterpret_cast<HWND>(lparam);
+      ::SetBkMode(dc, TRANSPARENT);
+      if (control == chara_icon_) return reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
+      for (int i = 0; i < about::kLabelCount; ++i) {
+        if (control == labels_[i]) ::SetTextColor(dc, about::kLabels[i].color);
+      }
+      return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
+    }
+    default:
+      return ::DefWindowProcW(panel_, message, wparam, lparam);
+  }
+}
+
+LRESULT AboutFormWindow::OnLinkMessage(int index, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (IsButtonDown(message)) {
+    OnLinkMouseDown(form_, index, ButtonOf(message));
+    return 0;
+  }
+  switch (message) {
+    case WM_PAINT:
+      PaintSurface(index == 0 ? AboutSurface::WebInfo0 : AboutSurface::WebInfo1);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SETCURSOR:
+      if (link_cursor_[index] == nullptr) break;
+      ::SetCursor(link_cursor_[index]);
+      return TRUE;
+    default:
+      break;
+  }
+  return ::DefWindowProcW(links_[index], message, wparam, lparam);
+}
+
+LRESULT AboutFormWindow::OnCloseButtonMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (IsButtonDown(message)) {
+    // Held, the button keeps the mouse, so the release reaches it wherever it happens.
+    ::SetCapture(close_);
+    OnCloseButtonMouseDown(form_, ButtonOf(message));
+    return 0;
+  }
+  if (IsButtonUp(message)) {
+    RECT client{};
+    ::GetClientRect(close_, &client);
+    const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+    const bool was_held = ::GetCapture() == close_;
+    if (was_held) ::ReleaseCapture();
+    OnCloseButtonMouseUp(form_, ButtonOf(message));
+    // A click is a press and a release both on the button.
+    if (was_held && ::PtInRect(&client, at)) OnCloseButtonClick(form_);
+    return 0;
+  }
+  switch (message) {
+    case WM_PAINT:
+      PaintSurface(AboutSurface::Picture2);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    default:
+      return ::DefWindowProcW(close_, message, wparam, lparam);
+  }
+}
+
+void AboutFormWindow::PaintPanel() {
+  PAINTSTRUCT ps;
+  HDC dc = ::BeginPaint(panel_, &ps);
+  RECT client{};
+  ::GetClientRect(panel_, &client);
+  ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  const RECT shape = Pixels(about::kShape1);
+  ::FillRect(dc, &shape, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  const ScopedSelect pen(dc, ::GetStockObject(BLACK_PEN));
+  for (const about::TwipsLine& line : {about::kLine2, about::kLine3}) {
+    const POINT from = Pixels(line.x1, line.y1);
+    const POINT to = Pixels(line.x2, line.y2);
+    ::MoveToEx(dc, from.x, from.y, nullptr);
+    ::LineTo(dc, to.x + 1, to.y);  // the end point belongs to the line
+  }
+  ::EndPaint(panel_, &ps);
+}
+
+void AboutFormWindow::PaintSurface(AboutSurface surface) {
+  HWND window = SurfaceHwnd(surface);
+  PAINTSTRUCT ps;
+  HDC dc = ::BeginPaint(window, &ps);
+  SurfaceOf(surface).Paint(dc, ps.rcPaint);
+  if (surface == AboutSurface::Picture2) {
+    // The frame lines are the button's children: clearing the printed text never erases them.
+    const ScopedGdiObject<HPEN> silver(::CreatePen(PS_SOLID, 1, about::kSilver));
+    const ScopedSelect pen(dc, silver);
+    for (const about::TwipsLine& line : about::kLine1) {
+      const POINT from = Pixels(line.x1, line.y1);
+      const POINT to = Pixels(line.x2, line.y2);
+      ::MoveToEx(dc, from.x, from.y, nullptr);
+      ::LineTo(dc, to.x + (to.x > from.x ? 1 : 0), to.y + (to.y > from.y ? 1 : 0));
+    }
+  }
+  ::EndPaint(window, &ps);
+}
+
+HWND AboutFormWindow::SurfaceHwnd(AboutSurface surface) const {
+  switch (surface) {
+    case AboutSurface::FormInfo:
+      return hwnd_;
+    case AboutSurface::WebInfo0:
+      return links_[0];
+    case AboutSurface::WebInfo1:
+      return links_[1];
+    case AboutSurface::Picture2:
+      return close_;
+  }
+  return nullptr;
+}
+
+// ---- AboutWindow ----
+
+WindowHandle AboutFormWindow::WindowUnderPointer() {
+  POINT pointer{};
+  ::GetCursorPos(&pointer);
+  return FromHwnd(::WindowFromPoint(pointer));
+}
+
+Text AboutFormWindow::VersionCaption() {
+  wchar_t text[256] = {};
+  const int length = ::GetWindowTextW(labels_[about::kVer], text, static_cast<int>(std::size(text)));
+  return Text(reinterpret_cast<const char16_t*>(text), static_cast<std::size_t>(length));
+}
+
+void AboutFormWindow::SetVersionCaption(const Text& caption) {
+  ::SetWindowTextW(labels_[about::kVer], Wide(caption));
+  FitLabel(about::kVer);
+}
+
+Bounds AboutFormWindow::PanelBounds() {
+  RECT r{};
+  ::GetWindowRect(panel_, &r);
+  ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+  return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void AboutFormWindow::SetPanelLeft(int left) {
+  const Bounds panel = PanelBounds();
+  ::SetWindowPos(panel_, nullptr, left, panel.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AboutFormWindow::SetOuterSizeTwips(double width, double height) {
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, TwipsToPixels(width, twips_per_pixel_x_),
+                 TwipsToPixels(height, twips_per_pixel_y_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AboutFormWindow::ShowAppIcon() {
+  HICON icon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                               kAppIconSize, kAppIconSize, LR_SHARED));
+  ::SendMessageW(app_icon_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}
+
+void AboutFormWindow::StartHoverTimer() { ::SetTimer(hwnd_, kHoverTimer, kHoverInterval, nullptr); }
+
+bool AboutFormWindow::PopupCopyMenu(const Text& caption) {
+  ::ModifyMenuW(copy_menu_, kCopyItem, MF_BYCOMMAND | MF_STRING, kCopyItem, Wide(caption));
+  POINT pointer{};
+  ::GetCursorPos(&pointer);
+  // Foreground first and a null message after, or the menu may not close when the user clicks elsewhere.
+  ::SetForegroundWindow(hwnd_);
+  const UINT chosen = static_cast<UINT>(::TrackPopupMenu(copy_menu_, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
+                                                         pointer.x, pointer.y, 0, hwnd_, nullptr));
+  ::PostMessageW(hwnd_, WM_NULL, 0, 0);
+  return chosen == kCopyItem;
+}
+
+void AboutFormWindow::Close() {
+  ::ShowWindow(hwnd_, SW_HIDE);
+  ::DestroyWindow(hwnd_);
+}
+
+void AboutFormWindow::ReleaseResources() {
+  for (PrintSurface& surface : surfaces_) surface.Release();
+  for (HFONT& font : fonts_) {
+    if (font) ::DeleteObject(font);
+    font = nullptr;
+  }
+  if (copy_menu_) ::DestroyMenu(copy_menu_);
+  copy_menu_ = nullptr;
+}
+
+}  // namespace modlatch::win32

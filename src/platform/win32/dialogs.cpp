@@ -1,0 +1,15 @@
+#include "platform/win32/dialogs.h"
+
+namespace modlatch::win32 {
+
+void Win32Dialogs::LoadAbout() {
+  // A closed About window leaves only its object behind; a new one loads afresh.
+  about_ = std::make_unique<AboutFormWindow>(system_, shell_, files_);
+  about_->Load(instance_);
+}
+
+void Win32Dialogs::ShowHelpMessage(const Text& text) {
+  ::MessageBoxW(nullptr, Wide(text), L"ModLatch ヘルプ", MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST);
+}
+
+}  // namespace modlatch::win32

@@ -1,0 +1,35 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/dialogs.h"
+#include "platform/win32/about_window.h"
+#include "platform/win32/help_window.h"
+
+namespace modlatch::win32 {
+
+// The About window and the help window, made when first asked for.
+class Win32Dialogs : public Dialogs {
+ public:
+  Win32Dialogs(HINSTANCE instance, System& system, Shell& shell, AppFiles& files)
+      : instance_(instance), system_(system), shell_(shell), files_(files) {}
+
+  bool AboutExists() override { return about_ && about_->IsOpen(); }
+  void LoadAbout() override;
+  void ShowAbout() override { about_->Show(); }
+  void ShowHelp(const std::vector<HelpTopic>& topics) override { help_.Show(instance_, topics); }
+  void ShowHelpMessage(const Text& text) override;
+  // The help window's keyboard navigation; true when the message was handled.
+  bool TranslateDialogMessage(MSG* message) { return help_.TranslateDialogMessage(message); }
+
+ private:
+  HINSTANCE instance_;
+  System& system_;
+  Shell& shell_;
+  AppFiles& files_;
+  std::unique_ptr<AboutFormWindow> about_;
+  HelpWindow help_;
+};
+
+}  // namespace modlatch::win32

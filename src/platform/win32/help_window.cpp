@@ -1,0 +1,144 @@
+#include "platform/win32/help_window.h"
+
+#include <algorithm>
+
+#include "platform/win32/win32_system.h"
+#include "resource_ids.h"
+
+namespace modlatch::win32 {
+namespace {
+
+constexpr wchar_t kHelpClass[] = L"ModLatchHelp";
+constexpr char16_t kTitle[] = u"ModLatch ヘルプ - ";
+constexpr int kListId = 100;
+constexpr int kTextId = 101;
+constexpr int kMargin = 6;
+constexpr int kListWidth = 190;
+constexpr SIZE kInitialSize{720, 480};
+constexpr SIZE kSmallestSize{320, 200};
+
+// The edit control breaks lines only at CR LF.
+Text WithCrLf(const Text& text) {
+  Text out;
+  out.reserve(text.size() + text.size() / 16);
+  for (char16_t c : text) {
+    if (c == u'\n') out += u'\r';
+    out += c;
+  }
+  return out;
+}
+
+}  // namespace
+
+HelpWindow::~HelpWindow() {
+  if (hwnd_) ::DestroyWindow(hwnd_);
+  if (font_) ::DeleteObject(font_);
+}
+
+void HelpWindow::Show(HINSTANCE instance, const std::vector<HelpTopic>& topics) {
+  topics_ = topics;
+  if (!hwnd_) Create(instance);
+  ::SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+  for (const HelpTopic& topic : topics_) {
+    ::SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(topic.title)));
+  }
+  ShowTopic(0);
+  ::ShowWindow(hwnd_, ::IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
+  ::SetForegroundWindow(hwnd_);
+  ::SetFocus(list_);
+}
+
+bool HelpWindow::TranslateDialogMessage(MSG* message) {
+  return hwnd_ && ::IsDialogMessageW(hwnd_, message);
+}
+
+void HelpWindow::Create(HINSTANCE instance) {
+  WNDCLASSEXW window{};
+  window.cbSize = sizeof window;
+  window.lpfnWndProc = Proc;
+  window.hInstance = instance;
+  window.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
+  window.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  window.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
+  window.lpszClassName = kHelpClass;
+  ::RegisterClassExW(&window);
+
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  font_ = ::CreateFontIndirectW(&metrics.lfMessageFont);
+
+  // Unowned, so it stays when the main window hides in the tray modes.
+  hwnd_ = ::CreateWindowExW(WS_EX_CONTROLPARENT, kHelpClass, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                            CW_USEDEFAULT, CW_USEDEFAULT, kInitialSize.cx, kInitialSize.cy, nullptr, nullptr, instance,
+                            this);
+  list_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
+                            0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance, nullptr);
+  text_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
+                                ES_AUTOVSCROLL,
+                            0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)), instance,
+                            nullptr);
+  for (HWND child : {list_, text_}) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  Layout();
+}
+
+void HelpWindow::ShowTopic(int index) {
+  if (index < 0 || index >= static_cast<int>(topics_.size())) return;
+  ::SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ::SetWindowTextW(text_, Wide(WithCrLf(topics_[index].body)));
+  ::SetWindowTextW(hwnd_, Wide(kTitle + topics_[index].title));
+}
+
+void HelpWindow::Layout() {
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  const int height = std::max<int>(0, client.bottom - 2 * kMargin);
+  const int list_width = std::min<int>(kListWidth, (client.right - 3 * kMargin) / 3);
+  ::MoveWindow(list_, kMargin, kMargin, list_width, height, TRUE);
+  const int text_left = 2 * kMargin + list_width;
+  ::MoveWindow(text_, text_left, kMargin, std::max<int>(0, client.right - kMargin - text_left), height, TRUE);
+}
+
+LRESULT CALLBACK HelpWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<HelpWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr || self->text_ == nullptr) return ::DefWindowProcW(hwnd, message, wparam, lparam);
+  return self->OnMessage(message, wparam, lparam);
+}
+
+LRESULT HelpWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_SIZE:
+      Layout();
+      return 0;
+    case WM_GETMINMAXINFO:
+      reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize = POINT{kSmallestSize.cx, kSmallestSize.cy};
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == kListId && HIWORD(wparam) == LBN_SELCHANGE) {
+        ShowTopic(static_cast<int>(::SendMessageW(list_, LB_GETCURSEL, 0, 0)));
+      } else if (LOWORD(wparam) == IDCANCEL) {
+        ::DestroyWindow(hwnd_);
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      // The read-only text reads better on the window colour than greyed.
+      if (reinterpret_cast<HWND>(lparam) == text_) {
+        ::SetBkColor(reinterpret_cast<HDC>(wparam), ::GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+      }
+      return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+    case WM_NCDESTROY:
+      hwnd_ = list_ = text_ = nullptr;
+      return 0;
+    default:
+      return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+  }
+}
+
+}  // namespace modlatch::win32

@@ -1,0 +1,38 @@
+#include "platform/win32/shell.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "platform/win32/win32_system.h"
+
+namespace modlatch::win32 {
+
+void Win32Shell::Execute(WindowHandle owner, const std::string& verb, const std::string& target,
+                         const std::string& directory, int show) {
+  ::ShellExecuteA(ToHwnd(owner), verb.c_str(), target.c_str(), nullptr, directory.c_str(), show);
+}
+
+void Win32Shell::PutOnClipboard(WindowHandle owner, const Text& text) {
+  // Without an owner window the system refuses the data after emptying.
+  if (!::OpenClipboard(ToHwnd(owner))) return;
+  ::EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (void* data = memory ? ::GlobalLock(memory) : nullptr) {
+    std::memcpy(data, text.c_str(), bytes);
+    ::GlobalUnlock(memory);
+    // The clipboard owns the memory once it is accepted.
+    if (!::SetClipboardData(CF_UNICODETEXT, memory)) ::GlobalFree(memory);
+  }
+  ::CloseClipboard();
+}
+
+void Win32Shell::Beep(std::uint32_t sound) { ::MessageBeep(sound); }
+
+void Win32Shell::OpenWinHelp(WindowHandle owner, const std::string& path, std::uint32_t command, std::uintptr_t data) {
+  ::WinHelpA(ToHwnd(owner), path.c_str(), command, data);
+}
+
+}  // namespace modlatch::win32

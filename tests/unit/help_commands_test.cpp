@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "mainwindow/help_commands.h"
+#include "mainwindow/help_file.h"
+#include "mainwindow/window_design.h"
+#include "support/fake_platform.h"
+
+namespace modlatch {
+namespace {
+
+using testing::FakePlatform;
+using Log = std::vector<std::string>;
+
+std::vector<std::string> Titles(const std::vector<HelpTopic>& topics, FakePlatform& fake) {
+  std::vector<std::string> out;
+  for (const HelpTopic& topic : topics) out.push_back(fake.Encode(topic.title));
+  return out;
+}
+
+TEST(HelpFilePath, BesideTheExecutableWithOneBackslash) {
+  FakePlatform fake;
+  EXPECT_EQ(HelpFilePath(fake), u"C:\\Tools\\ModLatch.hlp");
+  fake.app_path = u"D:\\";
+  fake.exe_name = u"Latch2";
+  EXPECT_EQ(HelpFilePath(fake), u"D:\\Latch2.hlp");
+}
+
+TEST(IsWinHelpFile, OnlyTheWholeSignatureCounts) {
+  EXPECT_TRUE(IsWinHelpFile(std::string("\x3F\x5F\x03\x00\x10\x00", 6)));
+  EXPECT_FALSE(IsWinHelpFile(std::string("\x3F\x5F\x03", 3)));
+  EXPECT_FALSE(IsWinHelpFile(""));
+  EXPECT_FALSE(IsWinHelpFile("== 目次\n"));
+}
+
+TEST(ReadHelpTopics, ContentsFirstThenTheTopicsInFileOrder) {
+  FakePlatform fake;
+  const std::string text =
+      "\xEF\xBB\xBF"  // a byte-order mark, as some editors write
+      "\r\nModLatch のヘルプです。\r\n  字下げは残る\r\n\r\n"
+      "== 表示モード ==\r\n\r\nコンパクト\r\nダブル\r\n\r\n"
+      "==INI ファイル\n[Option]\n";
+  const std::vector<HelpTopic> topics = ReadHelpTopics(text, fake);
+  EXPECT_EQ(Titles(topics, fake), (std::vector<std::string>{"目次", "表示モード", "INI ファイル"}));
+  EXPECT_EQ(fake.Encode(topics[0].body), "ModLatch のヘルプです。\n  字下げは残る");
+  EXPECT_EQ(fake.Encode(topics[1].body), "コンパクト\nダブル");
+  EXPECT_EQ(fake.Encode(topics[2].body), "[Option]");
+}
+
+TEST(ReadHelpTopics, FirstHeadingIsTheContentsWhenNothingPrecedesIt) {
+  FakePlatform fake;
+  const std::vector<HelpTopic> topics = ReadHelpTopics("\n\n== はじめに\nA\n== 次\nB", fake);
+  EXPECT_EQ(Titles(topics, fake), (std::vector<std::string>{"はじめに", "次"}));
+}
+
+TEST(ReadHelpTopics, TextWithoutHeadingsIsOneContentsTopic) {
+  FakePlatform fake;
+  const std::vector<HelpTopic> topics = ReadHelpTopics("SHIFT と CTRL\n= not a heading\n", fake);
+  ASSERT_EQ(topics.size(), 1u);
+  EXPECT_EQ(fake.Encode(topics[0].title), "目次");
+  EXPECT_EQ(fake.Encode(topics[0].body), "SHIFT と CTRL\n= not a heading");
+}
+
+TEST(ReadHelpTopics, BlankTextHasNoTopics) {
+  FakePlatform fake;
+  for (const char* text : {"", "\r\n \t\n", "\xEF\xBB\xBF\n"}) EXPECT_TRUE(ReadHelpTopics(text, fake).empty()) << text;
+}
+
+TEST(ReadHelpTopics, TextThatIsNotUtf8IsReadInTheAnsiCodePage) {
+  FakePlatform fake;  // the fake's code page marks bytes it cannot read with U+FFFD
+  const std::vector<HelpTopic> topics = ReadHelpTopics("== \x83w\x83\x8b\x83v\nok", fake);
+  ASSERT_EQ(topics.size(), 1u);
+  EXPECT_NE(topics[0].title.find(u'\uFFFD'), Text::npos);
+  EXPECT_EQ(topics[0].body, u"ok");
+  EXPECT_EQ(ReadHelpTopics("ok\xE3\x81", fake)[0].body, u"ok\uFFFD\uFFFD") << "a sequence cut short is not UTF-8";
+  EXPECT_EQ(ReadHelpTopics("\xF0\x9F\x98\x80", fake)[0].body, u"\U0001F600");
+}
+
+class HelpCommand : public ::testing::Test {
+ protected:
+  FakePlatform fake;
+  MainForm form{fake.platform()};
+};
+
+TEST_F(HelpCommand, ShowsTheHelpFileAtItsContents) {
+  fake.app_path = u"C:\\";
+  fake.file_contents["C:\\ModLatch.hlp"] = "前書き\n== 使い方\n本文\n";
+  OnMenuCommand(form, MenuItem::mHelp);
+  EXPECT_EQ(fake.log, (Log{"read C:\\ModLatch.hlp", "help-window 2"}));
+  EXPECT_EQ(Titles(fake.help_topics, fake), (std::vector<std::string>{"目次", "使い方"}));
+}
+
+TEST_F(HelpCommand, AWinHelpFileGoesToThePlatformViewerAtItsContents) {
+  fake.file_contents["C:\\Tools\\ModLatch.hlp"] = std::string("\x3F\x5F\x03\x00rest", 8);
+  OnMenuCommand(form, MenuItem::mHelp);
+  EXPECT_EQ(fake.log, (Log{"read C:\\Tools\\ModLatch.hlp", "winhelp 1000 C:\\Tools\\ModLatch.hlp 3 0"}));
+}
+
+TEST_F(HelpCommand, AMissingOrEmptyFileIsReportedWithItsPath) {
+  OnMenuCommand(form, MenuItem::mHelp);
+  EXPECT_EQ(fake.Matching("help-message"),
+            (Log{"help-message ヘルプファイルが見つからないか、読み込めません。\nC:\\Tools\\ModLatch.hlp"}));
+  fake.ClearLog();
+  fake.file_contents["C:\\Tools\\ModLatch.hlp"] = "\r\n";
+  OnMenuCommand(form, MenuItem::mHelp);
+  EXPECT_EQ(fake.Matching("help-message"),
+            (Log{"help-message ヘルプファイルに内容がありません。\nC:\\Tools\\ModLatch.hlp"}));
+  EXPECT_TRUE(fake.Matching("help-window").empty());
+}
+
+TEST_F(HelpCommand, InfoCommandLoadsTheAboutWindowOnceAndShowsItEachTime) {
+  OnMenuCommand(form, MenuItem::mInfo);
+  OnMenuCommand(form, MenuItem::mInfo);
+  EXPECT_EQ(fake.log, (Log{"about-load", "about-show", "about-show"}));
+}
+
+// The shipped help file: the contents come first and every key and menu item is explained.
+TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
+  std::ifstream file(MODLATCH_SOURCE_DIR "/resources/ModLatch.hlp", std::ios::binary);
+  ASSERT_TRUE(file) << "resources/ModLatch.hlp";
+  std::stringstream bytes;
+  bytes << file.rdbuf();
+  FakePlatform fake;
+  const std::vector<HelpTopic> topics = ReadHelpTopics(bytes.str(), fake);
+  ASSERT_GE(topics.size(), 5u);
+  EXPECT_EQ(fake.Encode(topics[0].title), "目次");
+  std::string all;
+  for (const HelpTopic& topic : topics) {
+    all += fake.Encode(topic.title) + "\n" + fake.Encode(topic.body) + "\n";
+    EXPECT_EQ(topic.body.find(u'\uFFFD'), Text::npos) << "valid UTF-8";
+    if (&topic != &topics[0]) {
+      EXPECT_NE(fake.Encode(topics[0].body).find(fake.Encode(topic.title)), std::string::npos)
+          << "the contents name every topic: " << fake.Encode(topic.title);
+    }
+  }
+  for (const design::MenuEntry& entry : design::kPopupMenu) {
+    if (!design::IsSeparator(entry)) {
+      EXPECT_NE(all.find(fake.Encode(entry.caption)), std::string::npos) << fake.Encode(entry.caption);
+    }
+  }
+  const char* keys[] = {"W_Ctrl0", "W_Ctrl1", "W_Shift0", "W_Shift1", "S_Shift0_Ctrl0", "S_Shift0_Ctrl1",
+                        "S_Shift1_Ctrl0", "S_Shift1_Ctrl1", "xPos", "yPos", "Height", "Width", "ShiftBgColor_0",
+                        "ShiftBgColor_1", "CtrlBgColor_0", "CtrlBgColor_1", "ShiftForeColor_0", "ShiftForeColor_1",
+                        "CtrlForeColor_0", "CtrlForeColor_1", "ShiftChr_0", "ShiftChr_1", "CtrlChr_0", "CtrlChr_1",
+                        "Timer", "NoProc", "TaskTop", "WindowType", "zPos", "SizeLock", "MiddleButton", "Version",
+                        "[Icon]", "[Option]", "[General]"};
+  for (const char* key : keys) EXPECT_NE(all.find(key), std::string::npos) << key;
+}
+
+}  // namespace
+}  // namespace modlatch
