@@ -416,7 +416,7 @@ class Session:
         path = os.path.join(self.folder, "registry.reg")
         with open(path, "w", encoding="utf-16", newline="\r\n") as f:
             f.write(f'Windows Registry Editor Version 5.00\n\n[{self.REGISTRY_ROOTS[root]}\\{rest}]\n@="{escaped}"\n')
-        if self.run_wine("regedit", "/S", self.windows_path(path)) != 0:
+        if self.run_wine("regedit", "/S", self.wine_path(path)) != 0:
             raise HarnessError(f"regedit could not set {key}")
 
     def window_of_class(self, class_name):
@@ -425,16 +425,6 @@ class Session:
         if not windows:
             raise HarnessError(f"no {class_name} window")
         return windows[0]
-
-    @staticmethod
-    def windows_path(path):
-        """A Linux path as Wine's programs see it, on drive Z:."""
-        return "Z:" + os.path.abspath(path).replace("/", "\\")
-
-    def write_ini(self, text):
-        """Puts a settings file beside the program, in its code page, before it starts."""
-        with open(os.path.join(self.folder, "ModLatch.ini"), "w", encoding="cp932", newline="\r\n") as f:
-            f.write(text)
 
     def keep_wineserver(self, seconds=300):
         """Keeps a Wine client alive so the key state outlives the program."""

@@ -198,7 +198,7 @@ class AboutWindow(unittest.TestCase):
     def assert_mailto_handed_to_shell(self, mail):
         s = self.s
         record = os.path.join(s.folder, "mailto.json")
-        handler = f'"{s.windows_path(s.probe_exe)}" record "{s.windows_path(record)}" "%1"'
+        handler = f'"{s.wine_path(s.probe_exe)}" record "{s.wine_path(record)}" "%1"'
         original = s.registry_default(MAILTO_KEY)
         s.set_registry_default(MAILTO_KEY, handler)
         try:
@@ -261,7 +261,7 @@ class HelpWindow(unittest.TestCase):
             box = found["windows"][0]
             texts = "\n".join(k["text"] for k in s.probe("children", box["hwnd"])["children"])
             self.assertIn("ヘルプファイルが見つからないか、読み込めません。", texts)
-            self.assertIn(s.windows_path(os.path.join(s.folder, "ModLatch.hlp")), texts)
+            self.assertIn(s.wine_path(os.path.join(s.folder, "ModLatch.hlp")), texts)
             time.sleep(0.3)
             harness.crop(s.screenshot("help-missing.png"), box["rect"], "help-missing-message.png")
             s.probe("click", box["hwnd"], IDOK)
