@@ -20,7 +20,11 @@ import time
 WINE64 = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"
 MAIN_CLASS = "ModLatchMainForm"
+MENU_CLASS = "#32768"
 SCREEN = (1024, 768)
+
+SHIFT_ID = 1001  # the SHIFT toggle button
+COMPACT, DOUBLE, FLOAT = "コンパクトモード", "ダブルモード", "フロートモード"
 
 # Window messages the tests send.
 WM_CLOSE = 0x0010
@@ -164,6 +168,7 @@ class Session:
         self._x = None
         self._lock = None
         self._started = []  # every process this session started, in order
+        self._drives = []  # drive letters this session added to the prefix
 
     # --- lifetime -------------------------------------------------------
 
@@ -289,6 +294,9 @@ class Session:
             if _pid_alive(proc.pid):
                 problems.append(f"pid {proc.pid} ({proc.args[0]}) is still running")
         self._started.clear()
+        for link in self._drives:
+            os.remove(link)
+        self._drives.clear()
         if self.folder and not keep_folder:
             shutil.rmtree(self.folder, ignore_errors=True)
         if self._lock:
@@ -306,10 +314,21 @@ class Session:
 
     # --- the program ----------------------------------------------------
 
-    def launch(self):
-        """Starts the folder's ModLatch.exe; returns its Popen (the Wine process)."""
-        return self._spawn([WINE64, self.exe], cwd=self.folder, stdout=subprocess.DEVNULL,
+    def launch(self, exe=None):
+        """Starts the folder's ModLatch.exe, or `exe` (a Unix or a DOS path); returns its Popen."""
+        return self._spawn([WINE64, exe or self.exe], cwd=self.folder, stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)
+
+    def map_drive(self, target):
+        """Gives a Unix folder a further drive letter in the prefix until the session ends; returns "M:"."""
+        dosdevices = os.path.join(self.prefix, "dosdevices")
+        for letter in "mnopqrstuvwxy":
+            link = os.path.join(dosdevices, letter + ":")
+            if not os.path.lexists(link):
+                os.symlink(target, link)
+                self._drives.append(link)
+                return letter.upper() + ":"
+        raise HarnessError(f"no free drive letter in {dosdevices}")
 
     def main_window(self, timeout=20.0):
         found = self.probe("wait-window", MAIN_CLASS, int(timeout * 1000), timeout=timeout + 10,
@@ -326,6 +345,26 @@ class Session:
         except subprocess.TimeoutExpired:
             _end_process(proc)
             raise HarnessError(f"{args} took over {timeout} s")
+
+    def dos_path(self, unix_path, short=False):
+        """The DOS path Wine gives a Unix path, or its short 8.3 form."""
+        path = self._winepath("-w", unix_path)
+        return self._winepath("-s", path) if short else path
+
+    def _winepath(self, option, path):
+        output = tempfile.TemporaryFile()  # not a pipe: see _spawn_probe
+        proc = self._spawn([WINE64, "winepath", option, path], stdout=output, stderr=subprocess.DEVNULL)
+        try:
+            proc.wait(timeout=60)
+        finally:
+            _end_process(proc)
+            self._started.remove(proc)
+        output.seek(0)
+        text = output.read().decode("utf-8", "replace").strip()
+        output.close()
+        if not text:
+            raise HarnessError(f"winepath {option} {path} printed nothing")
+        return text
 
     def keep_wineserver(self, seconds=300):
         """Keeps a Wine client alive so the key state outlives the program."""
@@ -555,6 +594,41 @@ class Session:
         """The text of the tooltip showing now, or None when none shows within the time."""
         found = self.probe("tooltip", timeout_ms, timeout=timeout_ms / 1000 + 20, check=False)
         return found if found.get("found") else None
+
+# --- the popup menu and the tray modes ---------------------------------------
+
+def point_at(s, icon, dx=0):
+    x, y = s.center(icon["screen"])
+    s.point_to(x + dx, y)
+
+
+def click_icon(s, icon, button=1):
+    s.click_at(*s.center(icon["screen"]), button=button)
+
+
+def choose(s, items, caption):
+    item = next(i for i in items if i["caption"] == caption)
+    s.click_at(*s.center(item["rect"]))
+
+
+def leave_float_mode(s, hwnd, caption, icon_count):
+    """From the floating window's menu to a tray mode; returns the new icons."""
+    s.click_at(*s.center(s.children(hwnd)[SHIFT_ID]["screen"]), button=3)
+    choose(s, s.probe("menu", 5000)["menu"]["items"], caption)
+    return s.wait_tray_icons(icon_count)
+
+
+def menu_by_both_buttons(s, icon):
+    """Left held, right clicked on a Compact icon; the left button is let go while the menu is open."""
+    point_at(s, icon)
+    s.xdotool("mousedown", 1)
+    time.sleep(0.05)
+    click_icon(s, icon, button=3)
+    try:
+        return s.probe("menu", 5000)
+    finally:
+        s.xdotool("mouseup", 1)
+
 
 def pixel(path, x, y):
     """(r, g, b) of one pixel of an image file, read with ImageMagick."""

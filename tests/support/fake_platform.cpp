@@ -264,4 +264,15 @@ void FakePlatform::NotifyIcon(std::uint32_t message, const TrayIconData& record)
 
 std::string FakePlatform::Encode(const Text& text) { return Narrow(text); }
 
+std::optional<FileId> FakePlatform::IdOf(const Text& path) {
+  const auto it = file_ids.find(path);
+  if (it == file_ids.end()) return std::nullopt;
+  return it->second;
+}
+
+Text FakePlatform::NormalizedPath(const Text& path) {
+  const auto it = normalized_paths.find(path);
+  return it == normalized_paths.end() ? path : it->second;
+}
+
 }  // namespace modlatch::testing

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "platform/file_system.h"
 #include "platform/platform.h"
 
 namespace modlatch::testing {
@@ -23,7 +24,8 @@ class FakePlatform : public Keyboard,
                      public Menu,
                      public Timer,
                      public Tray,
-                     public AnsiText {
+                     public AnsiText,
+                     public FileSystem {
  public:
   FakePlatform();
 
@@ -78,6 +80,9 @@ class FakePlatform : public Keyboard,
   std::set<MenuItem> disabled;
   std::uint32_t interval = 0;
   bool timer_enabled = false;
+  // Files by path: paths that reach one file share its id; a path without one has none.
+  std::map<Text, FileId> file_ids;
+  std::map<Text, Text> normalized_paths;  // the path itself when absent
   int unload_requests = 0;
   bool ended = false;
 
@@ -145,6 +150,9 @@ class FakePlatform : public Keyboard,
   void NotifyIcon(std::uint32_t message, const TrayIconData& record) override;
   // AnsiText: ASCII passes through, anything else becomes '?'.
   std::string Encode(const Text& text) override;
+  // FileSystem
+  std::optional<FileId> IdOf(const Text& path) override;
+  Text NormalizedPath(const Text& path) override;
 
  private:
   void Note(int& counter, const std::string& entry);

@@ -1,7 +1,8 @@
 #include <windows.h>
 
-#include "app/single_instance.h"
 #include "mainwindow/size_limits.h"
+#include "platform/win32/fault_guard.h"
+#include "platform/win32/instance_lock.h"
 #include "platform/win32/main_form_window.h"
 
 namespace {
@@ -15,25 +16,17 @@ LRESULT CALLBACK SizeLimitWndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM
                                  wparam, lparam);
 }
 
-// One instance per executable: the lock is named after this executable's full path.
-bool AnotherInstanceRunning() {
-  wchar_t path[MAX_PATH * 2];
-  const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
-  ::CharUpperBuffW(path, length);
-  const modlatch::Text name = modlatch::InstanceLockName(modlatch::Text(reinterpret_cast<char16_t*>(path), length));
-  // Kept open for the life of the process.
-  ::CreateMutexW(nullptr, FALSE, modlatch::win32::Wide(name));
-  return ::GetLastError() == ERROR_ALREADY_EXISTS;
-}
+void ReleaseOnFault() { modlatch::OnFault(g_main_form->form()); }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  if (AnotherInstanceRunning()) return 0;
+  if (modlatch::win32::AnotherInstanceRunning()) return 0;
 
   static modlatch::win32::System system(SizeLimitWndProc);
   static modlatch::win32::MainFormWindow main_form(system);
   g_main_form = &main_form;
+  modlatch::win32::InstallFaultGuard(ReleaseOnFault);
   main_form.Create(instance);
   modlatch::OnLoad(main_form.form());
 
