@@ -23,7 +23,7 @@ std::uint32_t Low32(std::uintptr_t handle) { return static_cast<std::uint32_t>(h
 
 // The text, one NUL, then blanks to 64 bytes; a longer text is cut so the NUL always fits.
 void PutTip(Platform& os, TrayIconData& record, const Text& text) {
-  const std::string ansi = os.ansi.Encode(text);
+  const AnsiBytes ansi = os.ansi.Encode(text);
   const std::size_t length = std::min(ansi.size(), tray_record::kTipBytes - 1);
   auto tip = record.bytes.begin() + tray_field::kTip;
   std::copy_n(ansi.begin(), length, tip);

@@ -262,7 +262,10 @@ void FakePlatform::NotifyIcon(std::uint32_t message, const TrayIconData& record)
   tray_records.push_back(record);
 }
 
-std::string FakePlatform::Encode(const Text& text) { return Narrow(text); }
+AnsiBytes FakePlatform::Encode(const Text& text) {
+  const std::string narrow = Narrow(text);
+  return AnsiBytes(narrow.begin(), narrow.end());
+}
 
 std::optional<FileId> FakePlatform::IdOf(const Text& path) {
   const auto it = file_ids.find(path);

@@ -149,7 +149,7 @@ class FakePlatform : public Keyboard,
   // Tray
   void NotifyIcon(std::uint32_t message, const TrayIconData& record) override;
   // AnsiText: ASCII passes through, anything else becomes '?'.
-  std::string Encode(const Text& text) override;
+  AnsiBytes Encode(const Text& text) override;
   // FileSystem
   std::optional<FileId> IdOf(const Text& path) override;
   Text NormalizedPath(const Text& path) override;

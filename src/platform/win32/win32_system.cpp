@@ -86,11 +86,11 @@ void System::NotifyIcon(std::uint32_t message, const TrayIconData& record) {
   }
 }
 
-std::string System::Encode(const Text& text) {
-  if (text.empty()) return std::string();
+AnsiBytes System::Encode(const Text& text) {
+  if (text.empty()) return AnsiBytes();
   const int length = ::WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(text.size()), nullptr, 0,
                                            nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(length), '\0');
+  AnsiBytes out(static_cast<std::size_t>(length));
   ::WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(text.size()), out.data(), length, nullptr, nullptr);
   return out;
 }

@@ -33,7 +33,7 @@ class System : public Keyboard, public WindowSystem, public Tray, public AnsiTex
 
   void NotifyIcon(std::uint32_t message, const TrayIconData& record) override;
 
-  std::string Encode(const Text& text) override;
+  AnsiBytes Encode(const Text& text) override;
 
  private:
   WNDPROC size_limit_procedure_;
