@@ -152,13 +152,14 @@ class TypeBox:
 class Session:
     """One end-to-end scenario: `with Session("name") as s: ...`."""
 
-    def __init__(self, name, start_app=True):
+    def __init__(self, name, start_app=True, prefix="e2e-wineprefix"):
+        """`prefix`: a Wine prefix of its own lets a long run leave the tests' prefix free."""
         self.name = name
         self.start_app = start_app
         self.root = e2e_dir()
         self.exe_source = os.path.join(self.root, "ModLatch.exe")
         self.probe_exe = os.path.join(self.root, "probe", "probe.exe")
-        self.prefix = os.path.join(self.root, "e2e-wineprefix")
+        self.prefix = os.path.join(self.root, prefix)
         self.artifacts = os.path.join(self.root, "e2e-artifacts")
         self.display = None
         self.folder = None

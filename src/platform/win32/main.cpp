@@ -32,7 +32,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (::IsDialogMessageW(main_form.hwnd(), &message)) continue;
+    // Only keys take the dialog's paths (TAB between the buttons); the timer skips them.
+    const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    if (key && ::IsDialogMessageW(main_form.hwnd(), &message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
