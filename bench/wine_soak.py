@@ -2,7 +2,7 @@
 """Soak run under Wine (not part of the test suite): ModLatch takes 1,000 toggles by real
 clicks, 100 display-mode switches through its real popup menu, then idles for 10 minutes.
 Along the way it samples the program's GDI objects (the used entries of its GDI handle table,
-since Wine has no GetGuiResources), its windows, its kernel handles and its resident memory.
+since Wine has no GetGuiResources), its windows and its resident memory.
 Everything must end where it stood after the first round of each kind (the first menu and
 the first tray icon load what they need once).
 
@@ -16,10 +16,9 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 import harness  # noqa: E402
-from harness import COMPACT, DOUBLE, FLOAT, MENU_CLASS, wait_until  # noqa: E402
+from harness import COMPACT, DOUBLE, FLOAT, wait_until  # noqa: E402
 
 CTRL_ID, SHIFT_ID = 1000, 1001
-# Compact mode: the menu opens with the left button held and the right one clicked.
 NEXT_MODE = {FLOAT: COMPACT, COMPACT: DOUBLE, DOUBLE: FLOAT}
 ICONS = {FLOAT: 0, COMPACT: 1, DOUBLE: 2}
 
@@ -31,17 +30,18 @@ class Soak:
         self.hwnd, self.pid = main["hwnd"], main["pid"]
         self.mode = FLOAT
         self.item_offsets = None  # where each caption sits in the menu window
+        self.t0 = time.monotonic()
         self.samples = []
 
     def sample(self, label):
         res = self.s.probe("resources", self.pid)
         with open(f"/proc/{self.s.app.pid}/status") as f:
             rss = next(int(line.split()[1]) for line in f if line.startswith("VmRSS:")) / 1024.0
-        row = {"label": label, "gdi": res["gdi"], "windows": res["windows"], "handles": res["handles"],
-               "rss_mb": round(rss, 1), "t": round(time.monotonic() - self.t0)}
+        row = {"label": label, "gdi": res["gdi"], "windows": res["windows"], "rss_mb": round(rss, 1),
+               "t": round(time.monotonic() - self.t0)}
         self.samples.append(row)
         print(f"{row['t']:5d} s  {label:28s} GDI {row['gdi']:4d}  windows {row['windows']:3d}  "
-              f"handles {row['handles']:4d}  resident {row['rss_mb']:6.1f} MB", flush=True)
+              f"resident {row['rss_mb']:6.1f} MB", flush=True)
 
     # --- toggles -----------------------------------------------------------
 
@@ -52,50 +52,29 @@ class Soak:
             self.s.click(buttons[i % 2])
             if i % every == 0:
                 self.sample(f"after {i} toggles")
-        # An even number of clicks on each leaves both keys up.
-        self.s.wait_keys(shift=False, ctrl=False)
+        # Every click toggled its key: SHIFT took count // 2 clicks, CTRL the rest.
+        self.s.wait_keys(shift=(count // 2) % 2 == 1, ctrl=(count - count // 2) % 2 == 1)
 
-    # --- the menu without reading it from inside the program ---------------
+    # --- mode switches through the menu ------------------------------------
 
     def open_menu(self):
         if self.mode == FLOAT:
             self.s.click(self.s.children(self.hwnd)[SHIFT_ID]["screen"], button=3)
         elif self.mode == DOUBLE:
             harness.click_icon(self.s, self.s.wait_tray_icons(2)[0], button=3)
-        else:
+        else:  # Compact: the left button held, the right one clicked
             icon = self.s.wait_tray_icons(1)[0]
             harness.point_at(self.s, icon)
             self.s.xdotool("mousedown", 1)
             time.sleep(0.05)
             harness.click_icon(self.s, icon, button=3)
-        try:
-            return wait_until("the popup menu", self.menu_window, timeout=5)
-        finally:
-            if self.mode == COMPACT:
-                self.s.xdotool("mouseup", 1)
-
-    def menu_window(self):
-        shown = [w for w in self.s.probe("find", MENU_CLASS)["windows"] if w["visible"]]
-        return shown[0]["rect"] if shown else None
-
-    def learn_menu(self):
-        """Reads the menu once from inside (the probe loads a DLL into the program for it);
-        later switches click at the same offsets, leaving the program alone."""
-        self.s.click(self.s.children(self.hwnd)[SHIFT_ID]["screen"], button=3)
-        menu = self.s.probe("menu", 5000)
-        rect = self.menu_window()
-        self.item_offsets = {i["caption"]: (i["rect"]["x"] - rect["x"] + i["rect"]["w"] // 2,
-                                            i["rect"]["y"] - rect["y"] + i["rect"]["h"] // 2)
-                             for i in menu["menu"]["items"] if not i["separator"]}
-        dx, dy = self.item_offsets["ｷｬﾝｾﾙ"]
-        self.s.click_at(rect["x"] + dx, rect["y"] + dy)
-        wait_until("the menu to close", lambda: not self.menu_window())
+            wait_until("the popup menu", lambda: harness.menu_window(self.s), timeout=5)
+            self.s.xdotool("mouseup", 1)
 
     def switch_mode(self):
         target = NEXT_MODE[self.mode]
-        rect = self.open_menu()
-        dx, dy = self.item_offsets[target]
-        self.s.click_at(rect["x"] + dx, rect["y"] + dy)
+        self.open_menu()
+        harness.click_menu_item(self.s, self.item_offsets, target)
         self.mode = target
         self.s.wait_tray_icons(ICONS[target], timeout=10)
         if target == FLOAT:
@@ -126,10 +105,9 @@ def main():
     idle = int(sys.argv[3]) if len(sys.argv) > 3 else 600
     with harness.Session("soak", prefix="soak-wineprefix") as session:
         soak = Soak(session)
-        soak.t0 = time.monotonic()
         soak.sample("started")
         soak.toggles(toggles, every=max(1, toggles // 10))
-        soak.learn_menu()
+        soak.item_offsets = harness.menu_offsets(session, soak.hwnd)
         soak.sample("menu read once")
         soak.switches(switches, every=max(1, switches // 10))
         soak.idle(idle, every=60)
@@ -150,7 +128,7 @@ def main():
             continue
         # Exact for GDI objects and windows; the heap may settle by a few pages.
         checks = {"gdi": flat(samples, "gdi", 0), "windows": flat(samples, "windows", 0),
-                  "handles": flat(samples, "handles", 0), "rss_mb": flat(samples, "rss_mb", 0.5)}
+                  "rss_mb": flat(samples, "rss_mb", 0.5)}
         verdict &= all(checks.values())
         first, last = samples[0], samples[-1]
         print(f"{phase:9s} from '{first['label']}' to '{last['label']}': " + ", ".join(

@@ -619,6 +619,32 @@ def leave_float_mode(s, hwnd, caption, icon_count):
     return s.wait_tray_icons(icon_count)
 
 
+def menu_window(s):
+    """The screen rectangle of the open popup menu, or None."""
+    shown = [w for w in s.probe("find", MENU_CLASS)["windows"] if w["visible"]]
+    return shown[0]["rect"] if shown else None
+
+
+def menu_offsets(s, hwnd):
+    """Where each caption sits in the popup menu window. Reading the menu loads a DLL into the
+    program, so long runs read it once and then click at these offsets."""
+    s.click_at(*s.center(s.children(hwnd)[SHIFT_ID]["screen"]), button=3)
+    items = s.probe("menu", 5000)["menu"]["items"]
+    rect = wait_until("the popup menu", lambda: menu_window(s), timeout=5)
+    offsets = {i["caption"]: (i["rect"]["x"] - rect["x"] + i["rect"]["w"] // 2,
+                              i["rect"]["y"] - rect["y"] + i["rect"]["h"] // 2) for i in items if not i["separator"]}
+    click_menu_item(s, offsets, "ｷｬﾝｾﾙ")
+    return offsets
+
+
+def click_menu_item(s, offsets, caption):
+    """Clicks a caption of the popup menu that is opening, by its offset; waits for it to close."""
+    rect = wait_until("the popup menu", lambda: menu_window(s), timeout=5)
+    dx, dy = offsets[caption]
+    s.click_at(rect["x"] + dx, rect["y"] + dy)
+    wait_until("the menu to close", lambda: not menu_window(s), timeout=5)
+
+
 def menu_by_both_buttons(s, icon):
     """Left held, right clicked on a Compact icon; the left button is let go while the menu is open."""
     point_at(s, icon)

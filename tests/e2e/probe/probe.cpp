@@ -713,15 +713,9 @@ int Resources(DWORD pid) {
   if (!process) return Fail("OpenProcess failed");
   std::pair<DWORD, long long> windows{pid, 0};
   EnumWindows(CountOwnWindows, reinterpret_cast<LPARAM>(&windows));
-  DWORD handles = 0;
-  const bool counted = GetProcessHandleCount(process, &handles) != FALSE;
   const long long gdi = GdiObjects(process);
   CloseHandle(process);
-  Json()
-      .Int("gdi", gdi)
-      .Int("windows", windows.second)
-      .Int("handles", counted ? static_cast<long long>(handles) : -1)
-      .Print();
+  Json().Int("gdi", gdi).Int("windows", windows.second).Print();
   return gdi >= 0 ? 0 : 1;
 }
 
