@@ -1,11 +1,13 @@
 #include "app/main_form.h"
 #include "latch/indicators.h"
 #include "latch/one_shot.h"
+#include "latch/modifier_key.h"
 #include "mainwindow/float_layout.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
+#include "tray/tray_icons.h"
 
 namespace modlatch {
 
@@ -45,6 +47,17 @@ void OnClose(MainForm& form) {
   StopOneShot(form);
   SaveSettingsOnExit(form);
   form.os.window.EndProcess();
+}
+
+// No latch is kept, so both keys get a key-up, as the usual reset does. Keys first: deleting
+// the last tray icon can block. Nothing here allocates, since the heap may be what broke.
+void OnFault(MainForm& form) {
+  Platform& os = form.os;
+  SendModifierKey(os.keyboard, 1, key_action::kRelease);
+  SendModifierKey(os.keyboard, 2, key_action::kRelease);
+  for (const TrayIconData& record : form.TrayIcons) {
+    if (tray_record::Window(record) != 0) DeleteTrayIcon(os, record);
+  }
 }
 
 void OnResize(MainForm& form) { ApplyFloatLayout(form); }

@@ -34,6 +34,8 @@ struct MainForm {
 void OnLoad(MainForm& form);
 void OnTick(MainForm& form);
 void OnClose(MainForm& form);
+// The process is dying abnormally (a fault or the runtime giving up): let go of what we hold.
+void OnFault(MainForm& form);
 void OnMenuCommand(MainForm& form, MenuItem item);
 void OnResize(MainForm& form);
 

@@ -1,10 +1,11 @@
 #pragma once
+#include "platform/file_system.h"
 #include "platform/types.h"
 
 namespace modlatch {
 
-// One instance per executable: the name of the lock object for the executable at `path`
-// (already case-folded by the caller, since the file system ignores case).
-Text InstanceLockName(const Text& path);
+// One instance per executable file: the name of the lock that the running instance of the
+// executable at `path` holds. Every path that reaches the same file gives the same name.
+Text InstanceLockName(FileSystem& files, const Text& path);
 
 }  // namespace modlatch

@@ -1,5 +1,5 @@
 #pragma once
-#include <string>
+#include <vector>
 
 #include "platform/types.h"
 

@@ -27,7 +27,11 @@ WINE32 = "/usr/lib/wine/wine32"  # installed under this name so that `wine` stay
 # The native server serves 32-bit clients too, and runs at full speed under an emulator.
 WINESERVER = "/usr/lib/wine/wineserver64"
 MAIN_CLASS = "ModLatchMainForm"
+MENU_CLASS = "#32768"
 SCREEN = (1024, 768)
+
+SHIFT_ID = 1001  # the SHIFT toggle button
+COMPACT, DOUBLE, FLOAT = "コンパクトモード", "ダブルモード", "フロートモード"
 
 # Window messages the tests send.
 WM_CLOSE = 0x0010
@@ -162,7 +166,8 @@ class TypeBox:
 class Session:
     """One end-to-end scenario: `with Session("name") as s: ...`."""
 
-    def __init__(self, name, start_app=True, bits=None, ini=None):
+    def __init__(self, name, start_app=True, bits=None, ini=None, prefix="e2e-wineprefix"):
+        """`prefix`: a Wine prefix of its own lets a long run leave the tests' prefix free."""
         bits = bits or int(os.environ.get("MODLATCH_E2E_BITS", "64"))
         if bits not in (32, 64):
             raise HarnessError(f"no {bits}-bit Wine")
@@ -175,7 +180,7 @@ class Session:
         self.exe_source = os.path.join(self.root, "ModLatch.exe")
         self.help_source = os.path.join(self.root, "ModLatch.hlp")
         self.probe_exe = os.path.join(self.root, "probe", "probe.exe")
-        self.prefix = os.path.join(self.root, "e2e-wineprefix")
+        self.prefix = os.path.join(self.root, prefix)
         self.artifacts = os.path.join(self.root, "e2e-artifacts")
         self.display = None
         self.folder = None
@@ -185,6 +190,7 @@ class Session:
         self._x = None
         self._lock = None
         self._started = []  # every process this session started, in order
+        self._drives = []  # drive letters this session added to the prefix
 
     # --- lifetime -------------------------------------------------------
 
@@ -316,6 +322,9 @@ class Session:
             if _pid_alive(proc.pid):
                 problems.append(f"pid {proc.pid} ({proc.args[0]}) is still running")
         self._started.clear()
+        for link in self._drives:
+            os.remove(link)
+        self._drives.clear()
         if self.folder and not keep_folder:
             shutil.rmtree(self.folder, ignore_errors=True)
         if self._lock:
@@ -333,15 +342,26 @@ class Session:
 
     # --- the program ----------------------------------------------------
 
-    def launch(self):
-        """Starts the folder's ModLatch.exe; returns its Popen (the Wine process)."""
-        return self._spawn([self.loader, self.exe], cwd=self.folder, stdout=subprocess.DEVNULL,
+    def launch(self, exe=None):
+        """Starts the folder's ModLatch.exe, or `exe` (a Unix or a DOS path); returns its Popen."""
+        return self._spawn([self.loader, exe or self.exe], cwd=self.folder, stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)
 
     def start_program(self):
         """Starts the program of a Session made with start_app=False; returns its window."""
         self.app = self.launch()
         return self.main_window()
+
+    def map_drive(self, target):
+        """Gives a Unix folder a further drive letter in the prefix until the session ends; returns "M:"."""
+        dosdevices = os.path.join(self.prefix, "dosdevices")
+        for letter in "mnopqrstuvwxy":
+            link = os.path.join(dosdevices, letter + ":")
+            if not os.path.lexists(link):
+                os.symlink(target, link)
+                self._drives.append(link)
+                return letter.upper() + ":"
+        raise HarnessError(f"no free drive letter in {dosdevices}")
 
     def main_window(self, timeout=None):
         # A cold start of 32-bit Wine under an emulator takes about 8 s unloaded.
@@ -390,7 +410,7 @@ class Session:
     def wine_output(self, *args, timeout=60.0):
         """Runs a Wine program (e.g. reg) to its end; returns its standard output."""
         with tempfile.TemporaryFile() as output:  # a file, for the reason _spawn_probe gives
-            proc = self._spawn([WINE64, *map(str, args)], stdout=output, stderr=subprocess.DEVNULL)
+            proc = self._spawn([self.loader, *map(str, args)], stdout=output, stderr=subprocess.DEVNULL)
             try:
                 proc.wait(timeout=timeout)
             except subprocess.TimeoutExpired:
@@ -425,6 +445,26 @@ class Session:
         if not windows:
             raise HarnessError(f"no {class_name} window")
         return windows[0]
+
+    def dos_path(self, unix_path, short=False):
+        """The DOS path Wine gives a Unix path, or its short 8.3 form."""
+        path = self._winepath("-w", unix_path)
+        return self._winepath("-s", path) if short else path
+
+    def _winepath(self, option, path):
+        output = tempfile.TemporaryFile()  # not a pipe: see _spawn_probe
+        proc = self._spawn([self.loader, "winepath", option, path], stdout=output, stderr=subprocess.DEVNULL)
+        try:
+            proc.wait(timeout=60)
+        finally:
+            _end_process(proc)
+            self._started.remove(proc)
+        output.seek(0)
+        text = output.read().decode("utf-8", "replace").strip()
+        output.close()
+        if not text:
+            raise HarnessError(f"winepath {option} {path} printed nothing")
+        return text
 
     def keep_wineserver(self, seconds=300):
         """Keeps a Wine client alive so the key state outlives the program."""
@@ -689,6 +729,67 @@ class Session:
         """The text of the tooltip showing now, or None when none shows within the time."""
         found = self.probe("tooltip", timeout_ms, timeout=timeout_ms / 1000 + 20, check=False)
         return found if found.get("found") else None
+
+# --- the popup menu and the tray modes ---------------------------------------
+
+def point_at(s, icon, dx=0):
+    x, y = s.center(icon["screen"])
+    s.point_to(x + dx, y)
+
+
+def click_icon(s, icon, button=1):
+    s.click_at(*s.center(icon["screen"]), button=button)
+
+
+def choose(s, items, caption):
+    item = next(i for i in items if i["caption"] == caption)
+    s.click_at(*s.center(item["rect"]))
+
+
+def leave_float_mode(s, hwnd, caption, icon_count):
+    """From the floating window's menu to a tray mode; returns the new icons."""
+    s.click_at(*s.center(s.children(hwnd)[SHIFT_ID]["screen"]), button=3)
+    choose(s, s.probe("menu", 5000)["menu"]["items"], caption)
+    return s.wait_tray_icons(icon_count)
+
+
+def menu_window(s):
+    """The screen rectangle of the open popup menu, or None."""
+    shown = [w for w in s.probe("find", MENU_CLASS)["windows"] if w["visible"]]
+    return shown[0]["rect"] if shown else None
+
+
+def menu_offsets(s, hwnd):
+    """Where each caption sits in the popup menu window. Reading the menu loads a DLL into the
+    program, so long runs read it once and then click at these offsets."""
+    s.click_at(*s.center(s.children(hwnd)[SHIFT_ID]["screen"]), button=3)
+    items = s.probe("menu", 5000)["menu"]["items"]
+    rect = wait_until("the popup menu", lambda: menu_window(s), timeout=5)
+    offsets = {i["caption"]: (i["rect"]["x"] - rect["x"] + i["rect"]["w"] // 2,
+                              i["rect"]["y"] - rect["y"] + i["rect"]["h"] // 2) for i in items if not i["separator"]}
+    click_menu_item(s, offsets, "ｷｬﾝｾﾙ")
+    return offsets
+
+
+def click_menu_item(s, offsets, caption):
+    """Clicks a caption of the popup menu that is opening, by its offset; waits for it to close."""
+    rect = wait_until("the popup menu", lambda: menu_window(s), timeout=5)
+    dx, dy = offsets[caption]
+    s.click_at(rect["x"] + dx, rect["y"] + dy)
+    wait_until("the menu to close", lambda: not menu_window(s), timeout=5)
+
+
+def menu_by_both_buttons(s, icon):
+    """Left held, right clicked on a Compact icon; the left button is let go while the menu is open."""
+    point_at(s, icon)
+    s.xdotool("mousedown", 1)
+    time.sleep(0.05)
+    click_icon(s, icon, button=3)
+    try:
+        return s.probe("menu", 5000)
+    finally:
+        s.xdotool("mouseup", 1)
+
 
 def pixel(path, x, y):
     """(r, g, b) of one pixel of an image file, read with ImageMagick."""

@@ -18,12 +18,10 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import harness  # noqa: E402
-from harness import Session, wait_until  # noqa: E402
+from harness import (COMPACT, DOUBLE, FLOAT, MENU_CLASS, Session, choose, click_icon,  # noqa: E402
+                     leave_float_mode, menu_by_both_buttons, point_at, wait_until)
 
-SHIFT_ID = 1001
 HOLDER_IDS = (1010, 1011)  # icon holders: record 0 (Compact, Double CTRL), record 1 (Double SHIFT)
-COMPACT, DOUBLE, FLOAT = "コンパクトモード", "ダブルモード", "フロートモード"
-MENU_CLASS = "#32768"
 
 ICONS_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "icons")
 PALETTE = {  # the 16 colours the icon sources are drawn in
@@ -53,29 +51,8 @@ def icon_differences(shot, icon, name):
             if want is not None and seen[y][x] != want]
 
 
-def point_at(s, icon, dx=0):
-    x, y = s.center(icon["screen"])
-    s.point_to(x + dx, y)
-
-
-def click_icon(s, icon, button=1):
-    s.click_at(*s.center(icon["screen"]), button=button)
-
-
-def choose(s, items, caption):
-    item = next(i for i in items if i["caption"] == caption)
-    s.click_at(*s.center(item["rect"]))
-
-
 def checked_mode(items):
     return [i["caption"] for i in items if i["checked"] and i["caption"] in (COMPACT, DOUBLE, FLOAT)]
-
-
-def leave_float_mode(s, hwnd, caption, icon_count):
-    """From the floating window's menu to a tray mode; returns the new icons."""
-    s.click_at(*s.center(s.children(hwnd)[SHIFT_ID]["screen"]), button=3)
-    choose(s, s.probe("menu", 5000)["menu"]["items"], caption)
-    return s.wait_tray_icons(icon_count)
 
 
 def main_visible(s):

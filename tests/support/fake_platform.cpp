@@ -516,4 +516,15 @@ bool FakeAboutWindow::PopupCopyMenu(const Text& caption) {
 
 void FakeAboutWindow::Close() { Note("close"); }
 
+std::optional<FileId> FakePlatform::IdOf(const Text& path) {
+  const auto it = file_ids.find(path);
+  if (it == file_ids.end()) return std::nullopt;
+  return it->second;
+}
+
+Text FakePlatform::NormalizedPath(const Text& path) {
+  const auto it = normalized_paths.find(path);
+  return it == normalized_paths.end() ? path : it->second;
+}
+
 }  // namespace modlatch::testing

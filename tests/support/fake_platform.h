@@ -11,6 +11,7 @@
 
 #include "app/main_form.h"
 #include "platform/about_window.h"
+#include "platform/file_system.h"
 #include "platform/platform.h"
 
 namespace modlatch::testing {
@@ -32,7 +33,8 @@ class FakePlatform : public Keyboard,
                      public AppFiles,
                      public InputHooks,
                      public Shell,
-                     public Dialogs {
+                     public Dialogs,
+                     public FileSystem {
  public:
   FakePlatform();
 
@@ -88,6 +90,9 @@ class FakePlatform : public Keyboard,
   std::set<MenuItem> disabled;
   std::uint32_t interval = 0;
   bool timer_enabled = false;
+  // Files by path: paths that reach one file share its id; a path without one has none.
+  std::map<Text, FileId> file_ids;
+  std::map<Text, Text> normalized_paths;  // the path itself when absent
   int unload_requests = 0;
   bool ended = false;
   bool no_activate = false;
@@ -212,6 +217,9 @@ class FakePlatform : public Keyboard,
   void ShowAbout() override;
   void ShowHelp(const std::vector<HelpTopic>& topics) override;
   void ShowHelpMessage(const Text& text) override;
+  // FileSystem
+  std::optional<FileId> IdOf(const Text& path) override;
+  Text NormalizedPath(const Text& path) override;
 
  private:
   friend class FakeAboutWindow;

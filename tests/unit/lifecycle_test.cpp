@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "app/single_instance.h"
 #include "latch/indicators.h"
@@ -118,6 +119,28 @@ TEST_F(Lifecycle, ExitAndCloseButtonAskTheWindowToUnload) {
   EXPECT_EQ(fake.unload_requests, 2);
 }
 
+TEST_F(Lifecycle, FaultReleasesBothKeysThenDeletesEveryIconHeld) {
+  OnLoad(form);
+  OnMenuCommand(form, MenuItem::mMode1);  // Double mode: two icons
+  fake.Hold(vk::kShift);
+  fake.Hold(vk::kControl);
+  fake.ClearLog();
+  OnFault(form);
+  EXPECT_EQ(fake.log, (std::vector<std::string>{"inject 10 0 3 0", "inject 11 0 3 0", "tray delete 2000",
+                                                "tray delete 2001"}));
+  EXPECT_EQ(fake.keys[vk::kShift], 0);
+  EXPECT_EQ(fake.keys[vk::kControl], 0);
+}
+
+TEST_F(Lifecycle, FaultInFloatModeOnlyReleasesTheKeys) {
+  OnLoad(form);
+  OnMenuCommand(form, MenuItem::mMode0);
+  OnMenuCommand(form, MenuItem::mMode2);  // the Compact icon is gone again
+  fake.ClearLog();
+  OnFault(form);
+  EXPECT_EQ(fake.log, (std::vector<std::string>{"inject 10 0 3 0", "inject 11 0 3 0"}));
+}
+
 class ResetCommand : public Lifecycle {
  protected:
   std::vector<std::string> ResetWith(std::uint8_t last, bool shift, bool ctrl) {
@@ -153,14 +176,46 @@ TEST_F(Lifecycle, MenuLatchCommandsToggle) {
   EXPECT_TRUE(fake.log.empty());
 }
 
-TEST(SingleInstance, OneLockPerExecutablePath) {
-  const Text a = InstanceLockName(u"C:\\TOOLS\\MODLATCH.EXE");
-  EXPECT_EQ(a, InstanceLockName(u"C:\\TOOLS\\MODLATCH.EXE"));
-  EXPECT_NE(a, InstanceLockName(u"D:\\TOOLS\\MODLATCH.EXE"));
-  EXPECT_NE(a, InstanceLockName(u"C:\\TOOLS\\MODLATCH2.EXE"));
-  // Only the namespace prefix may hold a backslash.
-  EXPECT_EQ(a.find(u'\\'), a.rfind(u'\\'));
-  EXPECT_EQ(a.rfind(u"Local\\", 0), 0u);
+class SingleInstance : public ::testing::Test {
+ protected:
+  Text Lock(const Text& path) { return InstanceLockName(fake, path); }
+  FakePlatform fake;
+};
+
+TEST_F(SingleInstance, SameFileThroughAnyPathSharesOneLock) {
+  // A second drive letter mapped to the folder, a link, another spelling: one file.
+  for (const char16_t* path : {u"C:\\Tools\\ModLatch.exe", u"M:\\ModLatch.exe", u"c:\\tools\\MODLAT~1.EXE",
+                               u"\\\\server\\tools\\ModLatch.exe"}) {
+    fake.file_ids[path] = FileId{0x4D2A11C0, 0x00000001000A7240};
+  }
+  const Text lock = Lock(u"C:\\Tools\\ModLatch.exe");
+  EXPECT_EQ(Lock(u"M:\\ModLatch.exe"), lock);
+  EXPECT_EQ(Lock(u"c:\\tools\\MODLAT~1.EXE"), lock);
+  EXPECT_EQ(Lock(u"\\\\server\\tools\\ModLatch.exe"), lock);
+  // Object names allow a backslash only after the namespace.
+  EXPECT_EQ(lock.rfind(u"Local\\", 0), 0u);
+  EXPECT_EQ(lock.find(u'\\'), lock.rfind(u'\\'));
+}
+
+TEST_F(SingleInstance, CopiesAreSeparatePrograms) {
+  fake.file_ids[u"C:\\A\\ModLatch.exe"] = FileId{0x1234, 0x0000000100000010};
+  fake.file_ids[u"C:\\B\\ModLatch.exe"] = FileId{0x1234, 0x0000000100000011};
+  fake.file_ids[u"D:\\A\\ModLatch.exe"] = FileId{0x1235, 0x0000000100000010};
+  // Each half of the index counts, not only the low 32 bits.
+  fake.file_ids[u"C:\\C\\ModLatch.exe"] = FileId{0x1234, 0x0000000200000010};
+  const std::set<Text> locks = {Lock(u"C:\\A\\ModLatch.exe"), Lock(u"C:\\B\\ModLatch.exe"),
+                                Lock(u"D:\\A\\ModLatch.exe"), Lock(u"C:\\C\\ModLatch.exe")};
+  EXPECT_EQ(locks.size(), 4u);
+}
+
+TEST_F(SingleInstance, WithoutFileIdsTheNormalisedPathDecides) {
+  fake.normalized_paths[u"x:\\tools\\.\\modlatch.exe"] = u"X:\\TOOLS\\MODLATCH.EXE";
+  fake.normalized_paths[u"X:\\Tools\\ModLatch.exe"] = u"X:\\TOOLS\\MODLATCH.EXE";
+  fake.normalized_paths[u"X:\\Other\\ModLatch.exe"] = u"X:\\OTHER\\MODLATCH.EXE";
+  const Text lock = Lock(u"x:\\tools\\.\\modlatch.exe");
+  EXPECT_EQ(Lock(u"X:\\Tools\\ModLatch.exe"), lock);
+  EXPECT_NE(Lock(u"X:\\Other\\ModLatch.exe"), lock);
+  EXPECT_EQ(lock.find(u'\\'), lock.rfind(u'\\'));
 }
 
 TEST(PopupMenuDesign, SeventeenItemsWithFourInertSeparators) {

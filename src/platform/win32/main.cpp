@@ -1,8 +1,9 @@
 #include <windows.h>
 
-#include "app/single_instance.h"
 #include "mainwindow/size_limits.h"
 #include "platform/win32/dialogs.h"
+#include "platform/win32/fault_guard.h"
+#include "platform/win32/instance_lock.h"
 #include "platform/win32/main_form_window.h"
 #include "platform/win32/shell.h"
 
@@ -17,21 +18,12 @@ LRESULT CALLBACK SizeLimitWndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM
                                  wparam, lparam);
 }
 
-// One instance per executable: the lock is named after this executable's full path.
-bool AnotherInstanceRunning() {
-  wchar_t path[MAX_PATH * 2];
-  const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
-  ::CharUpperBuffW(path, length);
-  const modlatch::Text name = modlatch::InstanceLockName(modlatch::Text(reinterpret_cast<char16_t*>(path), length));
-  // Kept open for the life of the process.
-  ::CreateMutexW(nullptr, FALSE, modlatch::win32::Wide(name));
-  return ::GetLastError() == ERROR_ALREADY_EXISTS;
-}
+void ReleaseOnFault() { modlatch::OnFault(g_main_form->form()); }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  if (AnotherInstanceRunning()) return 0;
+  if (modlatch::win32::AnotherInstanceRunning()) return 0;
 
   static modlatch::win32::System system(SizeLimitWndProc);
   static modlatch::win32::Win32AppFiles files;
@@ -40,13 +32,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   static modlatch::win32::Win32Dialogs dialogs(instance, system, shell, files);
   static modlatch::win32::MainFormWindow main_form(system, files, hooks, shell, dialogs);
   g_main_form = &main_form;
+  modlatch::win32::InstallFaultGuard(ReleaseOnFault);
   main_form.Create(instance);
   hooks.Attach(main_form.form(), main_form.hwnd());
   modlatch::OnLoad(main_form.form());
 
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (::IsDialogMessageW(main_form.hwnd(), &message) || dialogs.TranslateDialogMessage(&message)) continue;
+    // Only keys take the dialogs' paths (TAB between the controls); the timer skips them.
+    const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    if (key && (::IsDialogMessageW(main_form.hwnd(), &message) || dialogs.TranslateDialogMessage(&message))) {
+      continue;
+    }
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }

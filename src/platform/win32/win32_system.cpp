@@ -1,7 +1,5 @@
 #include "platform/win32/win32_system.h"
 
-#include <shellapi.h>
-
 #include <cstring>
 
 namespace modlatch::win32 {
@@ -71,12 +69,19 @@ std::intptr_t System::CallWindowProcedure(std::uintptr_t procedure, WindowHandle
 }
 
 void System::NotifyIcon(std::uint32_t message, const TrayIconData& record) {
+  if (!notify_icon_) {
+    // Before the first add no icon of ours exists, so there is nothing to change or delete.
+    if (message != tray_message::kAdd) return;
+    notify_icon_ = reinterpret_cast<NotifyIconFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryW(L"shell32.dll"), "Shell_NotifyIconA")));
+    if (!notify_icon_) return;
+  }
   if constexpr (sizeof(void*) == 4) {
     // On 32-bit Windows the record is the first-version structure itself.
     static_assert(sizeof(TrayIconData) == NOTIFYICONDATAA_V1_SIZE || sizeof(void*) != 4, "record layout");
     NOTIFYICONDATAA data;
     std::memcpy(&data, record.bytes.data(), record.bytes.size());
-    ::Shell_NotifyIconA(message, &data);
+    notify_icon_(message, &data);
   } else {
     // A 64-bit build carries the same fields in the wider first-version layout.
     NOTIFYICONDATAA data{};
@@ -87,7 +92,7 @@ void System::NotifyIcon(std::uint32_t message, const TrayIconData& record) {
     data.uCallbackMessage = Read32(record, tray_field::kCallbackMessage);
     data.hIcon = HandleFrom32<HICON>(Read32(record, tray_field::kIcon));
     std::memcpy(data.szTip, record.bytes.data() + tray_field::kTip, sizeof data.szTip);
-    ::Shell_NotifyIconA(message, &data);
+    notify_icon_(message, &data);
   }
 }
 

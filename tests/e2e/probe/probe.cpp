@@ -5,6 +5,7 @@
 
 #include <shellapi.h>
 #include <tlhelp32.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <cstring>
@@ -782,6 +783,67 @@ int Record(const wchar_t* path, int argc, wchar_t** argv) {
   return 0;
 }
 
+// --- faults and resources ---------------------------------------------------
+
+// A thread of another process that starts at an address never mapped: the access violation
+// any fault in the program would raise, without any switch in the program for it.
+int Crash(DWORD pid, DWORD timeoutMs) {
+  const HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, pid);
+  if (!process) return Fail("OpenProcess failed");
+  LPTHREAD_START_ROUTINE nowhere = nullptr;
+  const std::uintptr_t address = 0x10;  // the first 64 KB are never mapped
+  std::memcpy(&nowhere, &address, sizeof nowhere);
+  const HANDLE thread = CreateRemoteThread(process, nullptr, 0, nowhere, nullptr, 0, nullptr);
+  if (!thread) return Fail("CreateRemoteThread failed");
+  CloseHandle(thread);
+  const bool ended = WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
+  DWORD code = 0;
+  GetExitCodeProcess(process, &code);
+  CloseHandle(process);
+  Json().Bool("ended", ended).Int("exit_code", code).Print();
+  return ended ? 0 : 1;
+}
+
+BOOL CALLBACK CountOwnWindows(HWND hwnd, LPARAM param) {
+  auto* count = reinterpret_cast<std::pair<DWORD, long long>*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == count->first) {
+    count->second += 1 + static_cast<long long>(Descendants(hwnd).size());
+  }
+  return TRUE;
+}
+
+// GetGuiResources is a stub in Wine, so GDI objects are counted as the used entries of the
+// process's GDI handle table, which its PEB points to (24-byte entries, type byte at 14).
+long long GdiObjects(HANDLE process) {
+  PROCESS_BASIC_INFORMATION basic{};
+  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return -1;
+  constexpr std::size_t kTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+  constexpr std::size_t kEntries = 0x10000, kEntrySize = 24, kTypeOffset = 14;
+  std::uintptr_t table = 0;
+  SIZE_T got = 0;
+  if (!ReadProcessMemory(process, reinterpret_cast<BYTE*>(basic.PebBaseAddress) + kTableOffset, &table,
+                         sizeof table, &got) || !table)
+    return -1;
+  std::vector<BYTE> entries(kEntries * kEntrySize);
+  if (!ReadProcessMemory(process, reinterpret_cast<void*>(table), entries.data(), entries.size(), &got)) return -1;
+  long long used = 0;
+  for (std::size_t i = 0; i < kEntries; ++i) used += entries[i * kEntrySize + kTypeOffset] != 0;
+  return used;
+}
+
+int Resources(DWORD pid) {
+  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  if (!process) return Fail("OpenProcess failed");
+  std::pair<DWORD, long long> windows{pid, 0};
+  EnumWindows(CountOwnWindows, reinterpret_cast<LPARAM>(&windows));
+  const long long gdi = GdiObjects(process);
+  CloseHandle(process);
+  Json().Int("gdi", gdi).Int("windows", windows.second).Print();
+  return gdi >= 0 ? 0 : 1;
+}
+
 int Usage() {
   std::fputs(
       "usage: probe keys | find CLASS | wait-window CLASS MS | children HWND | click HWND ID\n"
@@ -791,7 +853,8 @@ int Usage() {
       "       | watch-check HWND ID VK VALUE MS | watch-window CLASS MS\n"
       "       | key-log MS | key-cost BATCHES PER_BATCH | bare-hook MS\n"
       "       | tray | tooltip MS | taskbar-created [HWND] | tray-delete HWND ID\n"
-      "       | listbox HWND | clipboard | record FILE [ARG...]\n",
+      "       | listbox HWND | clipboard | record FILE [ARG...]\n"
+      "       | crash PID MS | resources PID\n",
       stderr);
   return 2;
 }
@@ -834,6 +897,8 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"tray" && n == 0) return Tray();
   if (cmd == L"tooltip" && n == 1) return Tooltip(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"taskbar-created" && n <= 1) return TaskbarCreated(n == 1 ? AsWindow(a[0]) : nullptr);
+  if (cmd == L"crash" && n == 2) return Crash(static_cast<DWORD>(Number(a[0])), static_cast<DWORD>(Number(a[1])));
+  if (cmd == L"resources" && n == 1) return Resources(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"tray-delete" && n == 2) return TrayDelete(AsWindow(a[0]), static_cast<UINT>(Number(a[1])));
   if (cmd == L"text" && n == 1) return Text(AsWindow(a[0]));
   if (cmd == L"listbox" && n == 1) return ListBox(AsWindow(a[0]));
