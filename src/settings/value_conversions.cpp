@@ -1,7 +1,7 @@
 #include "settings/value_conversions.h"
 
 #include <cmath>
-#include <cstdlib>
+#include <algorithm>
 #include <string>
 
 #include "mainwindow/twips.h"
@@ -14,7 +14,7 @@ constexpr std::int16_t kDefaultInterval = 100;
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsSkipped(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 
-// Collects the number at the start of the text as plain ASCII for strtod.
+// Collects the number at the start of the text as plain ASCII: [-]digits[.digits][e[-]digits].
 class NumberScanner {
  public:
   explicit NumberScanner(const Text& text) : text_(text) {}
@@ -72,6 +72,49 @@ class NumberScanner {
   std::string number_;
 };
 
+// 10^n, exact up to 10^22; beyond that the result is far outside every setting's range.
+double PowerOfTen(int n) {
+  double result = 1;
+  for (; n > 0; --n) result *= 10;
+  return result;
+}
+
+// The scanner's ASCII number as a double. Exact for the usual texts (up to 15 significant
+// digits and 22 decimal places), close otherwise: only its rounding to an integer matters.
+double ToDouble(const std::string& number) {
+  std::size_t at = 0;
+  const bool negative = !number.empty() && number[0] == '-';
+  if (negative) ++at;
+  std::uint64_t mantissa = 0;
+  long exponent = 0;
+  bool point = false;
+  for (; at < number.size() && number[at] != 'e'; ++at) {
+    if (number[at] == '.') {
+      point = true;
+    } else if (mantissa < 100000000000000000ull) {
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(number[at] - '0');
+      if (point) --exponent;
+    } else if (!point) {
+      ++exponent;  // digits beyond what the mantissa holds only scale it
+    }
+  }
+  if (at < number.size()) {
+    const bool down = at + 1 < number.size() && number[at + 1] == '-';
+    long written = 0;
+    for (at += down ? 2 : 1; at < number.size(); ++at) {
+      if (written < 100000) written = written * 10 + (number[at] - '0');
+    }
+    exponent += down ? -written : written;
+  }
+  if (mantissa == 0) return negative ? -0.0 : 0.0;
+  double value = static_cast<double>(mantissa);
+  for (; exponent > 22 && value != 0 && value < 1e308; exponent -= 22) value *= PowerOfTen(22);
+  for (; exponent < -22 && value != 0; exponent += 22) value /= PowerOfTen(22);
+  value = exponent >= 0 ? (exponent > 22 ? value * 1e308 * 1e308 : value * PowerOfTen(static_cast<int>(exponent)))
+                        : value / PowerOfTen(static_cast<int>(-exponent));
+  return negative ? -value : value;
+}
+
 // The character's code in the ANSI code page; a double-byte character reads as a negative
 // 16-bit value, as its lead byte is 0x80 or above.
 int AnsiCode(AnsiText& ansi, char16_t c) {
@@ -99,7 +142,7 @@ std::optional<Int> RoundToWidth(double value, double low, double high) {
 
 }  // namespace
 
-double LeadingNumber(const Text& text) { return std::strtod(NumberScanner(text).Scan().c_str(), nullptr); }
+double LeadingNumber(const Text& text) { return ToDouble(NumberScanner(text).Scan()); }
 
 std::optional<std::int32_t> RoundToInt32(double value) {
   return RoundToWidth<std::int32_t>(value, -2147483648.0, 2147483647.0);
@@ -114,7 +157,7 @@ ColorValue HexToColor(AnsiText& ansi, const Text& text) {
   for (std::size_t i = 0; i < n; ++i) {
     const int c = AnsiCode(ansi, upper[n - 1 - i]);
     const int digit = (c >= 65 && c <= 70) ? c - 55 : c - 48;
-    const std::optional<std::int32_t> next = RoundToInt32(std::pow(16.0, static_cast<double>(i)) * digit + v);
+    const std::optional<std::int32_t> next = RoundToInt32(std::ldexp(digit, static_cast<int>(4 * std::min<std::size_t>(i, 256))) + v);
     if (!next) return kNoColor;
     v = *next;
   }

@@ -22,6 +22,8 @@ TEST(LeadingNumber, ReadsTheNumberTheTextBeginsWith) {
       {u"2.5e-1", 0.25}, {u"1e", 1},         {u"1e+", 1},     {u"1E 2", 100},     {u".5", 0.5},
       {u"1.2.3", 1.2},   {u"&HFF", 0},       {u"-", 0},       {u"1\r2", 1},       {u"0x10", 0},
       {u"１２", 0},      {u"-.5e1", -5},
+      {u"0e400", 0},     {u"1e-400", 0},     {u"0.0000000000000000000000000001e28", 1},
+      {u"99999999999999999999", 1e20},       {u"1234567.125", 1234567.125},
   };
   for (const auto& c : cases) EXPECT_EQ(LeadingNumber(c.text), c.expected) << testing::Narrow(c.text);
   EXPECT_TRUE(std::isinf(LeadingNumber(u"1e400")));

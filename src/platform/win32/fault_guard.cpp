@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <csignal>
-#include <exception>
 
 namespace modlatch::win32 {
 namespace {
@@ -26,8 +25,6 @@ LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* exception) {
   ReleaseAndEnd(exception->ExceptionRecord->ExceptionCode);
 }
 
-[[noreturn]] void OnTerminate() { ReleaseAndEnd(kAbortExitCode); }
-
 void OnAbortSignal(int) { ReleaseAndEnd(kAbortExitCode); }
 
 }  // namespace
@@ -35,7 +32,6 @@ void OnAbortSignal(int) { ReleaseAndEnd(kAbortExitCode); }
 void InstallFaultGuard(void (*release)()) {
   g_release = release;
   ::SetUnhandledExceptionFilter(OnUnhandledException);
-  std::set_terminate(OnTerminate);
   std::signal(SIGABRT, OnAbortSignal);
 }
 

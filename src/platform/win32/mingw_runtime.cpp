@@ -3,11 +3,11 @@
 // The default terminate handler prints a demangled type name, which links a demangler and
 // printf with floating point (~100 KB). The helpers that throw the standard exceptions
 // share one object with every exception class and the reference-counted string (~40 KB).
-// Nothing in ModLatch catches an exception, so each of these ends in std::terminate and
-// the fault guard's handler either way; going there directly keeps all of that out.
+// Nothing in ModLatch catches an exception (the build has none), so each of these ends the
+// process through abort(), whose signal the fault guard handles; going there directly keeps
+// the exception runtime and the unwinder out as well.
 #include <cstdlib>
-#include <exception>
-#include <stdexcept>
+#include <new>
 
 namespace __gnu_cxx {
 
@@ -20,20 +20,35 @@ namespace std {
 
 // The whole set that one libstdc++ object defines: leaving one out would pull that object
 // in and clash with the rest.
-void __throw_bad_exception() { std::terminate(); }
-void __throw_bad_alloc() { std::terminate(); }
-void __throw_bad_array_new_length() { std::terminate(); }
-void __throw_bad_cast() { std::terminate(); }
-void __throw_bad_typeid() { std::terminate(); }
-void __throw_logic_error(const char*) { std::terminate(); }
-void __throw_domain_error(const char*) { std::terminate(); }
-void __throw_invalid_argument(const char*) { std::terminate(); }
-void __throw_length_error(const char*) { std::terminate(); }
-void __throw_out_of_range(const char*) { std::terminate(); }
-void __throw_out_of_range_fmt(const char*, ...) { std::terminate(); }
-void __throw_runtime_error(const char*) { std::terminate(); }
-void __throw_range_error(const char*) { std::terminate(); }
-void __throw_overflow_error(const char*) { std::terminate(); }
-void __throw_underflow_error(const char*) { std::terminate(); }
+void __throw_bad_exception() { std::abort(); }
+void __throw_bad_alloc() { std::abort(); }
+void __throw_bad_array_new_length() { std::abort(); }
+void __throw_bad_cast() { std::abort(); }
+void __throw_bad_typeid() { std::abort(); }
+void __throw_logic_error(const char*) { std::abort(); }
+void __throw_domain_error(const char*) { std::abort(); }
+void __throw_invalid_argument(const char*) { std::abort(); }
+void __throw_length_error(const char*) { std::abort(); }
+void __throw_out_of_range(const char*) { std::abort(); }
+void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
+void __throw_runtime_error(const char*) { std::abort(); }
+void __throw_range_error(const char*) { std::abort(); }
+void __throw_overflow_error(const char*) { std::abort(); }
+void __throw_underflow_error(const char*) { std::abort(); }
+
+// A failed library assertion would print the demangled function first (66 KB of it).
+void __glibcxx_assert_fail(const char*, int, const char*, const char*) noexcept { std::abort(); }
 
 }  // namespace std
+
+// The library's operator new throws bad_alloc; without exceptions that can only end the
+// process, which abort() does without linking the exception machinery.
+void* operator new(std::size_t size) {
+  if (void* memory = std::malloc(size ? size : 1)) return memory;
+  std::abort();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete[](void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
