@@ -11,7 +11,11 @@ namespace modlatch::win32 {
 
 void Win32Shell::Execute(WindowHandle owner, const std::string& verb, const std::string& target,
                          const std::string& directory, int show) {
-  ::ShellExecuteA(ToHwnd(owner), verb.c_str(), target.c_str(), nullptr, directory.c_str(), show);
+  // Loaded on first use, like the tray's entry point: shell32 costs every start under Wine.
+  using ExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+  static const auto execute = reinterpret_cast<ExecuteFunction>(
+      reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryW(L"shell32.dll"), "ShellExecuteA")));
+  if (execute) execute(ToHwnd(owner), verb.c_str(), target.c_str(), nullptr, directory.c_str(), show);
 }
 
 void Win32Shell::PutOnClipboard(WindowHandle owner, const Text& text) {
