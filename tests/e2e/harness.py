@@ -580,8 +580,7 @@ class Session:
         """Clicks one item of an open popup menu and waits for the menu to close; returns the item."""
         item = next(i for i in menu["menu"]["items"] if i["caption"] == caption)
         self.click(item["rect"])
-        wait_until("the menu to close",
-                   lambda: not [w for w in self.probe("find", "#32768")["windows"] if w["visible"]], timeout=5)
+        wait_until("the menu to close", lambda: not menu_window(self), timeout=5)
         return item
 
     def typebox(self, seconds):
@@ -741,15 +740,9 @@ def click_icon(s, icon, button=1):
     s.click_at(*s.center(icon["screen"]), button=button)
 
 
-def choose(s, items, caption):
-    item = next(i for i in items if i["caption"] == caption)
-    s.click_at(*s.center(item["rect"]))
-
-
 def leave_float_mode(s, hwnd, caption, icon_count):
     """From the floating window's menu to a tray mode; returns the new icons."""
-    s.click_at(*s.center(s.children(hwnd)[SHIFT_ID]["screen"]), button=3)
-    choose(s, s.probe("menu", 5000)["menu"]["items"], caption)
+    s.choose(s.open_menu(s.children(hwnd)[SHIFT_ID]["screen"]), caption)
     return s.wait_tray_icons(icon_count)
 
 
@@ -777,18 +770,6 @@ def click_menu_item(s, offsets, caption):
     dx, dy = offsets[caption]
     s.click_at(rect["x"] + dx, rect["y"] + dy)
     wait_until("the menu to close", lambda: not menu_window(s), timeout=5)
-
-
-def menu_by_both_buttons(s, icon):
-    """Left held, right clicked on a Compact icon; the left button is let go while the menu is open."""
-    point_at(s, icon)
-    s.xdotool("mousedown", 1)
-    time.sleep(0.05)
-    click_icon(s, icon, button=3)
-    try:
-        return s.probe("menu", 5000)
-    finally:
-        s.xdotool("mouseup", 1)
 
 
 def pixel(path, x, y):

@@ -19,18 +19,13 @@ from harness import Session, crop, wait_until  # noqa: E402
 from test_foundation import (  # noqa: E402
     CLOSE_ID, CTRL_ID, DEFAULT_CONTROLS, MENU_CAPTIONS, SHIFT_ID, STRIP_ID, latch_by_click, open_menu,
     wait_check)
-from test_tray import COMPACT, FLOAT, TrayTest, click_icon, leave_float_mode, main_visible, point_at  # noqa: E402
+from test_tray import FLOAT, TrayTest, click_icon  # noqa: E402
 
-MENU_CLASS = "#32768"
 CANCEL = "ｷｬﾝｾﾙ"
 
 
 def box(rect):
     return rect["x"], rect["y"], rect["w"], rect["h"]
-
-
-def menu_closed(s):
-    return not [w for w in s.probe("find", MENU_CLASS)["windows"] if w["visible"]]
 
 
 class Shipped32BitExe(TrayTest):
@@ -77,7 +72,7 @@ class Shipped32BitExe(TrayTest):
             self.assertEqual([None if i["separator"] else i["caption"] for i in items], MENU_CAPTIONS)
             self.assertEqual([i["caption"] for i in items if i["checked"]], [FLOAT])
             s.click(next(i for i in items if i["caption"] == CANCEL)["rect"])
-            wait_until("the menu to close", lambda: menu_closed(s))
+            wait_until("the menu to close", lambda: not harness.menu_window(s))
 
             latch_by_click(s, hwnd, SHIFT_ID)
             latch_by_click(s, hwnd, CTRL_ID)
@@ -87,21 +82,8 @@ class Shipped32BitExe(TrayTest):
 
     def test_compact_icon_toggles_keys_and_alt_click_ends(self):
         with Session("shipped32-compact", bits=32) as s:
-            hwnd = s.main_window()["hwnd"]
-            keeper = s.keep_wineserver()
-            icons = leave_float_mode(s, hwnd, COMPACT, 1)
-            self.assertFalse(main_visible(s), "the floating window hides in Compact mode")
+            keeper, icons = self.compact_then_latch_both(s, "shipped32-compact")
             icon = icons[0]
-            point_at(s, icon)  # entering Wine's window re-reads the keys: do it before latching
-            self.assert_tray_shows(s, icons, ["compact0"], "shipped32-compact.png")
-
-            click_icon(s, icon)
-            s.wait_keys(shift=True, ctrl=False)
-            self.assert_tray_shows(s, icons, ["compact2"], "shipped32-compact-shift.png")
-            self.assert_tooltip(s, icon, " [SHIFT ON]  [CTRL OFF]  [L + RClick = Menu]")
-            click_icon(s, icon, button=3)
-            s.wait_keys(shift=True, ctrl=True)
-            self.assert_tray_shows(s, icons, ["compact3"], "shipped32-compact-both.png")
 
             s.xdotool("keydown", "alt")
             try:

@@ -18,8 +18,8 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import harness  # noqa: E402
-from harness import (COMPACT, DOUBLE, FLOAT, MENU_CLASS, Session, choose, click_icon,  # noqa: E402
-                     leave_float_mode, menu_by_both_buttons, point_at, wait_until)
+from harness import (COMPACT, DOUBLE, FLOAT, Session, click_icon, leave_float_mode, point_at,  # noqa: E402
+                     wait_until)
 
 HOLDER_IDS = (1010, 1011)  # icon holders: record 0 (Compact, Double CTRL), record 1 (Double SHIFT)
 
@@ -75,6 +75,26 @@ class TrayTest(unittest.TestCase):
         harness.crop(os.path.join(s.artifacts, shot_name), icons[0]["screen"] | {"w": 20 * len(icons)},
                      shot_name.replace(".png", "-icons.png"))
 
+    def compact_then_latch_both(self, s, shot_prefix):
+        """From Float to Compact through the menu, then a left and a right click on the icon,
+        each checked by key state, pixels and tooltip; returns the key keeper and the icons."""
+        hwnd = s.main_window()["hwnd"]
+        keeper = s.keep_wineserver()
+        icons = leave_float_mode(s, hwnd, COMPACT, 1)
+        self.assertFalse(main_visible(s), "the floating window hides in Compact mode")
+        icon = icons[0]
+        point_at(s, icon)  # entering Wine's window re-reads the keys: do it before latching
+        self.assert_tray_shows(s, icons, ["compact0"], f"{shot_prefix}-up.png")
+
+        click_icon(s, icon)
+        s.wait_keys(shift=True, ctrl=False)
+        self.assert_tray_shows(s, icons, ["compact2"], f"{shot_prefix}-shift.png")
+        self.assert_tooltip(s, icon, " [SHIFT ON]  [CTRL OFF]  [L + RClick = Menu]")
+        click_icon(s, icon, button=3)
+        s.wait_keys(shift=True, ctrl=True)
+        self.assert_tray_shows(s, icons, ["compact3"], f"{shot_prefix}-both.png")
+        return keeper, icons
+
     def assert_tooltip(self, s, icon, text):
         # A tooltip shows after the pointer rests on the icon; a one-pixel move starts the wait.
         point_at(s, icon, dx=1)
@@ -87,21 +107,8 @@ class TrayTest(unittest.TestCase):
 class CompactMode(TrayTest):
     def test_clicks_latch_open_the_menu_and_alt_click_ends(self):
         with Session("tray-compact") as s:
-            hwnd = s.main_window()["hwnd"]
-            keeper = s.keep_wineserver()
-            icons = leave_float_mode(s, hwnd, COMPACT, 1)
-            self.assertFalse(main_visible(s), "the floating window hides in Compact mode")
+            keeper, icons = self.compact_then_latch_both(s, "tray-compact")
             icon = icons[0]
-            point_at(s, icon)  # entering Wine's window re-reads the keys: do it before latching
-            self.assert_tray_shows(s, icons, ["compact0"], "tray-compact-up.png")
-
-            click_icon(s, icon)
-            s.wait_keys(shift=True, ctrl=False)
-            self.assert_tray_shows(s, icons, ["compact2"], "tray-compact-shift.png")
-            self.assert_tooltip(s, icon, " [SHIFT ON]  [CTRL OFF]  [L + RClick = Menu]")
-            click_icon(s, icon, button=3)
-            s.wait_keys(shift=True, ctrl=True)
-            self.assert_tray_shows(s, icons, ["compact3"], "tray-compact-both.png")
             click_icon(s, icon)
             s.wait_keys(shift=False, ctrl=True)
             click_icon(s, icon, button=3)
@@ -118,11 +125,10 @@ class CompactMode(TrayTest):
             menu = s.open_compact_menu(icon)
             self.assertEqual(menu["pid"], s.probe("find", harness.MAIN_CLASS)["windows"][0]["pid"])
             self.assertEqual(checked_mode(menu["menu"]["items"]), [COMPACT])
-            rect = s.probe("find", MENU_CLASS)["windows"][0]["rect"]
+            rect = harness.menu_window(s)
             s.point_to(rect["x"] + 4, rect["y"] + 4)  # keys go to the Wine window under the pointer
             s.xdotool("key", "Escape")
-            wait_until("the menu to close", lambda: not [w for w in s.probe("find", MENU_CLASS)["windows"]
-                                                         if w["visible"]])
+            wait_until("the menu to close", lambda: not harness.menu_window(s))
             s.wait_keys(shift=False, ctrl=False, timeout=1)
             self.assertIsNone(s.app.poll())
 
@@ -152,7 +158,7 @@ class DoubleMode(TrayTest):
             holders = [s.children(hwnd)[i]["hwnd"] for i in HOLDER_IDS]
             # From Compact, so the icon that is there already must make way for SHIFT's.
             compact_icon = leave_float_mode(s, hwnd, COMPACT, 1)[0]
-            choose(s, s.open_compact_menu(compact_icon)["menu"]["items"], DOUBLE)
+            s.choose(s.open_compact_menu(compact_icon), DOUBLE)
             icons = s.wait_tray_icons(2)
             self.assertFalse(main_visible(s), "the floating window stays hidden in Double mode")
             shift_icon, ctrl_icon = icons  # SHIFT is added first
@@ -204,9 +210,9 @@ class DoubleMode(TrayTest):
 
             # Right click opens the menu in Double mode; back to Float.
             click_icon(s, shift_icon, button=3)
-            items = s.probe("menu", 5000)["menu"]["items"]
-            self.assertEqual(checked_mode(items), [DOUBLE])
-            choose(s, items, FLOAT)
+            menu = s.probe("menu", 5000)
+            self.assertEqual(checked_mode(menu["menu"]["items"]), [DOUBLE])
+            s.choose(menu, FLOAT)
             self.assertEqual(s.wait_tray_icons(0, timeout=10), [])
             s.main_window(timeout=10)
             self.assertFalse([t for t in s.probe("tray")["trays"] if t["visible"]], "no tray window left")

@@ -14,10 +14,6 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"ModLatchAbout";
 constexpr wchar_t kPartClass[] = L"ModLatchAboutPart";
-constexpr UINT_PTR kHoverTimer = 1;
-constexpr UINT kHoverInterval = 1;  // a request: ticks come at the system's timer granularity
-constexpr UINT kCopyItem = 1;
-constexpr int kAppIconSize = 32;
 
 enum FontIndex { kHeading, kHeadingUnderlined, kUiGothic, kUiGothicUnderlined, kPanel, kName };
 
@@ -385,77 +381,6 @@ HWND AboutFormWindow::SurfaceHwnd(AboutSurface surface) const {
       return close_;
   }
   return nullptr;
-}
-
-// ---- AboutWindow ----
-
-WindowHandle AboutFormWindow::WindowUnderPointer() {
-  POINT pointer{};
-  ::GetCursorPos(&pointer);
-  return FromHwnd(::WindowFromPoint(pointer));
-}
-
-Text AboutFormWindow::VersionCaption() {
-  wchar_t text[256] = {};
-  const int length = ::GetWindowTextW(labels_[about::kVer], text, static_cast<int>(std::size(text)));
-  return Text(reinterpret_cast<const char16_t*>(text), static_cast<std::size_t>(length));
-}
-
-void AboutFormWindow::SetVersionCaption(const Text& caption) {
-  ::SetWindowTextW(labels_[about::kVer], Wide(caption));
-  FitLabel(about::kVer);
-}
-
-Bounds AboutFormWindow::PanelBounds() {
-  RECT r{};
-  ::GetWindowRect(panel_, &r);
-  ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-  return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-void AboutFormWindow::SetPanelLeft(int left) {
-  const Bounds panel = PanelBounds();
-  ::SetWindowPos(panel_, nullptr, left, panel.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void AboutFormWindow::SetOuterSizeTwips(double width, double height) {
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, TwipsToPixels(width, twips_per_pixel_x_),
-                 TwipsToPixels(height, twips_per_pixel_y_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void AboutFormWindow::ShowAppIcon() {
-  HICON icon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                               kAppIconSize, kAppIconSize, LR_SHARED));
-  ::SendMessageW(app_icon_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-}
-
-void AboutFormWindow::StartHoverTimer() { ::SetTimer(hwnd_, kHoverTimer, kHoverInterval, nullptr); }
-
-bool AboutFormWindow::PopupCopyMenu(const Text& caption) {
-  ::ModifyMenuW(copy_menu_, kCopyItem, MF_BYCOMMAND | MF_STRING, kCopyItem, Wide(caption));
-  POINT pointer{};
-  ::GetCursorPos(&pointer);
-  // Foreground first and a null message after, or the menu may not close when the user clicks elsewhere.
-  ::SetForegroundWindow(hwnd_);
-  const UINT chosen = static_cast<UINT>(::TrackPopupMenu(copy_menu_, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
-                                                         pointer.x, pointer.y, 0, hwnd_, nullptr));
-  ::PostMessageW(hwnd_, WM_NULL, 0, 0);
-  return chosen == kCopyItem;
-}
-
-void AboutFormWindow::Close() {
-  ::ShowWindow(hwnd_, SW_HIDE);
-  ::DestroyWindow(hwnd_);
-}
-
-void AboutFormWindow::ReleaseResources() {
-  for (PrintSurface& surface : surfaces_) surface.Release();
-  for (HFONT& font : fonts_) {
-    if (font) ::DeleteObject(font);
-    font = nullptr;
-  }
-  if (copy_menu_) ::DestroyMenu(copy_menu_);
-  copy_menu_ = nullptr;
 }
 
 }  // namespace modlatch::win32

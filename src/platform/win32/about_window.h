@@ -50,6 +50,11 @@ class AboutFormWindow : public AboutWindow {
   void Close() override;
 
  private:
+  static constexpr UINT_PTR kHoverTimer = 1;
+  static constexpr UINT kHoverInterval = 1;  // a request: ticks come at the system's timer granularity
+  static constexpr UINT kCopyItem = 1;
+  static constexpr int kAppIconSize = 32;
+
   static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK PartProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnFormMessage(UINT message, WPARAM wparam, LPARAM lparam);

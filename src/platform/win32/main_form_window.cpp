@@ -9,6 +9,7 @@
 #include "mainwindow/twips.h"
 #include "mainwindow/window_design.h"
 #include "platform/win32/no_activate.h"
+#include "platform/win32/popup_menu.h"
 #include "platform/win32/scoped_gdi.h"
 #include "platform/win32/tooltips.h"
 #include "resource_ids.h"
@@ -277,66 +278,6 @@ void MainFormWindow::OnToggleKeyDown(int index, int key_code, bool repeated) {
 
 void MainFormWindow::OnTogglePressEnded() { modlatch::OnTogglePressEnded(form_); }
 
-// ---- MainWindow ----
-
-void MainFormWindow::Show() { ::ShowWindow(hwnd_, ActivationPrevented(hwnd_) ? SW_SHOWNA : SW_SHOW); }
-void MainFormWindow::Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
-bool MainFormWindow::IsVisible() { return ::IsWindowVisible(hwnd_) != FALSE; }
-
-void MainFormWindow::PreventActivation() {
-  win32::PreventActivation(hwnd_);
-  // Showing the window at start-up took the foreground: hand it back.
-  if (::GetForegroundWindow() == hwnd_ && foreground_before_ && ::IsWindow(foreground_before_)) {
-    ::SetForegroundWindow(foreground_before_);
-  }
-}
-void MainFormWindow::Unload() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
-void MainFormWindow::EndProcess() {
-  // ExitProcess runs no destructors of ours.
-  for (ScopedIcon& picture : file_pictures_) picture.reset(nullptr);
-  ::ExitProcess(0);
-}
-
-RECT MainFormWindow::WindowRect() const {
-  RECT rect{};
-  ::GetWindowRect(hwnd_, &rect);
-  return rect;
-}
-
-double MainFormWindow::Left() { return WindowRect().left * twips_per_pixel_x_; }
-double MainFormWindow::Top() { return WindowRect().top * twips_per_pixel_y_; }
-double MainFormWindow::Width() {
-  const RECT r = WindowRect();
-  return (r.right - r.left) * twips_per_pixel_x_;
-}
-double MainFormWindow::Height() {
-  const RECT r = WindowRect();
-  return (r.bottom - r.top) * twips_per_pixel_y_;
-}
-
-void MainFormWindow::MoveTo(int x, int y) {
-  ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void MainFormWindow::ResizeTo(int cx, int cy) {
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// Twips become pixels by the same rule everywhere: 4000 twips at 15 per pixel are 266 pixels.
-void MainFormWindow::SetLeft(double twips) { MoveTo(TwipsToPixels(twips, twips_per_pixel_x_), WindowRect().top); }
-void MainFormWindow::SetTop(double twips) { MoveTo(WindowRect().left, TwipsToPixels(twips, twips_per_pixel_y_)); }
-void MainFormWindow::SetWidth(double twips) {
-  const RECT r = WindowRect();
-  ResizeTo(TwipsToPixels(twips, twips_per_pixel_x_), r.bottom - r.top);
-}
-void MainFormWindow::SetHeight(double twips) {
-  const RECT r = WindowRect();
-  ResizeTo(r.right - r.left, TwipsToPixels(twips, twips_per_pixel_y_));
-}
-
-double MainFormWindow::ScreenWidthTwips() { return ::GetSystemMetrics(SM_CXSCREEN) * twips_per_pixel_x_; }
-double MainFormWindow::ScreenHeightTwips() { return ::GetSystemMetrics(SM_CYSCREEN) * twips_per_pixel_y_; }
-
 // ---- Controls ----
 
 bool MainFormWindow::ToggleValue(int index) {
@@ -422,13 +363,9 @@ void MainFormWindow::SetEnabled(MenuItem item, bool enabled) {
 }
 
 std::optional<MenuItem> MainFormWindow::PopupAtCursor() {
-  POINT cursor{};
-  ::GetCursorPos(&cursor);
-  // Foreground first and a null message after, or a menu opened from the tray never closes.
+  // Foreground first, or a menu opened from the tray never closes.
   const MenuForeground foreground(hwnd_);
-  const UINT chosen = static_cast<UINT>(::TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
-                                                         cursor.x, cursor.y, 0, hwnd_, nullptr));
-  ::PostMessageW(hwnd_, WM_NULL, 0, 0);
+  const UINT chosen = TrackPopupAtCursor(hwnd_, menu_);
   if (chosen < kFirstMenuId || chosen >= kFirstMenuId + kMenuItemCount) return std::nullopt;
   return static_cast<MenuItem>(chosen - kFirstMenuId);
 }

@@ -1,0 +1,67 @@
+#include "platform/win32/main_form_window.h"
+
+#include "mainwindow/twips.h"
+#include "platform/win32/no_activate.h"
+
+// The main window as the logic sees it: shown or hidden, its place and size in twips, the end.
+namespace modlatch::win32 {
+
+void MainFormWindow::Show() { ::ShowWindow(hwnd_, ActivationPrevented(hwnd_) ? SW_SHOWNA : SW_SHOW); }
+void MainFormWindow::Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
+bool MainFormWindow::IsVisible() { return ::IsWindowVisible(hwnd_) != FALSE; }
+
+void MainFormWindow::PreventActivation() {
+  win32::PreventActivation(hwnd_);
+  // Showing the window at start-up took the foreground: hand it back.
+  if (::GetForegroundWindow() == hwnd_ && foreground_before_ && ::IsWindow(foreground_before_)) {
+    ::SetForegroundWindow(foreground_before_);
+  }
+}
+void MainFormWindow::Unload() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+void MainFormWindow::EndProcess() {
+  // ExitProcess runs no destructors of ours.
+  for (ScopedIcon& picture : file_pictures_) picture.reset(nullptr);
+  ::ExitProcess(0);
+}
+
+RECT MainFormWindow::WindowRect() const {
+  RECT rect{};
+  ::GetWindowRect(hwnd_, &rect);
+  return rect;
+}
+
+double MainFormWindow::Left() { return WindowRect().left * twips_per_pixel_x_; }
+double MainFormWindow::Top() { return WindowRect().top * twips_per_pixel_y_; }
+double MainFormWindow::Width() {
+  const RECT r = WindowRect();
+  return (r.right - r.left) * twips_per_pixel_x_;
+}
+double MainFormWindow::Height() {
+  const RECT r = WindowRect();
+  return (r.bottom - r.top) * twips_per_pixel_y_;
+}
+
+void MainFormWindow::MoveTo(int x, int y) {
+  ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainFormWindow::ResizeTo(int cx, int cy) {
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Twips become pixels by the same rule everywhere: 4000 twips at 15 per pixel are 266 pixels.
+void MainFormWindow::SetLeft(double twips) { MoveTo(TwipsToPixels(twips, twips_per_pixel_x_), WindowRect().top); }
+void MainFormWindow::SetTop(double twips) { MoveTo(WindowRect().left, TwipsToPixels(twips, twips_per_pixel_y_)); }
+void MainFormWindow::SetWidth(double twips) {
+  const RECT r = WindowRect();
+  ResizeTo(TwipsToPixels(twips, twips_per_pixel_x_), r.bottom - r.top);
+}
+void MainFormWindow::SetHeight(double twips) {
+  const RECT r = WindowRect();
+  ResizeTo(r.right - r.left, TwipsToPixels(twips, twips_per_pixel_y_));
+}
+
+double MainFormWindow::ScreenWidthTwips() { return ::GetSystemMetrics(SM_CXSCREEN) * twips_per_pixel_x_; }
+double MainFormWindow::ScreenHeightTwips() { return ::GetSystemMetrics(SM_CYSCREEN) * twips_per_pixel_y_; }
+
+}  // namespace modlatch::win32
