@@ -69,7 +69,7 @@ Text TrimmedBody(const Text& body) {
 
 }  // namespace
 
-Text HelpFilePath(AppFiles& files) { return WithTrailingBackslash(files.AppPath()) + files.AppExeName() + u".hlp"; }
+Text HelpFilePath(AppFiles& files) { return PathBesideExecutable(files, u".hlp"); }
 
 bool IsWinHelpFile(const std::string& bytes) {
   return bytes.compare(0, sizeof kWinHelpSignature, kWinHelpSignature, sizeof kWinHelpSignature) == 0;

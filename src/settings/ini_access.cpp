@@ -14,7 +14,11 @@ Text WithTrailingBackslash(const Text& path) {
   return path + u'\\';
 }
 
-Text IniFilePath(AppFiles& files) { return WithTrailingBackslash(files.AppPath()) + files.AppExeName() + u".ini"; }
+Text PathBesideExecutable(AppFiles& files, const Text& extension) {
+  return WithTrailingBackslash(files.AppPath()) + files.AppExeName() + extension;
+}
+
+Text IniFilePath(AppFiles& files) { return PathBesideExecutable(files, u".ini"); }
 
 std::string TrimAtNul(const std::string& buffer) {
   const std::size_t nul = buffer.find('\0');

@@ -8,7 +8,10 @@ namespace modlatch {
 // Appends "\" unless the path already ends in one; the empty text gives "\".
 Text WithTrailingBackslash(const Text& path);
 
-// <executable folder>\<executable base name>.ini, computed anew on each call.
+// <executable folder>\<executable base name><extension>, computed anew on each call.
+Text PathBesideExecutable(AppFiles& files, const Text& extension);
+
+// <executable folder>\<executable base name>.ini.
 Text IniFilePath(AppFiles& files);
 
 // The text before the first NUL; empty when the first character is NUL or there is none.
