@@ -1,4 +1,4 @@
-#include "app/main_form.h"
+#include "app/main_form_events.h"
 #include "latch/indicators.h"
 #include "latch/one_shot.h"
 #include "latch/modifier_key.h"

@@ -1,4 +1,4 @@
-#include "app/main_form.h"
+#include "app/main_form_events.h"
 #include "latch/display_modes.h"
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"

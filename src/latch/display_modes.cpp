@@ -1,6 +1,6 @@
 #include "latch/display_modes.h"
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "latch/indicators.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"

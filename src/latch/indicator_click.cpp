@@ -1,6 +1,6 @@
 #include "latch/indicator_click.h"
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "latch/one_shot.h"
 
 namespace modlatch {

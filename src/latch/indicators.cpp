@@ -1,6 +1,6 @@
 #include "latch/indicators.h"
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "latch/one_shot.h"
 #include "latch/toggle_buttons.h"
 #include "tray/tray_icons.h"

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"
 

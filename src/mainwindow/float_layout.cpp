@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "mainwindow/twips.h"
 
 namespace modlatch {

@@ -1,6 +1,6 @@
 #include "mainwindow/help_commands.h"
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "mainwindow/help_file.h"
 
 namespace modlatch {

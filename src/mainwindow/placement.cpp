@@ -1,6 +1,6 @@
 #include "mainwindow/placement.h"
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/work_area.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/work_area.h"
 

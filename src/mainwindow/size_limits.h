@@ -1,20 +1,12 @@
 #pragma once
 #include <cstdint>
 
+#include "form/size_limit_state.h"
 #include "platform/window_system.h"
 
 namespace modlatch {
 
 struct MainForm;
-
-// The replacement window procedure's state: PrevWndProc 0 means it is not installed.
-struct SizeLimitState {
-  std::uintptr_t PrevWndProc = 0;
-  std::int32_t MinTrackWidth = 0;
-  std::int32_t MinTrackHeight = 0;
-  std::int32_t MaxTrackWidth = 0;
-  std::int32_t MaxTrackHeight = 0;
-};
 
 namespace size_limit {
 constexpr std::int32_t kMinWidth = 120;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "latch/display_modes.h"
 #include "latch/one_shot.h"
 #include "mainwindow/placement.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "latch/modifier_key.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/twips.h"

@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <cstdint>
 
 #include "platform/platform.h"
@@ -7,10 +6,6 @@
 namespace modlatch {
 
 struct MainForm;
-
-// Record i always belongs to icon holder Picture1(i); a record whose window is not 0 stands
-// for an icon that was added and not yet deleted.
-using TrayIconRecords = std::array<TrayIconData, 2>;
 
 namespace tray_record {
 constexpr std::uint32_t kSize = 88;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
 #include "support/fake_platform.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
+#include "app/main_form_events.h"
 #include "platform/about_window.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"

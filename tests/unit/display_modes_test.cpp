@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "latch/display_modes.h"
 #include "support/fake_platform.h"
 

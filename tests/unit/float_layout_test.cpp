@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "mainwindow/float_layout.h"
 #include "mainwindow/twips.h"
 #include "support/fake_platform.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "latch/display_modes.h"
 #include "mainwindow/placement.h"
 #include "support/fake_platform.h"

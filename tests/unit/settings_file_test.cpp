@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
 #include "settings/value_conversions.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "latch/display_modes.h"
 #include "mainwindow/size_limits.h"
 #include "support/fake_platform.h"

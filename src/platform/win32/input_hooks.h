@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/main_form.h"
+#include "form/main_form.h"
 #include "platform/input_hooks.h"
 
 namespace modlatch::win32 {

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/main_form.h"
+#include "app/main_form_events.h"
 #include "platform/win32/app_files.h"
 #include "platform/win32/input_hooks.h"
 #include "platform/win32/scoped_gdi.h"

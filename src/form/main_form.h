@@ -1,11 +1,11 @@
 #pragma once
 #include <cstdint>
 
-#include "latch/one_shot.h"
-#include "mainwindow/size_limits.h"
+#include "form/app_settings.h"
+#include "form/one_shot_state.h"
+#include "form/size_limit_state.h"
+#include "form/tray_icon_records.h"
 #include "platform/platform.h"
-#include "settings/app_settings.h"
-#include "tray/tray_icons.h"
 
 namespace modlatch {
 
@@ -30,16 +30,8 @@ struct MainForm {
   OneShotState OneShot;
 };
 
-// Events of the main window, as the window procedure delivers them.
-void OnLoad(MainForm& form);
-void OnTick(MainForm& form);
-void OnClose(MainForm& form);
-// The process is dying abnormally (a fault or the runtime giving up): let go of what we hold.
-void OnFault(MainForm& form);
-void OnMenuCommand(MainForm& form, MenuItem item);
-void OnResize(MainForm& form);
-
-// Shared actions.
+// The two actions an indicator or the strip can ask of the whole program; the program's
+// menu dispatch and close steps carry them out.
 void OpenPopupMenu(MainForm& form);
 void CloseProgram(MainForm& form);
 

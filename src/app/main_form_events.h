@@ -1,0 +1,16 @@
+#pragma once
+
+#include "form/main_form.h"
+
+namespace modlatch {
+
+// Events of the main window, as the window procedure delivers them.
+void OnLoad(MainForm& form);
+void OnTick(MainForm& form);
+void OnClose(MainForm& form);
+// The process is dying abnormally (a fault or the runtime giving up): let go of what we hold.
+void OnFault(MainForm& form);
+void OnMenuCommand(MainForm& form, MenuItem item);
+void OnResize(MainForm& form);
+
+}  // namespace modlatch
