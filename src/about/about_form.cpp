@@ -3,6 +3,7 @@
 #include "about/about_design.h"
 #include "about/aligned_text.h"
 #include "mainwindow/placement.h"
+#include "mainwindow/twips.h"
 
 namespace modlatch {
 namespace {
@@ -47,10 +48,11 @@ void OnAboutLoad(AboutForm& form) {
 void PrepareAboutWindow(AboutForm& form) {
   AboutWindow& window = form.window;
   SetTopMost(form.windows, window.AboutHandle(), true);
-  window.SetPanelLeft(kPanelLeft);
+  const Dpi dpi = window.AboutDpi();
+  window.SetPanelLeft(ScaleForDpi(kPanelLeft, dpi.x));
   const Bounds panel = window.PanelBounds();
-  window.SetOuterSizeTwips((2 * panel.left + panel.width) * window.AboutTwipsPerPixelX(),
-                           (panel.top + panel.height + panel.left) * window.AboutTwipsPerPixelY());
+  window.SetOuterSizeTwips((2 * panel.left + panel.width) * TwipsPerPixel(dpi.x),
+                           (panel.top + panel.height + panel.left) * TwipsPerPixel(dpi.y));
   window.CopyLinkCursorToMailLink();
   window.ShowAppIcon();
   DrawAlignedText(window, AboutSurface::FormInfo, about::kHeading, about::kWhite, align::kCentre, 0, 2, false);

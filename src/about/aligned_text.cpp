@@ -20,7 +20,9 @@ void DrawAlignedText(AboutWindow& window, AboutSurface target, const Text& text,
   window.Clear(target);
   window.SetFontUnderline(target, underline);
   window.SetTextColor(target, color);
-  window.PrintAt(target, x + dx, y + dy, text);
+  // The offsets are 96-DPI pixels: the link text stays clear of its icon at every scale.
+  const Dpi dpi = window.AboutDpi();
+  window.PrintAt(target, x + ScaleForDpi(dx, dpi.x), y + ScaleForDpi(dy, dpi.y), text);
 }
 
 }  // namespace modlatch

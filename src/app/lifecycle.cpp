@@ -62,4 +62,14 @@ void OnFault(MainForm& form) {
 
 void OnResize(MainForm& form) { ApplyFloatLayout(form); }
 
+void OnDpiChanged(MainForm& form, const Rect& suggested) {
+  // Limits first: the old ones would hold the window at its old pixel size.
+  ConvertSizeLimits(form, suggested);
+  form.os.controls.RecreateFonts();
+  PlaceDesignedControls(form);
+  form.os.window.PlacePixels(suggested);
+  // Placing the window at a size it already has brings no size message.
+  ApplyFloatLayout(form);
+}
+
 }  // namespace modlatch

@@ -12,5 +12,8 @@ void OnClose(MainForm& form);
 void OnFault(MainForm& form);
 void OnMenuCommand(MainForm& form, MenuItem item);
 void OnResize(MainForm& form);
+// The window's DPI has changed (the window already reports the new one); suggested is the
+// outer rectangle the system proposes, in pixels at the new DPI.
+void OnDpiChanged(MainForm& form, const Rect& suggested);
 
 }  // namespace modlatch

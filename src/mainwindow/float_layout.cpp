@@ -4,6 +4,7 @@
 
 #include "form/main_form.h"
 #include "mainwindow/twips.h"
+#include "mainwindow/window_design.h"
 
 namespace modlatch {
 namespace {
@@ -17,13 +18,17 @@ constexpr int kOverlap = 1;
 void ApplyFloatLayout(MainForm& form) {
   MainWindow& window = form.os.window;
   Controls& controls = form.os.controls;
-  const int w = TwipsToPixels(window.Width(), window.TwipsPerPixelX());
-  const int h = TwipsToPixels(window.Height(), window.TwipsPerPixelY());
+  const int w = PixelsX(window, window.Width());
+  const int h = PixelsY(window, window.Height());
+  // The margins keep their proportion at every scale; 96 DPI keeps 8 and 4.
+  const Dpi dpi = window.WindowDpi();
+  const int height_margin = ScaleForDpi(kHeightMargin, dpi.y);
+  const int half_width_margin = ScaleForDpi(kHalfWidthMargin, dpi.x);
 
   Bounds shift = controls.GetBounds(Control::Check1_1);
   // Below the size limits the rule goes negative; the system is never given a negative size.
-  shift.height = std::max(0, h - kHeightMargin);
-  shift.width = std::max(0, (w - shift.left) / 2 - kHalfWidthMargin);
+  shift.height = std::max(0, h - height_margin);
+  shift.width = std::max(0, (w - shift.left) / 2 - half_width_margin);
   controls.SetBounds(Control::Check1_1, shift);
 
   Bounds ctrl = controls.GetBounds(Control::Check1_0);
@@ -35,6 +40,25 @@ void ApplyFloatLayout(MainForm& form) {
   Bounds strip = controls.GetBounds(Control::Picture4);
   strip.height = shift.height;
   controls.SetBounds(Control::Picture4, strip);
+}
+
+void PlaceDesignedControls(MainForm& form) {
+  MainWindow& window = form.os.window;
+  Controls& controls = form.os.controls;
+  const auto place = [&](Control control, const TwipsBounds& design, bool with_size) {
+    Bounds b = controls.GetBounds(control);
+    b.left = PixelsX(window, design.left);
+    b.top = PixelsY(window, design.top);
+    if (with_size) {
+      b.width = PixelsX(window, design.width);
+      b.height = PixelsY(window, design.height);
+    }
+    controls.SetBounds(control, b);
+  };
+  place(Control::Picture4, design::kPicture4, true);
+  place(Control::Command1, design::kCommand1, true);
+  place(Control::Check1_1, design::kCheck1_1, false);
+  place(Control::Check1_0, design::kCheck1_0, false);
 }
 
 }  // namespace modlatch

@@ -44,18 +44,18 @@ void ApplyTopMost(MainForm& form) {
 
 void MoveIntoWorkArea(MainForm& form) {
   MainWindow& window = form.os.window;
-  const double x = window.TwipsPerPixelX();
-  const double y = window.TwipsPerPixelY();
+  const double x = TwipsPerPixelX(window);
+  const double y = TwipsPerPixelY(window);
   const Rect area = GetWorkArea(form.os.windows);
   const double left = window.Left();
   const double top = window.Top();
   const double width = window.Width();
   const double height = window.Height();
 
-  const std::int32_t new_left = CorrectedEdge(TwipsToPixels(left, x), TwipsToPixels(left + width, x),
-                                              TwipsToPixels(width, x), area.left, area.right);
-  const std::int32_t new_top = CorrectedEdge(TwipsToPixels(top, y), TwipsToPixels(top + height, y),
-                                             TwipsToPixels(height, y), area.top, area.bottom);
+  const std::int32_t new_left = CorrectedEdge(WindowPixels(left, x), WindowPixels(left + width, x),
+                                              WindowPixels(width, x), area.left, area.right);
+  const std::int32_t new_top = CorrectedEdge(WindowPixels(top, y), WindowPixels(top + height, y),
+                                             WindowPixels(height, y), area.top, area.bottom);
   // A position below 0 is never applied, like the keep marker.
   if (new_left >= 0) window.SetLeft(x * new_left);
   if (new_top >= 0) window.SetTop(y * new_top);
@@ -68,10 +68,8 @@ void KeepInWorkArea(MainForm& form) {
 
 void BringOntoScreen(MainForm& form) {
   MainWindow& window = form.os.window;
-  const double x = window.TwipsPerPixelX();
-  const double y = window.TwipsPerPixelY();
-  const Rect pixels{TwipsToPixels(window.Left(), x), TwipsToPixels(window.Top(), y),
-                    TwipsToPixels(window.Left() + window.Width(), x), TwipsToPixels(window.Top() + window.Height(), y)};
+  const Rect pixels{PixelsX(window, window.Left()), PixelsY(window, window.Top()),
+                    PixelsX(window, window.Left() + window.Width()), PixelsY(window, window.Top() + window.Height())};
   if (!form.os.windows.OnAnyMonitor(pixels)) MoveIntoWorkArea(form);
 }
 

@@ -88,19 +88,37 @@ void RemoveSizeLimits(MainForm& form) {
 }
 
 void SetDefaultSizeLimits(MainForm& form) {
-  SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), true, size_limit::kMinWidth,
-                size_limit::kMinHeight, size_limit::kMaxWidth, size_limit::kMaxHeight);
+  // The limits are 96-DPI pixels: the window keeps the same limits in twips at every scale.
+  const Dpi dpi = form.os.window.WindowDpi();
+  SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), true,
+                ScaleForDpi(size_limit::kMinWidth, dpi.x), ScaleForDpi(size_limit::kMinHeight, dpi.y),
+                ScaleForDpi(size_limit::kMaxWidth, dpi.x), ScaleForDpi(size_limit::kMaxHeight, dpi.y));
+}
+
+namespace {
+
+void LockSizeLimits(MainForm& form, std::int32_t w, std::int32_t h) {
+  SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), true, w, h, w, h);
+}
+
+}  // namespace
+
+void ConvertSizeLimits(MainForm& form, const Rect& outer) {
+  if (form.SizeLimits.PrevWndProc == 0) return;
+  if (form.os.menu.IsChecked(MenuItem::mSizeLock)) {
+    LockSizeLimits(form, outer.right - outer.left, outer.bottom - outer.top);
+  } else {
+    SetDefaultSizeLimits(form);
+  }
 }
 
 void OnSizeLockCommand(MainForm& form) {
   Menu& menu = form.os.menu;
-  MainWindow& window = form.os.window;
   const bool locked = !menu.IsChecked(MenuItem::mSizeLock);
   menu.SetChecked(MenuItem::mSizeLock, locked);
   if (locked) {
-    const std::int32_t w = TwipsToPixels(window.Width(), window.TwipsPerPixelX());
-    const std::int32_t h = TwipsToPixels(window.Height(), window.TwipsPerPixelY());
-    SetSizeLimits(form.os.windows, form.SizeLimits, window.Handle(), true, w, h, w, h);
+    MainWindow& window = form.os.window;
+    LockSizeLimits(form, PixelsX(window, window.Width()), PixelsY(window, window.Height()));
   } else {
     SetDefaultSizeLimits(form);
   }

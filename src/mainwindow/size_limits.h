@@ -36,6 +36,9 @@ std::intptr_t ClampMovingRect(WindowSystem& windows, std::uintptr_t wparam, std:
 // The callers' usual forms: remove the procedure, or install it with the default limits.
 void RemoveSizeLimits(MainForm& form);
 void SetDefaultSizeLimits(MainForm& form);
+// After a DPI change, before the window takes its new outer rectangle (pixels at the new DPI):
+// the installed limits again at that DPI, locked at the new size or the defaults.
+void ConvertSizeLimits(MainForm& form, const Rect& outer);
 
 // The mSizeLock command: freezes the window at its current outer size, or restores the defaults.
 void OnSizeLockCommand(MainForm& form);

@@ -18,4 +18,21 @@ std::int32_t TwipsToPixels(double twips, double twips_per_pixel) {
   return static_cast<std::int32_t>(RoundHalfEven(twips) / factor);
 }
 
+double TwipsPerPixel(int dpi) {
+  if (dpi <= 0) dpi = 96;
+  const double exact = 1440.0 / dpi;
+  const double rounded = static_cast<double>(RoundHalfEven(exact));
+  // A larger factor means fewer pixels: 1440 / 192 = 7.5 must not become 8.
+  return rounded <= exact && rounded > 0 ? rounded : exact;
+}
+
+std::int32_t WindowPixels(double twips, double twips_per_pixel) {
+  if (twips_per_pixel == std::floor(twips_per_pixel)) return TwipsToPixels(twips, twips_per_pixel);
+  return static_cast<std::int32_t>(RoundHalfEven(twips / twips_per_pixel));
+}
+
+std::int32_t ScaleForDpi(std::int32_t pixels_at_96, int dpi) {
+  return static_cast<std::int32_t>(RoundHalfEven(static_cast<double>(pixels_at_96) * dpi / 96.0));
+}
+
 }  // namespace modlatch

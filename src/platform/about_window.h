@@ -39,8 +39,7 @@ class AboutWindow {
   virtual Bounds PanelBounds() = 0;
   virtual void SetPanelLeft(int left) = 0;
   virtual void SetOuterSizeTwips(double width, double height) = 0;
-  virtual double AboutTwipsPerPixelX() = 0;
-  virtual double AboutTwipsPerPixelY() = 0;
+  virtual Dpi AboutDpi() = 0;
   // The e-mail link gets the mouse cursor of the web link.
   virtual void CopyLinkCursorToMailLink() = 0;
   virtual void ShowAppIcon() = 0;

@@ -5,8 +5,9 @@
 
 namespace modlatch {
 
-// Children of the main window whose bounds the float layout sets (pixels, client coordinates).
-enum class Control { Check1_0, Check1_1, Picture4 };
+// Children of the main window whose bounds the float layout sets (pixels, client coordinates;
+// Command1's inside Picture4).
+enum class Control { Check1_0, Check1_1, Picture4, Command1 };
 
 // The hidden image banks: Picture2 holds the Compact pictures, Picture3 the Double ones.
 enum class ImageBank { Picture2, Picture3 };
@@ -37,6 +38,9 @@ class Controls {
 
   virtual void SetStripColor(std::uint32_t color) = 0;
   virtual void SetStripTooltip(const Text& text) = 0;
+
+  // Fonts and the close button's picture made anew for the window's current DPI.
+  virtual void RecreateFonts() = 0;
 
   virtual Bounds GetBounds(Control control) = 0;
   virtual void SetBounds(Control control, const Bounds& bounds) = 0;

@@ -26,8 +26,10 @@ class MainWindow {
   virtual void SetWidth(double twips) = 0;
   virtual void SetHeight(double twips) = 0;
 
-  virtual double TwipsPerPixelX() = 0;
-  virtual double TwipsPerPixelY() = 0;
+  // The window's own DPI: geometry is converted at it both ways.
+  virtual Dpi WindowDpi() = 0;
+  // Outer rectangle in screen pixels, as the system suggests it after a DPI change.
+  virtual void PlacePixels(const Rect& outer) = 0;
   virtual double ScreenWidthTwips() = 0;
   virtual double ScreenHeightTwips() = 0;
 };

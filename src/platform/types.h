@@ -21,4 +21,10 @@ struct Rect {
   std::int32_t bottom = 0;
 };
 
+// Dots per inch of a window, horizontally and vertically; 96 is 100 %.
+struct Dpi {
+  int x = 96;
+  int y = 96;
+};
+
 }  // namespace modlatch

@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "mainwindow/twips.h"
+
 namespace modlatch::testing {
 namespace {
 
@@ -32,6 +34,8 @@ const char* ControlName(Control control) {
       return "Check1(1)";
     case Control::Picture4:
       return "Picture4";
+    case Control::Command1:
+      return "Command1";
   }
   return "?";
 }
@@ -51,6 +55,7 @@ FakePlatform::FakePlatform()
   bounds[Control::Check1_0] = {136, 0, 113, 33};
   bounds[Control::Check1_1] = {24, 0, 113, 33};
   bounds[Control::Picture4] = {2, 0, 17, 33};
+  bounds[Control::Command1] = {2, 2, 14, 13};
 }
 
 void FakePlatform::Note(int& counter, const std::string& entry) {
@@ -164,10 +169,28 @@ void FakePlatform::EndProcess() {
   ended = true;
 }
 
-void FakePlatform::SetLeft(double twips) { Note(ui_calls, "left " + Num(twips)), left = twips; }
-void FakePlatform::SetTop(double twips) { Note(ui_calls, "top " + Num(twips)), top = twips; }
-void FakePlatform::SetWidth(double twips) { Note(ui_calls, "width " + Num(twips)), width = twips; }
-void FakePlatform::SetHeight(double twips) { Note(ui_calls, "height " + Num(twips)), height = twips; }
+double FakePlatform::HeldX(double twips) {
+  return whole_pixels ? PixelsX(*this, twips) * TwipsPerPixelX(*this) : twips;
+}
+double FakePlatform::HeldY(double twips) {
+  return whole_pixels ? PixelsY(*this, twips) * TwipsPerPixelY(*this) : twips;
+}
+void FakePlatform::SetLeft(double twips) { Note(ui_calls, "left " + Num(twips)), left = HeldX(twips); }
+void FakePlatform::SetTop(double twips) { Note(ui_calls, "top " + Num(twips)), top = HeldY(twips); }
+void FakePlatform::SetWidth(double twips) { Note(ui_calls, "width " + Num(twips)), width = HeldX(twips); }
+void FakePlatform::SetHeight(double twips) { Note(ui_calls, "height " + Num(twips)), height = HeldY(twips); }
+
+void FakePlatform::PlacePixels(const Rect& r) {
+  Note(ui_calls, "place " + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+                     "," + std::to_string(r.bottom));
+  // Held as the real window holds it: pixels, read at the window's DPI.
+  left = r.left * TwipsPerPixel(dpi.x);
+  top = r.top * TwipsPerPixel(dpi.y);
+  width = (r.right - r.left) * TwipsPerPixel(dpi.x);
+  height = (r.bottom - r.top) * TwipsPerPixel(dpi.y);
+}
+
+void FakePlatform::RecreateFonts() { Note(ui_calls, "fonts " + std::to_string(dpi.x)); }
 
 bool FakePlatform::ToggleValue(int index) {
   ++ui_calls;

@@ -73,7 +73,9 @@ class FakePlatform : public Keyboard,
   // Arguments of the last call passed on to a window procedure.
   std::uintptr_t proc_wparam = 0;
   std::intptr_t proc_lparam = 0;
-  double tpp_x = 15, tpp_y = 15;
+  Dpi dpi;  // the main window's and the About window's
+  // Geometry kept in whole pixels at dpi, as the real window keeps it; else the twips as set.
+  bool whole_pixels = false;
   double left = 0, top = 0, width = 0, height = 0;
   double screen_width_twips = 1024 * 15, screen_height_twips = 768 * 15;
 
@@ -156,8 +158,8 @@ class FakePlatform : public Keyboard,
   void SetTop(double twips) override;
   void SetWidth(double twips) override;
   void SetHeight(double twips) override;
-  double TwipsPerPixelX() override { return tpp_x; }
-  double TwipsPerPixelY() override { return tpp_y; }
+  Dpi WindowDpi() override { return dpi; }
+  void PlacePixels(const Rect& outer) override;
   double ScreenWidthTwips() override { return screen_width_twips; }
   double ScreenHeightTwips() override { return screen_height_twips; }
   // Controls
@@ -169,6 +171,7 @@ class FakePlatform : public Keyboard,
   void SetToggleLocked(int index, bool locked) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
+  void RecreateFonts() override;
   Bounds GetBounds(Control control) override;
   void SetBounds(Control control, const Bounds& b) override;
   WindowHandle HolderWindow(int index) override { return 0x2000 + static_cast<WindowHandle>(index); }
@@ -223,6 +226,8 @@ class FakePlatform : public Keyboard,
 
  private:
   friend class FakeAboutWindow;
+  double HeldX(double twips);
+  double HeldY(double twips);
   void Note(int& counter, const std::string& entry);
   Platform platform_;
 };
@@ -259,8 +264,7 @@ class FakeAboutWindow : public AboutWindow {
   Bounds PanelBounds() override { return panel; }
   void SetPanelLeft(int left) override;
   void SetOuterSizeTwips(double width, double height) override;
-  double AboutTwipsPerPixelX() override { return fake_.tpp_x; }
-  double AboutTwipsPerPixelY() override { return fake_.tpp_y; }
+  Dpi AboutDpi() override { return fake_.dpi; }
   void CopyLinkCursorToMailLink() override;
   void ShowAppIcon() override;
   void StartHoverTimer() override;

@@ -124,10 +124,11 @@ TEST_F(About, LoadRunsItsStepsInOrder) {
 }
 
 TEST_F(About, WindowSizeFollowsThePanelAtTheScreensFactor) {
-  fake.tpp_x = fake.tpp_y = 12;  // 120 dots per inch
+  fake.dpi = {120, 120};  // 12 twips a pixel
   about.panel = {4, 20, 544, 189};
   OnAboutLoad(form);
-  EXPECT_EQ(fake.Matching("about size"), (Log{"about size 6648x2568"}));  // (10 + 544) x (20 + 189 + 5)
+  // The 5-pixel margin is 6 at 120 DPI: (12 + 544) x (20 + 189 + 6) pixels.
+  EXPECT_EQ(fake.Matching("about size"), (Log{"about size 6672x2580"}));
 }
 
 TEST_F(About, LinksTakeTheHoverLookOnceAndLoseItOnlyOnTheFreePanel) {

@@ -90,12 +90,12 @@ TEST_F(FloatLayout, SmallestDefaultLimitStillGivesPositiveButtons) {
 }
 
 TEST_F(FloatLayout, WidthsUseTheHorizontalFactorAndHeightsTheVertical) {
-  fake.tpp_y = 12;
+  fake.dpi.y = 120;  // 12 twips a pixel
   fake.width = 4000;  // 266 px
   fake.height = 800;  // 66 px
   OnResize(form);
   EXPECT_EQ(Shift().width, 117);
-  EXPECT_EQ(Shift().height, 58);
+  EXPECT_EQ(Shift().height, 56);  // the 8-pixel margin is 10 at 120 DPI
 }
 
 TEST_F(FloatLayout, ButtonsFollowTheShiftButtonsCurrentLeftEdge) {

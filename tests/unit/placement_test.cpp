@@ -122,13 +122,12 @@ TEST_F(Placement, KeepInWorkAreaNeverAppliesANegativePosition) {
 
 TEST_F(Placement, KeepInWorkAreaWritesPixelsTimesTheUnroundedFactor) {
   fake.work_area = {100, 50, 900, 650};
-  fake.tpp_x = 12.5;  // rounds to 12 for the tests
-  fake.tpp_y = 12.5;
+  fake.dpi = {192, 192};  // 7.5 twips a pixel; rounding would make it 8
   fake.left = 0;
   fake.top = 1000;
   fake.width = 2400;
   fake.height = 600;
-  EXPECT_EQ(Correct(), Log{"left 1250"});
+  EXPECT_EQ(Correct(), Log{"left 750"});
 }
 
 TEST_F(Placement, KeepInWorkAreaConvertsTheRightEdgeFromTheTwipsSum) {

@@ -5,6 +5,7 @@
 
 #include "mainwindow/twips.h"
 #include "platform/win32/design_font.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/scoped_gdi.h"
 #include "platform/win32/tooltips.h"
 #include "resource_ids.h"
@@ -59,11 +60,8 @@ AboutFormWindow::~AboutFormWindow() {
 }
 
 void AboutFormWindow::Load(HINSTANCE instance) {
-  {
-    const ScopedGetDC screen(nullptr);
-    twips_per_pixel_x_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSX);
-    twips_per_pixel_y_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSY);
-  }
+  // Opened centred on the main screen, at that screen's DPI.
+  dpi_ = DpiOfWindow(nullptr);
   RegisterClasses(instance);
   CreateFonts();
   const RECT client = Pixels(about::kDesignClient);
@@ -108,22 +106,22 @@ void AboutFormWindow::RegisterClasses(HINSTANCE instance) {
 }
 
 void AboutFormWindow::CreateFonts() {
-  fonts_[kHeading] = CreateDesignFont(about::kHeadingFont, false);
-  fonts_[kHeadingUnderlined] = CreateDesignFont(about::kHeadingFont, true);
-  fonts_[kUiGothic] = CreateDesignFont(about::kUiGothic, false);
-  fonts_[kUiGothicUnderlined] = CreateDesignFont(about::kUiGothic, true);
-  fonts_[kPanel] = CreateDesignFont(about::kPanelFont, false);
-  fonts_[kName] = CreateDesignFont(about::kNameFont, false);
+  fonts_[kHeading] = CreateDesignFont(about::kHeadingFont, false, dpi_.y);
+  fonts_[kHeadingUnderlined] = CreateDesignFont(about::kHeadingFont, true, dpi_.y);
+  fonts_[kUiGothic] = CreateDesignFont(about::kUiGothic, false, dpi_.y);
+  fonts_[kUiGothicUnderlined] = CreateDesignFont(about::kUiGothic, true, dpi_.y);
+  fonts_[kPanel] = CreateDesignFont(about::kPanelFont, false, dpi_.y);
+  fonts_[kName] = CreateDesignFont(about::kNameFont, false, dpi_.y);
 }
 
 RECT AboutFormWindow::Pixels(const TwipsBounds& b) const {
   const POINT at = Pixels(b.left, b.top);
-  return RECT{at.x, at.y, at.x + TwipsToPixels(b.width, twips_per_pixel_x_),
-              at.y + TwipsToPixels(b.height, twips_per_pixel_y_)};
+  return RECT{at.x, at.y, at.x + WindowPixels(b.width, TwipsPerPixel(dpi_.x)),
+              at.y + WindowPixels(b.height, TwipsPerPixel(dpi_.y))};
 }
 
 POINT AboutFormWindow::Pixels(int x, int y) const {
-  return POINT{TwipsToPixels(x, twips_per_pixel_x_), TwipsToPixels(y, twips_per_pixel_y_)};
+  return POINT{WindowPixels(x, TwipsPerPixel(dpi_.x)), WindowPixels(y, TwipsPerPixel(dpi_.y))};
 }
 
 HWND AboutFormWindow::CreatePart(const TwipsBounds& bounds, HWND parent, HINSTANCE instance) {

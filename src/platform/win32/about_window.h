@@ -41,8 +41,7 @@ class AboutFormWindow : public AboutWindow {
   Bounds PanelBounds() override;
   void SetPanelLeft(int left) override;
   void SetOuterSizeTwips(double width, double height) override;
-  double AboutTwipsPerPixelX() override { return twips_per_pixel_x_; }
-  double AboutTwipsPerPixelY() override { return twips_per_pixel_y_; }
+  Dpi AboutDpi() override { return dpi_; }
   void CopyLinkCursorToMailLink() override { link_cursor_[1] = link_cursor_[0]; }
   void ShowAppIcon() override;
   void StartHoverTimer() override;
@@ -94,8 +93,7 @@ class AboutFormWindow : public AboutWindow {
   // Heading, heading underlined, links and labels, the same underlined, panel, product name.
   std::array<HFONT, 6> fonts_{};
   bool shown_ = false;
-  double twips_per_pixel_x_ = 15;
-  double twips_per_pixel_y_ = 15;
+  Dpi dpi_;
 };
 
 }  // namespace modlatch::win32

@@ -40,8 +40,8 @@ void AboutFormWindow::SetPanelLeft(int left) {
 }
 
 void AboutFormWindow::SetOuterSizeTwips(double width, double height) {
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, TwipsToPixels(width, twips_per_pixel_x_),
-                 TwipsToPixels(height, twips_per_pixel_y_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, WindowPixels(width, TwipsPerPixel(dpi_.x)),
+                 WindowPixels(height, TwipsPerPixel(dpi_.y)), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void AboutFormWindow::ShowAppIcon() {

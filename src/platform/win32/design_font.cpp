@@ -45,10 +45,10 @@ int SampleWidth(HDC dc, LOGFONTW font, const wchar_t* face) {
 
 }  // namespace
 
-HFONT CreateDesignFont(const about::FontDesign& design, bool underline) {
+HFONT CreateDesignFont(const about::FontDesign& design, bool underline, int dpi) {
   const ScopedGetDC screen(nullptr);
   LOGFONTW font{};
-  font.lfHeight = -static_cast<LONG>(design.points * ::GetDeviceCaps(screen, LOGPIXELSY) / 72 + 0.5);
+  font.lfHeight = -static_cast<LONG>(design.points * dpi / 72 + 0.5);
   font.lfWeight = FW_NORMAL;
   font.lfUnderline = underline ? TRUE : FALSE;
   font.lfCharSet = design.japanese ? SHIFTJIS_CHARSET : ANSI_CHARSET;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/win32_system.h"
 #include "resource_ids.h"
 
@@ -16,6 +17,10 @@ constexpr int kMargin = 6;
 constexpr int kListWidth = 190;
 constexpr SIZE kInitialSize{720, 480};
 constexpr SIZE kSmallestSize{320, 200};
+constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
+
+// Sizes above are 96-DPI pixels.
+int Scaled(int pixels, int dpi) { return ::MulDiv(pixels, dpi, 96); }
 
 // The edit control breaks lines only at CR LF.
 Text WithCrLf(const Text& text) {
@@ -63,15 +68,13 @@ void HelpWindow::Create(HINSTANCE instance) {
   window.lpszClassName = kHelpClass;
   ::RegisterClassExW(&window);
 
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  font_ = ::CreateFontIndirectW(&metrics.lfMessageFont);
+  dpi_ = DpiOfWindow(nullptr).y;
+  font_ = CreateMessageFont(dpi_);
 
   // Unowned, so it stays when the main window hides in the tray modes.
   hwnd_ = ::CreateWindowExW(WS_EX_CONTROLPARENT, kHelpClass, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                            CW_USEDEFAULT, CW_USEDEFAULT, kInitialSize.cx, kInitialSize.cy, nullptr, nullptr, instance,
-                            this);
+                            CW_USEDEFAULT, CW_USEDEFAULT, Scaled(kInitialSize.cx, dpi_), Scaled(kInitialSize.cy, dpi_),
+                            nullptr, nullptr, instance, this);
   list_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
                             0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance, nullptr);
@@ -94,11 +97,12 @@ void HelpWindow::ShowTopic(int index) {
 void HelpWindow::Layout() {
   RECT client{};
   ::GetClientRect(hwnd_, &client);
-  const int height = std::max<int>(0, client.bottom - 2 * kMargin);
-  const int list_width = std::min<int>(kListWidth, (client.right - 3 * kMargin) / 3);
-  ::MoveWindow(list_, kMargin, kMargin, list_width, height, TRUE);
-  const int text_left = 2 * kMargin + list_width;
-  ::MoveWindow(text_, text_left, kMargin, std::max<int>(0, client.right - kMargin - text_left), height, TRUE);
+  const int margin = Scaled(kMargin, dpi_);
+  const int height = std::max<int>(0, client.bottom - 2 * margin);
+  const int list_width = std::min<int>(Scaled(kListWidth, dpi_), (client.right - 3 * margin) / 3);
+  ::MoveWindow(list_, margin, margin, list_width, height, TRUE);
+  const int text_left = 2 * margin + list_width;
+  ::MoveWindow(text_, text_left, margin, std::max<int>(0, client.right - margin - text_left), height, TRUE);
 }
 
 LRESULT CALLBACK HelpWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -117,8 +121,21 @@ LRESULT HelpWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       Layout();
       return 0;
     case WM_GETMINMAXINFO:
-      reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize = POINT{kSmallestSize.cx, kSmallestSize.cy};
+      reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize =
+          POINT{Scaled(kSmallestSize.cx, dpi_), Scaled(kSmallestSize.cy, dpi_)};
       return 0;
+    case kDpiChanged: {
+      dpi_ = HIWORD(wparam);
+      HFONT fresh = CreateMessageFont(dpi_);
+      for (HWND child : {list_, text_}) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fresh), TRUE);
+      ::DeleteObject(font_);
+      font_ = fresh;
+      const RECT* r = reinterpret_cast<const RECT*>(lparam);
+      ::SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      Layout();
+      return 0;
+    }
     case WM_COMMAND:
       if (LOWORD(wparam) == kListId && HIWORD(wparam) == LBN_SELCHANGE) {
         ShowTopic(static_cast<int>(::SendMessageW(list_, LB_GETCURSEL, 0, 0)));

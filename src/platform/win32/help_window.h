@@ -32,6 +32,7 @@ class HelpWindow {
   HWND list_ = nullptr;
   HWND text_ = nullptr;
   HFONT font_ = nullptr;
+  int dpi_ = 96;
   std::vector<HelpTopic> topics_;
 };
 

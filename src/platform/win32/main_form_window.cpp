@@ -8,10 +8,12 @@
 #include "mainwindow/placement.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/window_design.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/no_activate.h"
 #include "platform/win32/popup_menu.h"
 #include "platform/win32/scoped_gdi.h"
 #include "platform/win32/tooltips.h"
+#include "platform/win32/tray_pictures.h"
 #include "resource_ids.h"
 #include "tray/tray_icons.h"
 
@@ -27,6 +29,11 @@ constexpr int kHolderId = 1010;  // + index
 constexpr UINT kFirstMenuId = 2000;
 constexpr UINT_PTR kPollTimer = 1;
 constexpr UINT kTrayCallback = 0x0200;
+constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, absent from older headers
+constexpr int kCloseGlyphSize = 8;  // at 96 DPI
+// Accessible names of controls that show no text of their own.
+constexpr wchar_t kCloseName[] = L"閉じる";
+constexpr wchar_t kStripName[] = L"ModLatch";
 
 HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
@@ -45,12 +52,7 @@ MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files, Win32InputH
 
 void MainFormWindow::Create(HINSTANCE instance) {
   foreground_before_ = ::GetForegroundWindow();
-  {
-    // Without DPI awareness the system reports the DPI it scales us for.
-    const ScopedGetDC screen(nullptr);
-    twips_per_pixel_x_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSX);
-    twips_per_pixel_y_ = 1440.0 / ::GetDeviceCaps(screen, LOGPIXELSY);
-  }
+  dpi_ = DpiOfWindow(nullptr);
 
   RegisterClasses(instance);
   RECT client = Pixels(0, 0, design::kClientWidth, design::kClientHeight);
@@ -58,11 +60,10 @@ void MainFormWindow::Create(HINSTANCE instance) {
   ::AdjustWindowRectEx(&client, style, FALSE, WS_EX_TOOLWINDOW);
   hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kMainClass, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
                             client.right - client.left, client.bottom - client.top, nullptr, nullptr, instance, this);
+  // The window lies on some monitor now; its controls are made for that monitor's DPI.
+  dpi_ = DpiOfWindow(hwnd_);
   taskbar_created_ = ::RegisterWindowMessageW(L"TaskbarCreated");
-  for (int i = 0; i < 4; ++i) {
-    compact_[i] = LoadIconResource(instance, IDI_COMPACT_0 + i, 16);
-    double_[i] = LoadIconResource(instance, IDI_DOUBLE_0 + i, 16);
-  }
+  CreatePictures(instance);
   CreateControls(instance);
   CreatePopupMenuItems();
   controls_created_ = true;
@@ -89,17 +90,29 @@ void MainFormWindow::RegisterClasses(HINSTANCE instance) {
   ::RegisterClassExW(&picture);
 }
 
+// The tray shows its pictures at the system's DPI, whatever monitor the window is on.
+void MainFormWindow::CreatePictures(HINSTANCE instance) {
+  tray_picture_size_ = SmallIconSize(SystemDpi());
+  for (int i = 0; i < static_cast<int>(compact_.size()); ++i) {
+    built_in_pictures_[i].reset(CreateCompactPicture(instance, i, tray_picture_size_));
+    compact_[i] = built_in_pictures_[i].get();
+  }
+  for (int i = 0; i < static_cast<int>(double_.size()); ++i) {
+    built_in_pictures_[compact_.size() + i].reset(CreateDoublePicture(instance, i, tray_picture_size_));
+    double_[i] = built_in_pictures_[compact_.size() + i].get();
+  }
+}
+
 RECT MainFormWindow::Pixels(int left, int top, int width, int height) const {
-  const int x = TwipsToPixels(left, twips_per_pixel_x_);
-  const int y = TwipsToPixels(top, twips_per_pixel_y_);
-  return RECT{x, y, x + TwipsToPixels(width, twips_per_pixel_x_), y + TwipsToPixels(height, twips_per_pixel_y_)};
+  const double x_factor = TwipsPerPixel(dpi_.x);
+  const double y_factor = TwipsPerPixel(dpi_.y);
+  const int x = WindowPixels(left, x_factor);
+  const int y = WindowPixels(top, y_factor);
+  return RECT{x, y, x + WindowPixels(width, x_factor), y + WindowPixels(height, y_factor)};
 }
 
 void MainFormWindow::CreateControls(HINSTANCE instance) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  font_ = ::CreateFontIndirectW(&metrics.lfMessageFont);
+  font_.reset(CreateMessageFont(dpi_.y));
 
   const auto& c0 = design::kCheck1_0;
   check_[0] = CreateToggleButton(hwnd_, kCheck1Id, 0, Wide(design::kCtrlCaption),
@@ -111,11 +124,11 @@ void MainFormWindow::CreateControls(HINSTANCE instance) {
                              ControlId(kStripId), instance, this);
   const auto& b = design::kCommand1;
   const RECT close = Pixels(b.left, b.top, b.width, b.height);
-  HWND close_button = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
+  // BS_ICON shows the picture only; the text is the button's name for screen readers.
+  close_button_ = ::CreateWindowExW(0, L"BUTTON", kCloseName, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
                                     close.left, close.top, close.right - close.left, close.bottom - close.top, strip_,
                                     ControlId(kCommand1Id), instance, nullptr);
-  ::SendMessageW(close_button, BM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(LoadIconResource(instance, IDI_CLOSE, 8)));
+  ::SetWindowTextW(strip_, kStripName);
   const auto& c1 = design::kCheck1_1;
   check_[1] = CreateToggleButton(hwnd_, kCheck1Id + 1, 1, Wide(design::kShiftCaption),
                                  Pixels(c1.left, c1.top, c1.width, c1.height), *this);
@@ -127,7 +140,20 @@ void MainFormWindow::CreateControls(HINSTANCE instance) {
   }
   // Keyboard order: CTRL, SHIFT, then the strip with its close button.
   ::SetWindowPos(check_[1], check_[0], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  for (HWND button : check_) ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SetCloseGlyph();
+  for (HWND button : check_) ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(font_)), FALSE);
+}
+
+void MainFormWindow::SetCloseGlyph() {
+  close_glyph_.reset(CreateCloseGlyph(::GetModuleHandleW(nullptr), ScaleForDpi(kCloseGlyphSize, dpi_.y)));
+  ::SendMessageW(close_button_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(close_glyph_.get()));
+}
+
+void MainFormWindow::RecreateFonts() {
+  HFONT fresh = CreateMessageFont(dpi_.y);
+  for (HWND button : check_) ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(fresh), TRUE);
+  font_.reset(fresh);  // the buttons no longer use the old one
+  SetCloseGlyph();
 }
 
 // The tip is made when the pointer first reaches the strip, so start-up needs no common controls.
@@ -172,6 +198,12 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
     case WM_SIZE:
       OnResize(form_);
       return 0;
+    case kDpiChanged: {
+      dpi_ = Dpi{LOWORD(wparam), HIWORD(wparam)};
+      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
+      OnDpiChanged(form_, Rect{suggested->left, suggested->top, suggested->right, suggested->bottom});
+      return 0;
+    }
     case WM_COMMAND:
       if (HIWORD(wparam) == BN_CLICKED && (LOWORD(wparam) == kCheck1Id || LOWORD(wparam) == kCheck1Id + 1)) {
         ToggleClickStep(form_, static_cast<std::int16_t>(LOWORD(wparam) - kCheck1Id));
@@ -322,6 +354,8 @@ HWND MainFormWindow::ChildOf(Control control) const {
       return check_[1];
     case Control::Picture4:
       return strip_;
+    case Control::Command1:
+      return close_button_;
   }
   return nullptr;
 }
@@ -330,7 +364,7 @@ Bounds MainFormWindow::GetBounds(Control control) {
   RECT r{};
   HWND child = ChildOf(control);
   ::GetWindowRect(child, &r);
-  ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+  ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&r), 2);
   return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
@@ -339,7 +373,7 @@ void MainFormWindow::SetBounds(Control control, const Bounds& b) {
 }
 
 void MainFormWindow::LoadBankPicture(ImageBank bank, int index, const Text& path) {
-  const int size = ::GetSystemMetrics(SM_CXSMICON);
+  const int size = tray_picture_size_;
   HICON icon = static_cast<HICON>(::LoadImageW(nullptr, Wide(path), IMAGE_ICON, size, size, LR_LOADFROMFILE));
   // A directory, or a file that is not an icon: the built-in picture stays.
   if (!icon) return;

@@ -39,8 +39,8 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void SetTop(double twips) override;
   void SetWidth(double twips) override;
   void SetHeight(double twips) override;
-  double TwipsPerPixelX() override { return twips_per_pixel_x_; }
-  double TwipsPerPixelY() override { return twips_per_pixel_y_; }
+  Dpi WindowDpi() override { return dpi_; }
+  void PlacePixels(const Rect& outer) override;
   double ScreenWidthTwips() override;
   double ScreenHeightTwips() override;
 
@@ -53,6 +53,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void SetToggleLocked(int index, bool locked) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
+  void RecreateFonts() override;
   Bounds GetBounds(Control control) override;
   void SetBounds(Control control, const Bounds& bounds) override;
   WindowHandle HolderWindow(int index) override { return FromHwnd(holder_[index]); }
@@ -86,6 +87,8 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void CreateControls(HINSTANCE instance);
   void CreatePopupMenuItems();
   void CreateStripTooltip();
+  void CreatePictures(HINSTANCE instance);
+  void SetCloseGlyph();
   void UpdateStripTooltip();
   HWND ChildOf(Control control) const;
   RECT Pixels(int left, int top, int width, int height) const;
@@ -104,9 +107,13 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HWND tooltip_ = nullptr;
   Text strip_tip_;
   HMENU menu_ = nullptr;
-  HFONT font_ = nullptr;
+  HWND close_button_ = nullptr;
+  ScopedGdiObject<HFONT> font_{nullptr};
+  ScopedIcon close_glyph_;
+  int tray_picture_size_ = 16;  // what the shell asks for at the system's DPI
   std::array<HICON, 4> compact_{};
   std::array<HICON, 4> double_{};
+  std::array<ScopedIcon, 8> built_in_pictures_;
   std::array<ScopedIcon, 8> file_pictures_;  // pictures loaded from icon files, freed with the window
   std::array<ImageHandle, 2> holder_image_{};
   std::uint32_t strip_color_ = kActiveCaptionColor;
@@ -114,8 +121,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   UINT interval_ = 100;
   bool timer_enabled_ = false;
   bool controls_created_ = false;
-  double twips_per_pixel_x_ = 15;
-  double twips_per_pixel_y_ = 15;
+  Dpi dpi_;
 };
 
 }  // namespace modlatch::win32

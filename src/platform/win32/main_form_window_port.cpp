@@ -30,15 +30,20 @@ RECT MainFormWindow::WindowRect() const {
   return rect;
 }
 
-double MainFormWindow::Left() { return WindowRect().left * twips_per_pixel_x_; }
-double MainFormWindow::Top() { return WindowRect().top * twips_per_pixel_y_; }
+// Read and set at the same factor, so a saved window comes back exactly.
+double MainFormWindow::Left() { return WindowRect().left * TwipsPerPixel(dpi_.x); }
+double MainFormWindow::Top() { return WindowRect().top * TwipsPerPixel(dpi_.y); }
 double MainFormWindow::Width() {
   const RECT r = WindowRect();
-  return (r.right - r.left) * twips_per_pixel_x_;
+  return (r.right - r.left) * TwipsPerPixel(dpi_.x);
 }
 double MainFormWindow::Height() {
   const RECT r = WindowRect();
-  return (r.bottom - r.top) * twips_per_pixel_y_;
+  return (r.bottom - r.top) * TwipsPerPixel(dpi_.y);
+}
+
+void MainFormWindow::PlacePixels(const Rect& r) {
+  ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainFormWindow::MoveTo(int x, int y) {
@@ -50,18 +55,18 @@ void MainFormWindow::ResizeTo(int cx, int cy) {
 }
 
 // Twips become pixels by the same rule everywhere: 4000 twips at 15 per pixel are 266 pixels.
-void MainFormWindow::SetLeft(double twips) { MoveTo(TwipsToPixels(twips, twips_per_pixel_x_), WindowRect().top); }
-void MainFormWindow::SetTop(double twips) { MoveTo(WindowRect().left, TwipsToPixels(twips, twips_per_pixel_y_)); }
+void MainFormWindow::SetLeft(double twips) { MoveTo(WindowPixels(twips, TwipsPerPixel(dpi_.x)), WindowRect().top); }
+void MainFormWindow::SetTop(double twips) { MoveTo(WindowRect().left, WindowPixels(twips, TwipsPerPixel(dpi_.y))); }
 void MainFormWindow::SetWidth(double twips) {
   const RECT r = WindowRect();
-  ResizeTo(TwipsToPixels(twips, twips_per_pixel_x_), r.bottom - r.top);
+  ResizeTo(WindowPixels(twips, TwipsPerPixel(dpi_.x)), r.bottom - r.top);
 }
 void MainFormWindow::SetHeight(double twips) {
   const RECT r = WindowRect();
-  ResizeTo(r.right - r.left, TwipsToPixels(twips, twips_per_pixel_y_));
+  ResizeTo(r.right - r.left, WindowPixels(twips, TwipsPerPixel(dpi_.y)));
 }
 
-double MainFormWindow::ScreenWidthTwips() { return ::GetSystemMetrics(SM_CXSCREEN) * twips_per_pixel_x_; }
-double MainFormWindow::ScreenHeightTwips() { return ::GetSystemMetrics(SM_CYSCREEN) * twips_per_pixel_y_; }
+double MainFormWindow::ScreenWidthTwips() { return ::GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixel(dpi_.x); }
+double MainFormWindow::ScreenHeightTwips() { return ::GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixel(dpi_.y); }
 
 }  // namespace modlatch::win32

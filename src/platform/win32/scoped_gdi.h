@@ -28,6 +28,10 @@ class ScopedGdiObject {
   ScopedGdiObject(const ScopedGdiObject&) = delete;
   ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
   operator Object() const { return object_; }
+  void reset(Object object) {
+    if (object_) ::DeleteObject(object_);
+    object_ = object;
+  }
 
  private:
   Object object_;
@@ -59,6 +63,7 @@ class ScopedIcon {
     if (icon_) ::DestroyIcon(icon_);
     icon_ = icon;
   }
+  HICON get() const { return icon_; }
 
  private:
   HICON icon_ = nullptr;

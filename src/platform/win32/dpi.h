@@ -1,0 +1,24 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/types.h"
+
+namespace modlatch::win32 {
+
+// The DPI a window is drawn at: GetDpiForWindow where the system has it, else the screen's
+// LOGPIXELSX and LOGPIXELSY. A null window asks for the screen's.
+Dpi DpiOfWindow(HWND window);
+
+// The DPI the shell draws the notification area at.
+int SystemDpi();
+
+// The small-icon size at a DPI, as the shell asks for tray pictures (16 at 96).
+int SmallIconSize(int dpi);
+
+// The system's message font made for a DPI.
+HFONT CreateMessageFont(int dpi);
+
+// The system's high-contrast mode is on.
+bool HighContrast();
+
+}  // namespace modlatch::win32
