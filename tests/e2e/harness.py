@@ -166,8 +166,9 @@ class TypeBox:
 class Session:
     """One end-to-end scenario: `with Session("name") as s: ...`."""
 
-    def __init__(self, name, start_app=True, bits=None, ini=None, prefix="e2e-wineprefix"):
-        """`prefix`: a Wine prefix of its own lets a long run leave the tests' prefix free."""
+    def __init__(self, name, start_app=True, bits=None, ini=None, prefix="e2e-wineprefix", dpi=None):
+        """`prefix`: a Wine prefix of its own lets a long run leave the tests' prefix free.
+        `dpi`: the screen's dots per inch (Wine's LogPixels), in a prefix kept for that DPI."""
         bits = bits or int(os.environ.get("MODLATCH_E2E_BITS", "64"))
         if bits not in (32, 64):
             raise HarnessError(f"no {bits}-bit Wine")
@@ -180,6 +181,9 @@ class Session:
         self.exe_source = os.path.join(self.root, "ModLatch.exe")
         self.help_source = os.path.join(self.root, "ModLatch.hlp")
         self.probe_exe = os.path.join(self.root, "probe", "probe.exe")
+        self.dpi = dpi
+        if dpi and dpi != 96 and prefix == "e2e-wineprefix":
+            prefix = f"e2e-wineprefix-{dpi}dpi"
         self.prefix = os.path.join(self.root, prefix)
         self.artifacts = os.path.join(self.root, "e2e-artifacts")
         self.display = None
@@ -203,6 +207,8 @@ class Session:
             self._lock_prefix()
             self._start_xvfb()
             self._ensure_prefix()
+            if self.dpi:
+                self._set_log_pixels(self.dpi)
             self.folder = tempfile.mkdtemp(prefix=f"{self.name}-", dir=self._runs_dir())
             self.exe = os.path.join(self.folder, "ModLatch.exe")
             shutil.copy2(self.exe_source, self.exe)
@@ -290,6 +296,22 @@ class Session:
             raise HarnessError(f"wineboot -i failed with {proc.returncode}")
         with open(marker, "w") as f:
             f.write("created by tests/e2e/harness.py\n")
+
+    def _set_log_pixels(self, dpi):
+        # Wine reads LogPixels when its server starts: set it while none runs for the prefix.
+        marker = os.path.join(self.prefix, f".modlatch-e2e-{dpi}dpi")
+        if os.path.exists(marker):
+            return
+        code = self.run_wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                             "/d", dpi, "/f")
+        if code != 0:
+            raise HarnessError(f"reg add LogPixels failed with {code}")
+        self._wait_wineserver_gone(timeout=60)
+        for other in os.listdir(self.prefix):
+            if other.startswith(".modlatch-e2e-") and other.endswith("dpi"):
+                os.remove(os.path.join(self.prefix, other))
+        with open(marker, "w") as f:
+            f.write(f"LogPixels {dpi}\n")
 
     def _wait_wineserver_gone(self, timeout):
         # `wineserver -w` returns once the prefix's server has exited by itself.

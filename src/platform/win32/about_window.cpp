@@ -156,11 +156,15 @@ void AboutFormWindow::CreateControls(HINSTANCE instance) {
   for (int i = 0; i < 2; ++i) {
     links_[i] = CreatePart(about::kWebInfo[i], panel_, instance);
     link_picture_[i] = static_cast<HICON>(
-        ::LoadImageW(instance, MAKEINTRESOURCEW(link_pictures[i]), IMAGE_ICON, 16, 16, LR_SHARED));
+        ::LoadImageW(instance, MAKEINTRESOURCEW(link_pictures[i]), IMAGE_ICON, ScaleForDpi(16, dpi_.y),
+                     ScaleForDpi(16, dpi_.y), LR_SHARED));
+    // The parts print their own text; the window text is what screen readers read.
+    ::SetWindowTextW(links_[i], reinterpret_cast<const wchar_t*>(i == 0 ? about::kWebAddress : about::kMailAddress));
     SurfaceOf(i == 0 ? AboutSurface::WebInfo0 : AboutSurface::WebInfo1)
         .Attach(links_[i], about::kWhite, fonts_[kUiGothic], fonts_[kUiGothicUnderlined], link_picture_[i]);
   }
   close_ = CreatePart(about::kPicture2, panel_, instance);
+  ::SetWindowTextW(close_, reinterpret_cast<const wchar_t*>(about::kCloseLabel));
   SurfaceOf(AboutSurface::Picture2).Attach(close_, about::kWhite, fonts_[kUiGothic], fonts_[kUiGothicUnderlined], nullptr);
 
   // It paints nothing, so it never hides the message under it, but it takes the pointer there.

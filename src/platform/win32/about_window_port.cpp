@@ -46,7 +46,8 @@ void AboutFormWindow::SetOuterSizeTwips(double width, double height) {
 
 void AboutFormWindow::ShowAppIcon() {
   HICON icon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                               kAppIconSize, kAppIconSize, LR_SHARED));
+                                               ScaleForDpi(kAppIconSize, dpi_.y), ScaleForDpi(kAppIconSize, dpi_.y),
+                                               LR_SHARED));
   ::SendMessageW(app_icon_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 

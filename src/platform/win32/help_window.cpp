@@ -71,10 +71,14 @@ void HelpWindow::Create(HINSTANCE instance) {
   dpi_ = DpiOfWindow(nullptr).y;
   font_ = CreateMessageFont(dpi_);
 
+  // At a high DPI the scaled size may exceed a small screen; it never starts larger than the work area.
+  RECT area{0, 0, Scaled(kInitialSize.cx, dpi_), Scaled(kInitialSize.cy, dpi_)};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  const int width = std::min<int>(Scaled(kInitialSize.cx, dpi_), area.right - area.left);
+  const int height = std::min<int>(Scaled(kInitialSize.cy, dpi_), area.bottom - area.top);
   // Unowned, so it stays when the main window hides in the tray modes.
   hwnd_ = ::CreateWindowExW(WS_EX_CONTROLPARENT, kHelpClass, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                            CW_USEDEFAULT, CW_USEDEFAULT, Scaled(kInitialSize.cx, dpi_), Scaled(kInitialSize.cy, dpi_),
-                            nullptr, nullptr, instance, this);
+                            CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr, nullptr, instance, this);
   list_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
                             0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance, nullptr);

@@ -6,7 +6,6 @@
 namespace modlatch::win32 {
 namespace {
 
-constexpr int kPictureSize = 16;
 
 }  // namespace
 
@@ -39,7 +38,7 @@ void PrintSurface::FillBackground(int width, int height) const {
 
 void PrintSurface::Clear() {
   FillBackground(width_, height_);
-  if (picture_) ::DrawIconEx(dc_, 0, 0, picture_, kPictureSize, kPictureSize, 0, nullptr, DI_NORMAL);
+  if (picture_) ::DrawIconEx(dc_, 0, 0, picture_, 0, 0, 0, nullptr, DI_NORMAL);  // at the size it was made
   ::InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -63,7 +62,7 @@ void PrintSurface::Resize() {
   if (dc) {
     ::BitBlt(dc_, 0, 0, width_, height_, dc, 0, 0, SRCCOPY);
   } else if (picture_) {
-    ::DrawIconEx(dc_, 0, 0, picture_, kPictureSize, kPictureSize, 0, nullptr, DI_NORMAL);
+    ::DrawIconEx(dc_, 0, 0, picture_, 0, 0, 0, nullptr, DI_NORMAL);  // at the size it was made
   }
   if (dc) {
     ::SelectObject(dc, original_bitmap_);

@@ -1,5 +1,6 @@
 #include "platform/win32/toggle_button.h"
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/scoped_gdi.h"
 
 namespace modlatch::win32 {
@@ -34,8 +35,11 @@ HBRUSH CreateCheckedBrush() {
   return ::CreatePatternBrush(bitmap);
 }
 
-void PaintFace(HDC dc, const RECT& face, const ToggleState& state, bool checked_look) {
-  if (checked_look) {
+void PaintFace(HDC dc, const RECT& face, const ToggleState& state, bool checked_look, bool contrast) {
+  if (checked_look && contrast) {
+    // A latched key in the scheme's own highlight, as the user chose it.
+    ::FillRect(dc, &face, ::GetSysColorBrush(COLOR_HIGHLIGHT));
+  } else if (checked_look) {
     const ScopedGdiObject<HBRUSH> brush(CreateCheckedBrush());
     ::SetTextColor(dc, ::GetSysColor(COLOR_3DHILIGHT));
     ::SetBkColor(dc, ::GetSysColor(COLOR_3DFACE));
@@ -47,14 +51,16 @@ void PaintFace(HDC dc, const RECT& face, const ToggleState& state, bool checked_
 }
 
 // A padlock in the text colour at the right end of the face: the key stays down until clicked.
-void PaintLockMark(HDC dc, const RECT& face, COLORREF color) {
-  const int x = face.right - 14;
-  const int top = face.top + (face.bottom - face.top - 13) / 2 + 1;
+// Drawn on a 96-DPI grid of 10 x 13 pixels, scaled to the button's DPI.
+void PaintLockMark(HDC dc, const RECT& face, COLORREF color, int dpi) {
+  const auto u = [dpi](int n) { return ::MulDiv(n, dpi, 96); };
+  const int x = face.right - u(14);
+  const int top = face.top + (face.bottom - face.top - u(13)) / 2 + 1;
   const RECT parts[] = {
-      {x, top + 5, x + 10, top + 13},     // body
-      {x + 1, top + 1, x + 3, top + 5},   // shackle, left
-      {x + 7, top + 1, x + 9, top + 5},   // shackle, right
-      {x + 2, top, x + 8, top + 2},       // shackle, top
+      {x, top + u(5), x + u(10), top + u(13)},      // body
+      {x + u(1), top + u(1), x + u(3), top + u(5)},  // shackle, left
+      {x + u(7), top + u(1), x + u(9), top + u(5)},  // shackle, right
+      {x + u(2), top, x + u(8), top + u(2)},         // shackle, top
   };
   const ScopedGdiObject<HBRUSH> brush(::CreateSolidBrush(color));
   for (const RECT& part : parts) ::FillRect(dc, &part, brush);
@@ -70,7 +76,9 @@ void Paint(HWND button, const ToggleState& state, HDC dc) {
 
   RECT face = rect;
   ::InflateRect(&face, -2, -2);
-  PaintFace(dc, face, state, checked && !pushed && state.back < 0);
+  const bool checked_look = checked && !pushed && state.back < 0;
+  const bool contrast = checked_look && HighContrast();
+  PaintFace(dc, face, state, checked_look, contrast);
   ::DrawEdge(dc, &rect, sunken ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
   wchar_t caption[128];
@@ -78,13 +86,15 @@ void Paint(HWND button, const ToggleState& state, HDC dc) {
   {
     const ScopedSelect font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(button, WM_GETFONT, 0, 0)));
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ::IsWindowEnabled(button) ? ColorOr(state.fore, COLOR_BTNTEXT)
-                                                 : ::GetSysColor(COLOR_GRAYTEXT));
+    const int text_color = contrast ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT;
+    ::SetTextColor(dc, ::IsWindowEnabled(button) ? ColorOr(state.fore, text_color) : ::GetSysColor(COLOR_GRAYTEXT));
     RECT text = face;
     if (sunken) ::OffsetRect(&text, 1, 1);
     ::DrawTextW(dc, caption, length, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
-  if (state.locked) PaintLockMark(dc, face, ColorOr(state.fore, COLOR_BTNTEXT));
+  if (state.locked) {
+    PaintLockMark(dc, face, ColorOr(state.fore, contrast ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT), DpiOfWindow(button).y);
+  }
 
   if (::GetFocus() == button) {
     RECT focus = face;

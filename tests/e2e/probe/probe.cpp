@@ -3,6 +3,7 @@
 #include "json_line.h"
 #include "menu_reader.h"
 
+#include <oleacc.h>
 #include <shellapi.h>
 #include <tlhelp32.h>
 #include <winternl.h>
@@ -708,6 +709,71 @@ int Text(HWND hwnd) {
   return 0;
 }
 
+// Spelled out: the import library's IID_IAccessible does not answer Wine's proxies.
+constexpr GUID kAccessible{0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+
+// Name, role and state of a window and every control in it, as assistive technology reads
+// them through the system's standard proxies.
+int Accessible(HWND top) {
+  if (!IsWindow(top)) return Fail("no such window");
+  CoInitialize(nullptr);
+  std::vector<HWND> windows{top};
+  for (HWND child : Descendants(top)) windows.push_back(child);
+  std::string items;
+  for (HWND hwnd : windows) {
+    IAccessible* acc = nullptr;
+    Json item;
+    item.Handle("hwnd", hwnd).Str("class", ClassOf(hwnd));
+    const HRESULT found = AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
+                                                     reinterpret_cast<void**>(&acc));
+    if (found != S_OK) item.Int("error", static_cast<DWORD>(found));
+    if (found == S_OK && acc) {
+      VARIANT self{};
+      self.vt = VT_I4;
+      self.lVal = CHILDID_SELF;
+      BSTR name = nullptr;
+      VARIANT role{}, state{};
+      if (acc->get_accName(self, &name) == S_OK && name) {
+        item.Str("name", std::wstring(name));
+        SysFreeString(name);
+      }
+      if (acc->get_accRole(self, &role) == S_OK && role.vt == VT_I4) item.Int("role", role.lVal);
+      if (acc->get_accState(self, &state) == S_OK && state.vt == VT_I4) item.Int("state", state.lVal);
+      acc->Release();
+    }
+    items += (items.empty() ? "" : ",") + item.Text();
+  }
+  Json().Raw("controls", probe::Array(items)).Print();
+  return 0;
+}
+
+// WM_DPICHANGED as the system sends it: the suggested rectangle lives in the receiver's memory.
+// The same address is filled here too, in case Wine copies the rectangle from the sender.
+int DpiChanged(HWND hwnd, int dpi, const RECT& suggested) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  const HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, pid);
+  if (!process) return Fail("OpenProcess failed");
+  void* remote = VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  SIZE_T written = 0;
+  if (!remote || !WriteProcessMemory(process, remote, &suggested, sizeof suggested, &written))
+    return Fail("cannot write into the window's process");
+  void* local = VirtualAlloc(remote, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (local) std::memcpy(local, &suggested, sizeof suggested);
+  DWORD_PTR result = 0;
+  const bool sent = SendMessageTimeoutW(hwnd, 0x02E0, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote),
+                                        SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) != 0;
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  Json().Bool("sent", sent).Bool("same_address_here", local != nullptr).Print();
+  return sent ? 0 : 1;
+}
+
+int SmallIcon() {
+  Json().Int("cx", GetSystemMetrics(SM_CXSMICON)).Int("cy", GetSystemMetrics(SM_CYSMICON)).Print();
+  return 0;
+}
+
 // A list box's items, its selection and where each item lies on the screen.
 int ListBox(HWND list) {
   if (!IsWindow(list)) return Fail("no such window");
@@ -901,6 +967,13 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"resources" && n == 1) return Resources(static_cast<DWORD>(Number(a[0])));
   if (cmd == L"tray-delete" && n == 2) return TrayDelete(AsWindow(a[0]), static_cast<UINT>(Number(a[1])));
   if (cmd == L"text" && n == 1) return Text(AsWindow(a[0]));
+  if (cmd == L"accessible" && n == 1) return Accessible(AsWindow(a[0]));
+  if (cmd == L"dpichanged" && n == 6) {
+    const RECT r{static_cast<LONG>(Number(a[2])), static_cast<LONG>(Number(a[3])), static_cast<LONG>(Number(a[4])),
+                 static_cast<LONG>(Number(a[5]))};
+    return DpiChanged(AsWindow(a[0]), static_cast<int>(Number(a[1])), r);
+  }
+  if (cmd == L"smicon" && n == 0) return SmallIcon();
   if (cmd == L"listbox" && n == 1) return ListBox(AsWindow(a[0]));
   if (cmd == L"clipboard" && n == 0) return Clipboard();
   if (cmd == L"record" && n >= 1) return Record(a[0], n - 1, a + 1);
