@@ -46,7 +46,7 @@ TRANSPARENT = "."
 # Output icon -> the source images it holds, largest first. The small app
 # icon is the same picture the tray shows when nothing is held.
 ICONS = {
-    "app.ico": ["app32", "compact0"],
+    "app.ico": ["app64", "app48", "app32", "compact0"],
     "compact0.ico": ["compact0"],
     "compact1.ico": ["compact1"],
     "compact2.ico": ["compact2"],
@@ -56,8 +56,8 @@ ICONS = {
     "double2.ico": ["double2"],
     "double3.ico": ["double3"],
     "close.ico": ["close"],
-    "globe.ico": ["globe"],
-    "letter.ico": ["letter"],
+    "globe.ico": ["globe32", "globe24", "globe"],
+    "letter.ico": ["letter32", "letter24", "letter"],
 }
 
 # Output cursor -> its source and its hot spot (x, y).
@@ -66,7 +66,7 @@ CURSORS = {
 }
 CURSOR_COLOURS = {0, 15}
 
-SIZES = (8, 16, 32)
+SIZES = (8, 16, 24, 32, 48, 64)
 
 
 class SourceError(Exception):

@@ -84,7 +84,9 @@ class ScaledWindow(unittest.TestCase):
             hwnd = s.main_window()["hwnd"]
             self.assertEqual(box(s.window(hwnd)["rect"]), (100, 100, 266, 53))
             self.assert_layout(s, hwnd, 96, "96 DPI")
-            self.assertEqual(self.restarts_keep_the_geometry(s, hwnd, 96), GEOMETRY)
+            # 266 x 53 pixels are saved as 3990 x 795 twips, as they always were.
+            self.assertEqual(self.restarts_keep_the_geometry(s, hwnd, 96), {**GEOMETRY, "Width": "3990",
+                                                                             "Height": "795"})
 
     def test_144_dpi_window_restarts_unchanged(self):
         with Session("dpi144", ini=INI, dpi=144) as s:

@@ -3,8 +3,9 @@
 Every other end-to-end test drives the x86-64 build. What differs between the two
 builds is what this smoke test walks through once: the replacement window procedure
 and the records its messages point to, the callbacks, the 88-byte tray record that a
-32-bit build hands to the shell as it is, and the ways out. Each start costs several
-seconds where 32-bit Wine runs under an emulator, so there are only two.
+32-bit build hands to the shell as it is, and the ways out; and one start at 144 DPI.
+Each start costs several seconds where 32-bit Wine runs under an emulator, so there are
+only three.
 """
 
 import os
@@ -19,6 +20,7 @@ from harness import Session, crop, wait_until  # noqa: E402
 from test_foundation import (  # noqa: E402
     CLOSE_ID, CTRL_ID, DEFAULT_CONTROLS, MENU_CAPTIONS, SHIFT_ID, STRIP_ID, latch_by_click, open_menu,
     wait_check)
+from test_dpi import GEOMETRY, INI, expected_layout, geometry  # noqa: E402
 from test_tray import FLOAT, TrayTest, click_icon  # noqa: E402
 
 CANCEL = "ｷｬﾝｾﾙ"
@@ -94,6 +96,16 @@ class Shipped32BitExe(TrayTest):
                 s.xdotool("keyup", "alt")
             self.assert_ended_with_keys_up(s, keeper)
             self.assertEqual(s.tray_icons(), [], "the icon leaves with the program")
+
+    def test_window_at_144_dpi_follows_its_twips_and_saves_them_back(self):
+        with Session("shipped32-144dpi", bits=32, dpi=144, ini=INI) as s:
+            win = s.main_window()
+            (w, h), shift, ctrl = expected_layout(144)
+            self.assertEqual(box(win["rect"]), (150, 150, w, h))
+            kids = s.children(win["hwnd"])
+            self.assertEqual((box(kids[SHIFT_ID]["rect"]), box(kids[CTRL_ID]["rect"])), (shift, ctrl))
+            s.close_app(win["hwnd"], timeout=30)
+            self.assertEqual(geometry(s.read_ini()), GEOMETRY)
 
 
 if __name__ == "__main__":

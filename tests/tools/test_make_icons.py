@@ -25,10 +25,10 @@ STANDARD_PALETTE = [
     0x00FFFF, 0xFFFFFF,
 ]
 EXPECTED_SIZES = {
-    "app.ico": [32, 16], "close.ico": [8],
+    "app.ico": [64, 48, 32, 16], "close.ico": [8],
     **{f"compact{i}.ico": [16] for i in range(4)},
     **{f"double{i}.ico": [16] for i in range(4)},
-    "globe.ico": [16], "letter.ico": [16],
+    "globe.ico": [32, 24, 16], "letter.ico": [32, 24, 16],
 }
 CURSORS = ["hand.cur"]
 
@@ -218,11 +218,12 @@ class IconContentTest(unittest.TestCase):
         # Drawn on white with no transparent colour, like the rest of the About panel.
         for name, needed in (("globe.ico", {BLUE, GREEN, NAVY}),
                              ("letter.ico", {BLACK, YELLOW, WHITE})):
-            img = load(name)[0]
-            with self.subTest(name):
-                self.assertFalse(any(any(r) for r in img["mask"]))
-                self.assertEqual(img["pixels"][15][15], WHITE)
-                self.assertLessEqual(needed, colours(img, range(16)))
+            for img in load(name):
+                n = img["size"]
+                with self.subTest(name, size=n):
+                    self.assertFalse(any(any(r) for r in img["mask"]))
+                    self.assertEqual(img["pixels"][n - 1][n - 1], WHITE)
+                    self.assertLessEqual(needed, colours(img, range(n)))
 
     def test_hand_cursor(self):
         cur = read_cur((ICON_DIR / "hand.cur").read_bytes())
@@ -242,11 +243,14 @@ class IconContentTest(unittest.TestCase):
                 self.assertFalse(w and m)
 
     def test_app_icon(self):
-        big, small = load("app.ico")
+        *drawn, small = load("app.ico")
         self.assertEqual(small, load("compact0.ico")[0])
-        # Name strip on top, keys below it.
-        self.assertEqual(colours(big, range(0, 12)), {MAROON, WHITE})
-        self.assertIn(SILVER, colours(big, range(12, 32)))
+        # Name strip on top, keys below it, at every size the About window shows.
+        for big in drawn:
+            n = big["size"]
+            with self.subTest(size=n):
+                self.assertEqual(colours(big, range(0, 12 * n // 32)), {MAROON, WHITE})
+                self.assertIn(SILVER, colours(big, range(12 * n // 32, n)))
 
 
 if __name__ == "__main__":

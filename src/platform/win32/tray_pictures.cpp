@@ -66,26 +66,26 @@ HFONT CreatePictureFont(int height, int width, bool bold) {
   return ::CreateFontIndirectW(&font);
 }
 
-// Text centred in a box, narrowed when it would not fit its width.
+// Text centred in a box, narrowed until it fits the box's width.
 void DrawFittedText(HDC dc, const wchar_t* text, RECT box, int height, COLORREF color, bool bold) {
-  const int room = box.right - box.left - 2;
+  const int room = box.right - box.left - 1;
   ScopedGdiObject<HFONT> font(CreatePictureFont(height, 0, bold));
-  {
-    const ScopedSelect selected(dc, font);
+  for (int attempt = 0; attempt < 4; ++attempt) {
     SIZE extent{};
-    ::GetTextExtentPoint32W(dc, text, ::lstrlenW(text), &extent);
     TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    if (extent.cx > room && extent.cx > 0) {
-      const int width = metrics.tmAveCharWidth * room / extent.cx;
-      ::SelectObject(dc, ::GetStockObject(SYSTEM_FONT));
-      font.reset(CreatePictureFont(height, width > 0 ? width : 1, bold));
+    {
+      const ScopedSelect selected(dc, font);
+      ::GetTextExtentPoint32W(dc, text, ::lstrlenW(text), &extent);
+      ::GetTextMetricsW(dc, &metrics);
     }
+    if (extent.cx <= room || extent.cx == 0) break;
+    const int width = metrics.tmAveCharWidth * room / extent.cx;
+    font.reset(CreatePictureFont(height, width > 1 ? width : 1, bold));
   }
   const ScopedSelect selected(dc, font);
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, color);
-  ::DrawTextW(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+  ::DrawTextW(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // Draws the colour plane and the mask (1 where the screen shows through) and makes the icon.
@@ -135,7 +135,7 @@ HICON CreateCompactPicture(HINSTANCE instance, int state, int size) {
     for (const auto& b : bands) {
       const ScopedGdiObject<HBRUSH> ground(::CreateSolidBrush(b.down ? kMaroon : kSilver));
       ::FillRect(dc, &b.box, ground);
-      DrawFittedText(dc, b.band.word, b.box, half + half / 4, b.down ? kWhite : b.band.ink_up, size >= 32);
+      DrawFittedText(dc, b.band.word, b.box, half, b.down ? kWhite : b.band.ink_up, size >= 32);
     }
   });
 }
