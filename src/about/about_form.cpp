@@ -34,6 +34,12 @@ void DrawCloseLook(AboutForm& form, CloseLook look) {
 }  // namespace
 
 void OnAboutLoad(AboutForm& form) {
+  OnAboutControlsMade(form);
+  form.shell.Beep(sound::kInformation);
+  form.window.StartHoverTimer();
+}
+
+void OnAboutControlsMade(AboutForm& form) {
   // All three marked hot, so that the first restore draws each in its normal look.
   form.WebHot = true;
   form.MailHot = true;
@@ -41,8 +47,6 @@ void OnAboutLoad(AboutForm& form) {
   form.ClosePressed = false;
   form.window.SetVersionCaption(form.window.VersionCaption() + about::kVersion);
   PrepareAboutWindow(form);
-  form.shell.Beep(sound::kInformation);
-  form.window.StartHoverTimer();
 }
 
 void PrepareAboutWindow(AboutForm& form) {

@@ -35,6 +35,8 @@ constexpr int kMiddle = 4;
 }  // namespace mouse_button
 
 void OnAboutLoad(AboutForm& form);
+// The controls were made (again, after a DPI change): version, size and the items' normal looks.
+void OnAboutControlsMade(AboutForm& form);
 void PrepareAboutWindow(AboutForm& form);
 void RestoreNormalLook(AboutForm& form);
 // Hover watch: redraws an item only when its look changes.

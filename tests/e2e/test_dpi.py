@@ -143,6 +143,15 @@ class ScaledWindow(unittest.TestCase):
         self.assertEqual(named, ["", "https://example.org/", "modlatch@example.org", "ウィンドウを閉じる"])
         time.sleep(0.5)
         crop(s.screenshot("dpi192-about.png"), about["rect"], "dpi192-about-window.png")
+        # Moved to a 96-DPI monitor: made anew at that DPI, the size it has there at once.
+        x, y = about["rect"]["x"], about["rect"]["y"]
+        self.assertTrue(s.probe("dpichanged", about["hwnd"], 96, x, y, x + 445, y + 172)["sent"])
+        moved = s.window_of_class(ABOUT_CLASS)
+        self.assertEqual(box(moved["rect"]), (x, y, 445, 172))
+        parts = s.probe("accessible", about["hwnd"])["controls"]
+        self.assertEqual(sorted(p.get("name", "") for p in parts if p["class"] == PART_CLASS), named)
+        time.sleep(0.5)
+        crop(s.screenshot("dpi192-about-at-96.png"), moved["rect"], "dpi192-about-at-96-window.png")
         s.probe("send", about["hwnd"], harness.WM_CLOSE, 0, 0, check=False)
         wait_until("the About window to close", lambda: s.probe("find", ABOUT_CLASS)["count"] == 0)
 

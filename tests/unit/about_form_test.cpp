@@ -131,6 +131,23 @@ TEST_F(About, WindowSizeFollowsThePanelAtTheScreensFactor) {
   EXPECT_EQ(fake.Matching("about size"), (Log{"about size 6672x2580"}));
 }
 
+TEST_F(About, ControlsMadeAnewAtAnotherDpiAreSizedAndDrawnAgainWithoutASound) {
+  Loaded();
+  Tick(AboutSurface::WebInfo0);
+  fake.ClearLog();
+  fake.dpi = {192, 192};
+  about.version_caption = u"バージョン情報　:　";  // the new label's design caption
+  OnAboutControlsMade(form);
+  EXPECT_TRUE(fake.Matching("beep").empty());
+  EXPECT_TRUE(fake.Matching("about timer").empty());
+  EXPECT_EQ(fake.Matching("about version"), (Log{"about version バージョン情報　:　01.03.00"}));
+  EXPECT_EQ(fake.Matching("about panel-left"), (Log{"about panel-left 10"}));
+  // Every item in its normal look, the links' text 40 pixels in: clear of a 32-pixel icon.
+  EXPECT_EQ(Prints(), (Log{"FormInfo 0,4 Keyboard Utility       <<<< From ZQ5's software >>>>       Mod Latch!     ",
+                           "Picture2 22,6 ウィンドウを閉じる", "WebInfo0 40,2 https://example.org/",
+                           "WebInfo1 40,2 modlatch@example.org"}));
+}
+
 TEST_F(About, LinksTakeTheHoverLookOnceAndLoseItOnlyOnTheFreePanel) {
   Loaded();
   Tick(AboutSurface::WebInfo0);

@@ -16,6 +16,8 @@ namespace {
 constexpr wchar_t kFormClass[] = L"ModLatchAbout";
 constexpr wchar_t kPartClass[] = L"ModLatchAboutPart";
 
+constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
+
 enum FontIndex { kHeading, kHeadingUnderlined, kUiGothic, kUiGothicUnderlined, kPanel, kName };
 
 int ButtonOf(UINT message) {
@@ -88,6 +90,27 @@ void AboutFormWindow::Show() {
   }
   ::ShowWindow(hwnd_, SW_SHOW);
   ::SetForegroundWindow(hwnd_);
+}
+
+void AboutFormWindow::Rescale(int dpi, const RECT& suggested) {
+  if (tooltip_) ::DestroyWindow(tooltip_);
+  tooltip_ = nullptr;
+  for (PrintSurface& surface : surfaces_) surface.Release();
+  ::DestroyWindow(panel_);  // and every control on it
+  for (HFONT& font : fonts_) {
+    ::DeleteObject(font);
+    font = nullptr;
+  }
+  dpi_ = Dpi{dpi, dpi};
+  CreateFonts();
+  ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SurfaceOf(AboutSurface::FormInfo).Attach(hwnd_, about::kBlack, fonts_[kHeading], fonts_[kHeadingUnderlined], nullptr);
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  CreateControls(instance);
+  CreateTooltips();
+  OnAboutControlsMade(form_);
+  ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void AboutFormWindow::RegisterClasses(HINSTANCE instance) {
@@ -230,6 +253,9 @@ LRESULT AboutFormWindow::OnFormMessage(UINT message, WPARAM wparam, LPARAM lpara
       return 0;
     case WM_CHAR:
       OnAboutKeyPress(form_, static_cast<int>(wparam));
+      return 0;
+    case kDpiChanged:
+      Rescale(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
     case WM_TIMER:
       if (wparam == kHoverTimer) OnAboutTick(form_);

@@ -65,6 +65,8 @@ class AboutFormWindow : public AboutWindow {
   void CreateFonts();
   void CreateControls(HINSTANCE instance);
   void CreateTooltips();
+  // Everything inside made anew for another DPI; the window itself and its timer stay.
+  void Rescale(int dpi, const RECT& suggested);
   HWND CreatePart(const TwipsBounds& bounds, HWND parent, HINSTANCE instance);
   HWND CreateStatic(const TwipsBounds& bounds, DWORD style, const char16_t* text, HINSTANCE instance);
   // A label whose text does not fit its designed box grows to show it whole.
