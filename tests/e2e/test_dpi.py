@@ -79,21 +79,15 @@ class ScaledWindow(unittest.TestCase):
         print(f"\n{dpi} DPI: window {expected_layout(dpi)[0]}, INI after three starts {first}")
         return first
 
-    def test_96_dpi_is_the_window_of_old(self):
-        with Session("dpi96", ini=INI, dpi=96) as s:
-            hwnd = s.main_window()["hwnd"]
-            self.assertEqual(box(s.window(hwnd)["rect"]), (100, 100, 266, 53))
-            self.assert_layout(s, hwnd, 96, "96 DPI")
-            # 266 x 53 pixels are saved as 3990 x 795 twips, as they always were.
-            self.assertEqual(self.restarts_keep_the_geometry(s, hwnd, 96), {**GEOMETRY, "Width": "3990",
-                                                                             "Height": "795"})
-
-    def test_144_dpi_window_restarts_unchanged(self):
-        with Session("dpi144", ini=INI, dpi=144) as s:
-            hwnd = s.main_window()["hwnd"]
-            self.assertEqual(box(s.window(hwnd)["rect"]), (150, 150, 400, 80))
-            self.assert_layout(s, hwnd, 144, "144 DPI")
-            self.assertEqual(self.restarts_keep_the_geometry(s, hwnd, 144), GEOMETRY)
+    def test_96_and_144_dpi_windows_follow_their_twips_and_restart_unchanged(self):
+        # 266 x 53 pixels are saved as 3990 x 795 twips at 96 DPI, as they always were.
+        saved = {96: {**GEOMETRY, "Width": "3990", "Height": "795"}, 144: GEOMETRY}
+        for dpi, place in ((96, (100, 100, 266, 53)), (144, (150, 150, 400, 80))):
+            with self.subTest(dpi=dpi), Session(f"dpi{dpi}", ini=INI, dpi=dpi) as s:
+                hwnd = s.main_window()["hwnd"]
+                self.assertEqual(box(s.window(hwnd)["rect"]), place)
+                self.assert_layout(s, hwnd, dpi, f"{dpi} DPI")
+                self.assertEqual(self.restarts_keep_the_geometry(s, hwnd, dpi), saved[dpi])
 
     def test_192_dpi_window_relayout_names_about_help_and_restarts(self):
         with Session("dpi192", ini=INI, dpi=192) as s:
