@@ -344,9 +344,9 @@ class Session:
 
     # --- the program ----------------------------------------------------
 
-    def launch(self, exe=None):
+    def launch(self, exe=None, cwd=None):
         """Starts the folder's ModLatch.exe, or `exe` (a Unix or a DOS path); returns its Popen."""
-        return self._spawn([self.loader, exe or self.exe], cwd=self.folder, stdout=subprocess.DEVNULL,
+        return self._spawn([self.loader, exe or self.exe], cwd=cwd or self.folder, stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)
 
     def start_program(self):
