@@ -15,7 +15,7 @@ import zipfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import harness  # noqa: E402
-from harness import Session, wait_until  # noqa: E402
+from harness import Session  # noqa: E402
 from test_about_help import HELP_CLASS, HELP_ITEM, help_topics  # noqa: E402
 
 SOURCE = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
