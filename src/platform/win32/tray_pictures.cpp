@@ -50,8 +50,8 @@ class MemoryDC {
   HGDIOBJ previous_;
 };
 
-HICON LoadSixteen(HINSTANCE instance, int id) {
-  return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+HICON LoadResourcePicture(HINSTANCE instance, int id, int size) {
+  return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
 HFONT CreatePictureFont(int height, int width, bool bold) {
@@ -121,7 +121,7 @@ void FillShape(HDC dc, COLORREF fill, COLORREF rim, int rim_width, int size, boo
 }  // namespace
 
 HICON CreateCompactPicture(HINSTANCE instance, int state, int size) {
-  if (size == 16) return LoadSixteen(instance, IDI_COMPACT_0 + state);
+  if (size == 16) return LoadResourcePicture(instance, IDI_COMPACT_0 + state, 16);
   return MakeIcon(size, [&](HDC dc, HDC mask) {
     const RECT all{0, 0, size, size};
     ::FillRect(mask, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
@@ -141,8 +141,9 @@ HICON CreateCompactPicture(HINSTANCE instance, int state, int size) {
 }
 
 HICON CreateDoublePicture(HINSTANCE instance, int index, int size) {
-  if (size == 16) return LoadSixteen(instance, IDI_DOUBLE_0 + index);
-  const DiscDesign& disc = kDiscs[(index / 2) % kDiscCount];
+  // A key without a design here keeps its hand-drawn picture, scaled by the system.
+  if (size == 16 || index / 2 >= kDiscCount) return LoadResourcePicture(instance, IDI_DOUBLE_0 + index, size);
+  const DiscDesign& disc = kDiscs[index / 2];
   const bool down = (index % 2) != 0;
   const int rim = size >= 32 ? 2 : 1;
   return MakeIcon(size, [&](HDC dc, HDC mask) {
