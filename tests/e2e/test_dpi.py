@@ -156,6 +156,8 @@ class ScaledWindow(unittest.TestCase):
                          "twice 720 x 480, within the work area")
         time.sleep(0.5)
         crop(s.screenshot("dpi192-help.png"), help_window["rect"], "dpi192-help-window.png")
+        self.assertTrue(s.probe("dpichanged", help_window["hwnd"], 96, 10, 10, 730, 490)["sent"])
+        self.assertEqual(box(s.window_of_class(HELP_CLASS)["rect"]), (10, 10, 720, 480))
         s.probe("send", help_window["hwnd"], harness.WM_CLOSE, 0, 0, check=False)
         s.set_pos(hwnd, 200, 200, 533, 107)
 
