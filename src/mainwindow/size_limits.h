@@ -37,6 +37,9 @@ std::intptr_t ClampMovingRect(WindowSystem& windows, std::uintptr_t wparam, std:
 void RemoveSizeLimits(MainForm& form);
 void SetDefaultSizeLimits(MainForm& form);
 
+// After buttons were added: widens a window too narrow for them and updates installed limits.
+void FitLimitsToButtons(MainForm& form);
+
 // The mSizeLock command: freezes the window at its current outer size, or restores the defaults.
 void OnSizeLockCommand(MainForm& form);
 
