@@ -132,13 +132,13 @@ void MainFormWindow::CreateControls(HINSTANCE instance) {
   for (int i : {1, 0}) holder_[i] = CreateHolder(i);
   // Keyboard order: CTRL, SHIFT, then the strip with its close button.
   ::SetWindowPos(check_[1], check_[0], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  for (HWND button : check_) ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  for (HWND button : {check_[0], check_[1]}) ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 }
 
 // Hidden, like the holders of the design; ALT's and WIN's lie beside them.
 HWND MainFormWindow::CreateHolder(int index) {
   const auto& h = design::kPicture1[index % 2];
-  const RECT r = Pixels(h.left + (index / 2) * 960, h.top, h.width, h.height);
+  const RECT r = Pixels(h.left + (index / 2) * 960, h.top, h.width, h.height);  // 2 and 3 right of 0 and 1
   return ::CreateWindowExW(0, kPictureClass, L"", WS_CHILD, r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
                            ControlId(kHolderId + index), instance_, this);
 }
