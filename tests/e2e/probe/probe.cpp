@@ -11,6 +11,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -796,6 +797,49 @@ int BareHook(DWORD timeoutMs) {
   return 0;
 }
 
+// A file's version resource as Explorer reads it: the numbers, then for each language the
+// translation table lists, the strings of that block.
+int Version(const wchar_t* path) {
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+  std::vector<BYTE> data(size);
+  if (size == 0 || !GetFileVersionInfoW(path, 0, size, data.data())) {
+    Json().Bool("found", false).Print();
+    return 1;
+  }
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  wchar_t numbers[64] = L"";
+  if (VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
+    swprintf(numbers, std::size(numbers), L"%u.%u.%u.%u", HIWORD(fixed->dwFileVersionMS),
+             LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS));
+  }
+  struct Translation {
+    WORD language, codepage;
+  }* translations = nullptr;
+  VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length);
+  const std::pair<const char*, const wchar_t*> names[] = {
+      {"ProductName", L"ProductName"},         {"ProductVersion", L"ProductVersion"}, {"FileVersion", L"FileVersion"},
+      {"FileDescription", L"FileDescription"}, {"LegalCopyright", L"LegalCopyright"}};
+  std::string blocks;
+  for (UINT i = 0; translations && i < length / sizeof *translations; ++i) {
+    wchar_t block[16];
+    swprintf(block, std::size(block), L"%04x%04x", translations[i].language, translations[i].codepage);
+    Json strings;
+    for (const auto& [key, name] : names) {
+      const std::wstring query = std::wstring(L"\\StringFileInfo\\") + block + L"\\" + name;
+      wchar_t* value = nullptr;
+      UINT chars = 0;
+      if (VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &chars) && value) {
+        strings.Str(key, value);
+      }
+    }
+    blocks += (blocks.empty() ? "" : ",") + Json().Str("block", block).Raw("strings", strings.Text()).Text();
+  }
+  Json().Bool("found", true).Str("version", numbers).Raw("blocks", probe::Array(blocks)).Print();
+  return 0;
+}
+
 int Clipboard() {
   std::wstring text;
   const bool opened = OpenClipboard(nullptr) != FALSE;
@@ -900,7 +944,7 @@ int Usage() {
       "       | key-log MS | key-cost BATCHES PER_BATCH | bare-hook MS\n"
       "       | tray | tooltip MS | taskbar-created [HWND] | tray-delete HWND ID\n"
       "       | listbox HWND | clipboard | record FILE [ARG...]\n"
-      "       | crash PID MS | resources PID\n",
+      "       | crash PID MS | resources PID | version FILE\n",
       stderr);
   return 2;
 }
@@ -949,6 +993,7 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"text" && n == 1) return Text(AsWindow(a[0]));
   if (cmd == L"listbox" && n == 1) return ListBox(AsWindow(a[0]));
   if (cmd == L"clipboard" && n == 0) return Clipboard();
+  if (cmd == L"version" && n == 1) return Version(a[0]);
   if (cmd == L"record" && n >= 1) return Record(a[0], n - 1, a + 1);
   return Usage();
 }
