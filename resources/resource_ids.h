@@ -10,6 +10,10 @@
 #define IDI_DOUBLE_1 112
 #define IDI_DOUBLE_2 113
 #define IDI_DOUBLE_3 114
+#define IDI_DOUBLE_4 115
+#define IDI_DOUBLE_5 116
+#define IDI_DOUBLE_6 117
+#define IDI_DOUBLE_7 118
 #define IDI_CLOSE 120
 #define IDI_GLOBE 130
 #define IDI_LETTER 131

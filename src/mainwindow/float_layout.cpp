@@ -12,6 +12,28 @@ namespace {
 constexpr int kHeightMargin = 8;
 constexpr int kHalfWidthMargin = 4;
 constexpr int kOverlap = 1;
+// The narrowest button that still shows a caption such as "SHIFT" beside the padlock.
+constexpr int kMinButtonWidth = 48;
+
+Control ButtonOf(int modifier_index) {
+  switch (modifier_index) {
+    case 0:
+      return Control::Check1_0;
+    case 1:
+      return Control::Check1_1;
+    case 2:
+      return Control::Check1_2;
+    default:
+      return Control::Check1_3;
+  }
+}
+
+// The width each of `count` buttons gets from a row of `row` pixels. Two buttons each take half
+// of the row less 4 pixels; more share the same total, each overlapping the one before by 1.
+int ButtonWidth(int row, int count, int half_width_margin) {
+  const int total = row - 2 * half_width_margin - kOverlap;
+  return (total + (count - 1) * kOverlap) / count;
+}
 
 }  // namespace
 
@@ -20,26 +42,42 @@ void ApplyFloatLayout(MainForm& form) {
   Controls& controls = form.os.controls;
   const int w = PixelsX(window, window.Width());
   const int h = PixelsY(window, window.Height());
+  const ShownModifiers shown = ShownModifiersOf(form.Settings);
   // The margins keep their proportion at every scale; 96 DPI keeps 8 and 4.
   const Dpi dpi = window.WindowDpi();
   const int height_margin = ScaleForDpi(kHeightMargin, dpi.y);
   const int half_width_margin = ScaleForDpi(kHalfWidthMargin, dpi.x);
 
-  Bounds shift = controls.GetBounds(Control::Check1_1);
+  // The first button, SHIFT, keeps its left edge; the others follow it in order.
+  Bounds first = controls.GetBounds(Control::Check1_1);
   // Below the size limits the rule goes negative; the system is never given a negative size.
-  shift.height = std::max(0, h - height_margin);
-  shift.width = std::max(0, (w - shift.left) / 2 - half_width_margin);
-  controls.SetBounds(Control::Check1_1, shift);
+  first.height = std::max(0, h - height_margin);
+  first.width = std::max(0, ButtonWidth(w - first.left, shown.count, half_width_margin));
+  controls.SetBounds(Control::Check1_1, first);
 
-  Bounds ctrl = controls.GetBounds(Control::Check1_0);
-  ctrl.left = shift.left + shift.width - kOverlap;
-  ctrl.width = shift.width;
-  ctrl.height = shift.height;
-  controls.SetBounds(Control::Check1_0, ctrl);
+  Bounds previous = first;
+  for (const int* index = shown.begin() + 1; index != shown.end(); ++index) {
+    Bounds next = controls.GetBounds(ButtonOf(*index));
+    next.left = previous.left + previous.width - kOverlap;
+    next.width = first.width;
+    next.height = first.height;
+    controls.SetBounds(ButtonOf(*index), next);
+    previous = next;
+  }
 
   Bounds strip = controls.GetBounds(Control::Picture4);
-  strip.height = shift.height;
+  strip.height = first.height;
   controls.SetBounds(Control::Picture4, strip);
+}
+
+std::int32_t MinFloatWidth(MainForm& form, std::int32_t two_button_minimum) {
+  const int count = ShownModifiersOf(form.Settings).count;
+  if (count <= 2) return two_button_minimum;
+  const int left = form.os.controls.GetBounds(Control::Check1_1).left;
+  const int dpi = form.os.window.WindowDpi().x;
+  const int row = count * ScaleForDpi(kMinButtonWidth, dpi) - (count - 1) * kOverlap +
+                  2 * ScaleForDpi(kHalfWidthMargin, dpi) + kOverlap;
+  return std::max(two_button_minimum, left + row);
 }
 
 void PlaceDesignedControls(MainForm& form) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "form/main_form.h"
+#include "mainwindow/float_layout.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/work_area.h"
 
@@ -91,14 +92,20 @@ void SetDefaultSizeLimits(MainForm& form) {
   // The limits are 96-DPI pixels: the window keeps the same limits in twips at every scale.
   const Dpi dpi = form.os.window.WindowDpi();
   SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), true,
-                ScaleForDpi(size_limit::kMinWidth, dpi.x), ScaleForDpi(size_limit::kMinHeight, dpi.y),
-                ScaleForDpi(size_limit::kMaxWidth, dpi.x), ScaleForDpi(size_limit::kMaxHeight, dpi.y));
+                MinFloatWidth(form, ScaleForDpi(size_limit::kMinWidth, dpi.x)),
+                ScaleForDpi(size_limit::kMinHeight, dpi.y), ScaleForDpi(size_limit::kMaxWidth, dpi.x),
+                ScaleForDpi(size_limit::kMaxHeight, dpi.y));
 }
 
 namespace {
 
 void LockSizeLimits(MainForm& form, std::int32_t w, std::int32_t h) {
   SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), true, w, h, w, h);
+}
+
+void LockAtCurrentSize(MainForm& form) {
+  MainWindow& window = form.os.window;
+  LockSizeLimits(form, PixelsX(window, window.Width()), PixelsY(window, window.Height()));
 }
 
 }  // namespace
@@ -117,8 +124,22 @@ void OnSizeLockCommand(MainForm& form) {
   const bool locked = !menu.IsChecked(MenuItem::mSizeLock);
   menu.SetChecked(MenuItem::mSizeLock, locked);
   if (locked) {
-    MainWindow& window = form.os.window;
-    LockSizeLimits(form, PixelsX(window, window.Width()), PixelsY(window, window.Height()));
+    LockAtCurrentSize(form);
+  } else {
+    SetDefaultSizeLimits(form);
+  }
+}
+
+void FitLimitsToButtons(MainForm& form) {
+  MainWindow& window = form.os.window;
+  // A window too narrow for the added buttons is widened to the narrowest that shows them all.
+  const std::int32_t minimum = MinFloatWidth(form, ScaleForDpi(size_limit::kMinWidth, window.WindowDpi().x));
+  if (PixelsX(window, window.Width()) < minimum) {
+    window.SetWidth(minimum * TwipsPerPixelX(window));
+  }
+  if (form.SizeLimits.PrevWndProc == 0) return;
+  if (form.os.menu.IsChecked(MenuItem::mSizeLock)) {
+    LockAtCurrentSize(form);
   } else {
     SetDefaultSizeLimits(form);
   }

@@ -40,6 +40,9 @@ void SetDefaultSizeLimits(MainForm& form);
 // the installed limits again at that DPI, locked at the new size or the defaults.
 void ConvertSizeLimits(MainForm& form, const Rect& outer);
 
+// After buttons were added: widens a window too narrow for them and updates installed limits.
+void FitLimitsToButtons(MainForm& form);
+
 // The mSizeLock command: freezes the window at its current outer size, or restores the defaults.
 void OnSizeLockCommand(MainForm& form);
 

@@ -152,6 +152,7 @@ class TypeBox:
         self.proc = proc
         self.hwnd = ready["hwnd"]
         self.edit = ready["edit"]
+        self.log = ready["log"]  # its text: "SYSKEYDOWN:58 SYSCHAR:78 KEYMENU:0 ..." as they came
         self.xid = ready["xid"]
         self.rect = ready["rect"]
 

@@ -58,7 +58,7 @@ TEST_F(SettingsFile, EveryKeyIsReadInItsOrderAndApplied) {
                        "Option CtrlForeColor_1", "Option CtrlChr_1", "Option CtrlChr_0", "Option ShiftChr_1",
                        "Option ShiftChr_0", "Option Timer", "Option NoProc", "Option TaskTop",
                        "Option WindowType", "Option zPos", "Option SizeLock", "Option MiddleButton",
-                       "Option NoActivate", "Option OneShot"}));
+                       "Option NoActivate", "Option OneShot", "Option LatchAlt", "Option LatchWin"}));
   const std::vector<std::string> effects = Effects();
   const std::vector<std::string> expected_start{"picture Picture3(0) c:\\i\\w0.ico",
                                                 "picture Picture2(3) c:\\i\\s3.ico",

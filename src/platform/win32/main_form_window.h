@@ -51,6 +51,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void SetToggleForeColor(int index, ColorValue color) override;
   void SetToggleCaption(int index, const Text& caption) override;
   void SetToggleLocked(int index, bool locked) override;
+  void AddModifierControls(int index) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
   void RecreateFonts() override;
@@ -67,6 +68,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   bool IsChecked(MenuItem item) override;
   void SetChecked(MenuItem item, bool checked) override;
   void SetEnabled(MenuItem item, bool enabled) override;
+  void AddLatchItem(MenuItem item) override;
   std::optional<MenuItem> PopupAtCursor() override;
 
   // Timer
@@ -101,9 +103,12 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
 
   HWND hwnd_ = nullptr;
   HWND foreground_before_ = nullptr;  // the window that had the foreground when we started
-  std::array<HWND, 2> check_{};
+  HWND CreateHolder(int index);
+
+  HINSTANCE instance_ = nullptr;
+  std::array<HWND, 4> check_{};  // by ModifierIndex; ALT and WIN only while their latch is on
   HWND strip_ = nullptr;
-  std::array<HWND, 2> holder_{};
+  std::array<HWND, 4> holder_{};
   HWND tooltip_ = nullptr;
   Text strip_tip_;
   HMENU menu_ = nullptr;
@@ -112,10 +117,10 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   ScopedIcon close_glyph_;
   int tray_picture_size_ = 16;  // what the shell asks for at the system's DPI
   std::array<HICON, 4> compact_{};
-  std::array<HICON, 4> double_{};
-  std::array<ScopedIcon, 8> built_in_pictures_;
-  std::array<ScopedIcon, 8> file_pictures_;  // pictures loaded from icon files, freed with the window
-  std::array<ImageHandle, 2> holder_image_{};
+  std::array<HICON, 8> double_{};
+  std::array<ScopedIcon, 12> built_in_pictures_;  // compact, then double
+  std::array<ScopedIcon, 12> file_pictures_;  // pictures loaded from icon files, freed with the window
+  std::array<ImageHandle, 4> holder_image_{};
   std::uint32_t strip_color_ = kActiveCaptionColor;
   UINT taskbar_created_ = 0;
   UINT interval_ = 100;

@@ -12,6 +12,8 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kMaroon = RGB(0x80, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 0x80, 0);
+constexpr COLORREF kPurple = RGB(0x80, 0, 0x80);
+constexpr COLORREF kTeal = RGB(0, 0x80, 0x80);
 constexpr COLORREF kSilver = RGB(0xC0, 0xC0, 0xC0);
 constexpr COLORREF kGrey = RGB(0x80, 0x80, 0x80);
 constexpr COLORREF kRed = RGB(0xFF, 0, 0);
@@ -23,7 +25,7 @@ struct DiscDesign {
   const wchar_t* letter;
   COLORREF ink_up;
 };
-constexpr DiscDesign kDiscs[] = {{L"C", kGreen}, {L"S", kBlue}};
+constexpr DiscDesign kDiscs[] = {{L"C", kGreen}, {L"S", kBlue}, {L"A", kPurple}, {L"W", kTeal}};
 constexpr int kDiscCount = sizeof kDiscs / sizeof kDiscs[0];
 
 // One half of the Compact pictures: its word and the word's colour while the key is up.

@@ -5,7 +5,8 @@ namespace modlatch::win32 {
 
 // The built-in tray pictures at any size, drawn for that size rather than scaled: the 16-pixel
 // ones come from the hand-drawn icon resources, the others from the same design drawn here.
-// Compact: state bit 0 CTRL down, bit 1 SHIFT down. Double: index 2 x modifier + down.
+// Compact: state bit 0 CTRL down, bit 1 SHIFT down. Double: index 2 x modifier + down, the
+// modifiers being CTRL, SHIFT, ALT and WIN.
 HICON CreateCompactPicture(HINSTANCE instance, int state, int size);
 HICON CreateDoublePicture(HINSTANCE instance, int index, int size);
 

@@ -59,6 +59,8 @@ int Keys() {
       .Bool("rshift", Down(VK_RSHIFT))
       .Bool("lctrl", Down(VK_LCONTROL))
       .Bool("rctrl", Down(VK_RCONTROL))
+      .Bool("lalt", Down(VK_LMENU))
+      .Bool("win", Down(VK_LWIN) || Down(VK_RWIN))
       .Print();
   return 0;
 }
@@ -385,11 +387,48 @@ int Menu(DWORD timeoutMs) {
 struct TypeBox {
   HWND frame = nullptr;
   HWND edit = nullptr;
+  HWND log = nullptr;  // hidden: its text lists the system keys and menu messages seen
+  WNDPROC edit_proc = nullptr;
 };
+TypeBox* g_typeBox = nullptr;
+
+void NoteMessage(const char* name, unsigned long long value) {
+  if (!g_typeBox || !g_typeBox->log) return;
+  wchar_t entry[64];
+  swprintf(entry, 64, L"%hs:%x ", name, static_cast<unsigned>(value));
+  const std::wstring text = TextOf(g_typeBox->log) + entry;
+  SetWindowTextW(g_typeBox->log, text.c_str());
+}
+
+// Notes what a system key does to the edit box. WM_SYSCHAR stops here: passed on, it would start
+// the menu's mnemonic search, which is not what the tests watch for.
+LRESULT CALLBACK TypeBoxEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_SYSKEYDOWN:
+      NoteMessage("SYSKEYDOWN", wParam);
+      break;
+    case WM_SYSKEYUP:
+      NoteMessage("SYSKEYUP", wParam);
+      break;
+    case WM_SYSCHAR:
+      NoteMessage("SYSCHAR", wParam);
+      return 0;
+    default:
+      break;
+  }
+  return CallWindowProcW(g_typeBox->edit_proc, hwnd, msg, wParam, lParam);
+}
 
 LRESULT CALLBACK TypeBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* box = reinterpret_cast<TypeBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   switch (msg) {
+    case WM_SYSCOMMAND:
+      // A lone ALT coming up asks for the menu bar this way.
+      if ((wParam & 0xFFF0) == SC_KEYMENU) NoteMessage("KEYMENU", static_cast<unsigned long long>(lParam));
+      return DefWindowProcW(hwnd, msg, wParam, lParam);
+    case WM_ENTERMENULOOP:
+      NoteMessage("ENTERMENULOOP", wParam);
+      return 0;
     case WM_SETFOCUS:
       if (box && box->edit) SetFocus(box->edit);
       return 0;
@@ -417,6 +456,11 @@ int TypeBoxRun(DWORD seconds) {
   SetWindowLongPtrW(box.frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&box));
   box.edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 8, 8, 280,
                              28, box.frame, reinterpret_cast<HMENU>(1), instance, nullptr);
+  box.log = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 1, 1, box.frame, reinterpret_cast<HMENU>(2), instance,
+                            nullptr);
+  g_typeBox = &box;
+  box.edit_proc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(box.edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TypeBoxEditProc)));
   ShowWindow(box.frame, SW_SHOW);
   UpdateWindow(box.frame);
   SetForegroundWindow(box.frame);
@@ -429,6 +473,7 @@ int TypeBoxRun(DWORD seconds) {
       .Bool("ready", true)
       .Handle("hwnd", box.frame)
       .Handle("edit", box.edit)
+      .Handle("log", box.log)
       .Handle("xid", XWindowOf(box.frame))
       .Rect("rect", rect)
       .Print();
@@ -440,6 +485,7 @@ int TypeBoxRun(DWORD seconds) {
   }
   Json().Str("text", TextOf(box.edit)).Print();
   DestroyWindow(box.frame);
+  g_typeBox = nullptr;
   return 0;
 }
 
