@@ -206,8 +206,10 @@ class AboutWindow(unittest.TestCase):
         # Dragging the black frame moves the window; dragging the panel does not.
         r = s.window_of_class(ABOUT_CLASS)["rect"]
         s.drag((r["x"] + 3, r["y"] + 8), (r["x"] + 43, r["y"] + 38))
-        moved = s.window_of_class(ABOUT_CLASS)["rect"]
-        self.assertEqual((moved["x"], moved["y"]), (r["x"] + 40, r["y"] + 30))
+        def moved_by_the_drag():
+            rect = s.window_of_class(ABOUT_CLASS)["rect"]
+            return rect if (rect["x"], rect["y"]) == (r["x"] + 40, r["y"] + 30) else None
+        moved = wait_until("the About window moved by the drag", moved_by_the_drag, timeout=5)
         s.drag((moved["x"] + 25, moved["y"] + 116), (moved["x"] + 65, moved["y"] + 146))
         self.assertEqual(s.window_of_class(ABOUT_CLASS)["rect"], moved)
 
