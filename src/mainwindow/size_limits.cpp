@@ -92,15 +92,19 @@ void SetDefaultSizeLimits(MainForm& form) {
                 size_limit::kMinHeight, size_limit::kMaxWidth, size_limit::kMaxHeight);
 }
 
+void LockAtCurrentSize(MainForm& form) {
+  MainWindow& window = form.os.window;
+  const std::int32_t w = TwipsToPixels(window.Width(), window.TwipsPerPixelX());
+  const std::int32_t h = TwipsToPixels(window.Height(), window.TwipsPerPixelY());
+  SetSizeLimits(form.os.windows, form.SizeLimits, window.Handle(), true, w, h, w, h);
+}
+
 void OnSizeLockCommand(MainForm& form) {
   Menu& menu = form.os.menu;
-  MainWindow& window = form.os.window;
   const bool locked = !menu.IsChecked(MenuItem::mSizeLock);
   menu.SetChecked(MenuItem::mSizeLock, locked);
   if (locked) {
-    const std::int32_t w = TwipsToPixels(window.Width(), window.TwipsPerPixelX());
-    const std::int32_t h = TwipsToPixels(window.Height(), window.TwipsPerPixelY());
-    SetSizeLimits(form.os.windows, form.SizeLimits, window.Handle(), true, w, h, w, h);
+    LockAtCurrentSize(form);
   } else {
     SetDefaultSizeLimits(form);
   }

@@ -37,6 +37,9 @@ std::intptr_t ClampMovingRect(WindowSystem& windows, std::uintptr_t wparam, std:
 void RemoveSizeLimits(MainForm& form);
 void SetDefaultSizeLimits(MainForm& form);
 
+// Installs the procedure with minimum and maximum both at the window's current outer size.
+void LockAtCurrentSize(MainForm& form);
+
 // The mSizeLock command: freezes the window at its current outer size, or restores the defaults.
 void OnSizeLockCommand(MainForm& form);
 

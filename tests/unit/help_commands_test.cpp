@@ -100,6 +100,18 @@ TEST_F(HelpCommand, AWinHelpFileGoesToThePlatformViewerAtItsContents) {
   EXPECT_EQ(fake.log, (Log{"read C:\\Tools\\ModLatch.hlp", "winhelp 1000 C:\\Tools\\ModLatch.hlp 3 0"}));
 }
 
+TEST_F(HelpCommand, AFolderNameOutsideTheCodePageStillOpensOurFileWhileWinHelpGetsTheAnsiPath) {
+  fake.app_path = u"C:\\한글";
+  fake.not_in_code_page = u"한글";
+  fake.file_contents["C:\\한글\\ModLatch.hlp"] = "前書き\n";
+  OnMenuCommand(form, MenuItem::mHelp);
+  EXPECT_EQ(fake.log, (Log{"read C:\\한글\\ModLatch.hlp", "help-window 1"}));
+  fake.ClearLog();
+  fake.file_contents["C:\\한글\\ModLatch.hlp"] = std::string("\x3F\x5F\x03\x00", 4);
+  OnMenuCommand(form, MenuItem::mHelp);
+  EXPECT_EQ(fake.Matching("winhelp"), (Log{"winhelp 1000 C:\\??\\ModLatch.hlp 3 0"}));
+}
+
 TEST_F(HelpCommand, AMissingOrEmptyFileIsReportedWithItsPath) {
   OnMenuCommand(form, MenuItem::mHelp);
   EXPECT_EQ(fake.Matching("help-message"),
