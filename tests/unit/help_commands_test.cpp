@@ -161,6 +161,11 @@ TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
                         "Timer", "NoProc", "TaskTop", "WindowType", "zPos", "SizeLock", "MiddleButton", "Version",
                         "[Icon]", "[Option]", "[General]"};
   for (const char* key : keys) EXPECT_NE(all.find(key), std::string::npos) << key;
+  // Statements that once said otherwise: Timer decimals, WindowType's leading number, colours
+  // from non-hexadecimal text, and the size lock on a return to Float mode.
+  for (const char* fact : {"50.6 は 51", "1.4 はダブルモード", "red は赤ではなく青", "フロートモードに戻ったときも"}) {
+    EXPECT_NE(all.find(fact), std::string::npos) << fact;
+  }
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST(HexToColor, ReadsRedFirstAndClampsOrRejects) {
       {u"ff", 0xFF0000},        {u"1000000", 0x0000FF},  {u"G", 0x170000},        {u"7FFFFFFF", 0xFFFFFF},
       {u"000000FF", 0xFF0000},  {u"80000000", kNoColor}, {u"FFFFFFFF", kNoColor}, {u"100000000", kNoColor},
       {u"-1", kNoColor},        {u" FF", kNoColor},      {u"あ", kNoColor},       {u"FFFFFFFFFFFFFFFFFFFF", kNoColor},
-      {u"0", 0},
+      {u"0", 0},                {u"red", 0xED2200},  // the example the help gives: a blue, not red
   };
   for (const auto& c : cases) EXPECT_EQ(HexToColor(fake, c.text), c.expected) << testing::Narrow(c.text);
   EXPECT_EQ(RrggbbToColor(0x123456), 0x563412);
