@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 #include "app/main_form_events.h"
 #include "platform/win32/app_files.h"
@@ -24,7 +25,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HWND hwnd() const { return hwnd_; }
 
   // MainWindow
-  WindowHandle Handle() override { return FromHwnd(hwnd_); }
+  WindowHandle Handle() override;
   void Show() override;
   void Hide() override;
   bool IsVisible() override;
@@ -90,8 +91,8 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HWND ChildOf(Control control) const;
   RECT Pixels(int left, int top, int width, int height) const;
   RECT WindowRect() const;
-  void MoveTo(int x, int y);
-  void ResizeTo(int cx, int cy);
+  void PlaceAt(const RECT& rect);
+  void ApplyPendingPlace();
 
   Platform platform_;
   MainForm form_;
@@ -107,6 +108,9 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HFONT font_ = nullptr;
   std::array<HICON, 4> compact_{};
   std::array<HICON, 4> double_{};
+  // While the window is hidden its place and size collect here and reach the system in one
+  // move: every separate move costs Wine a round of messages and server calls.
+  std::optional<RECT> pending_place_;
   std::array<ScopedIcon, 8> file_pictures_;  // pictures loaded from icon files, freed with the window
   std::array<ImageHandle, 2> holder_image_{};
   std::uint32_t strip_color_ = kActiveCaptionColor;
