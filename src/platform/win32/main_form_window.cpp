@@ -59,10 +59,7 @@ void MainFormWindow::Create(HINSTANCE instance) {
   hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kMainClass, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
                             client.right - client.left, client.bottom - client.top, nullptr, nullptr, instance, this);
   taskbar_created_ = ::RegisterWindowMessageW(L"TaskbarCreated");
-  for (int i = 0; i < 4; ++i) {
-    compact_[i] = LoadIconResource(instance, IDI_COMPACT_0 + i, 16);
-    double_[i] = LoadIconResource(instance, IDI_DOUBLE_0 + i, 16);
-  }
+  instance_ = instance;
   CreateControls(instance);
   CreatePopupMenuItems();
   controls_created_ = true;
@@ -336,6 +333,16 @@ Bounds MainFormWindow::GetBounds(Control control) {
 
 void MainFormWindow::SetBounds(Control control, const Bounds& b) {
   ::MoveWindow(ChildOf(control), b.left, b.top, b.width, b.height, TRUE);
+}
+
+ImageHandle MainFormWindow::CompactImage(int state) {
+  if (!compact_[state]) compact_[state] = LoadIconResource(instance_, IDI_COMPACT_0 + state, 16);
+  return reinterpret_cast<ImageHandle>(compact_[state]);
+}
+
+ImageHandle MainFormWindow::DoubleImage(int index) {
+  if (!double_[index]) double_[index] = LoadIconResource(instance_, IDI_DOUBLE_0 + index, 16);
+  return reinterpret_cast<ImageHandle>(double_[index]);
 }
 
 void MainFormWindow::LoadBankPicture(ImageBank bank, int index, const Text& path) {

@@ -59,8 +59,8 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   WindowHandle HolderWindow(int index) override { return FromHwnd(holder_[index]); }
   ImageHandle HolderImage(int index) override { return holder_image_[index]; }
   void SetHolderImage(int index, ImageHandle image) override { holder_image_[index] = image; }
-  ImageHandle CompactImage(int state) override { return reinterpret_cast<ImageHandle>(compact_[state]); }
-  ImageHandle DoubleImage(int index) override { return reinterpret_cast<ImageHandle>(double_[index]); }
+  ImageHandle CompactImage(int state) override;
+  ImageHandle DoubleImage(int index) override;
   void LoadBankPicture(ImageBank bank, int index, const Text& path) override;
 
   // Menu
@@ -106,6 +106,9 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   Text strip_tip_;
   HMENU menu_ = nullptr;
   HFONT font_ = nullptr;
+  // The banks' built-in icons are made when a tray mode first shows them; a file picture
+  // loaded from the settings takes an entry's place before that.
+  HINSTANCE instance_ = nullptr;
   std::array<HICON, 4> compact_{};
   std::array<HICON, 4> double_{};
   // While the window is hidden its place and size collect here and reach the system in one
