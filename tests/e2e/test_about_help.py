@@ -250,7 +250,9 @@ class HelpWindow(unittest.TestCase):
             s.write_ini("[Option]\nWindowType=0\n")
             s.app = s.launch()
             icon = s.wait_tray_icons(1, timeout=20)[0]
-            self.assertFalse(s.probe("find", harness.MAIN_CLASS)["windows"][0]["visible"])
+            hidden = s.probe("find", harness.MAIN_CLASS)["windows"][0]
+            self.assertFalse(hidden["visible"])
+            self.assertNotEqual(s.probe("focus")["foreground"], hidden["hwnd"], "a hidden window never takes the keyboard")
             s.choose(s.open_compact_menu(icon), HELP_ITEM)
             self.assert_help_at_contents(s, "help-compact.png")
             self.assertIsNone(s.app.poll())
