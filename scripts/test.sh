@@ -18,5 +18,17 @@ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=
   --log-level=WARNING
 cmake --build build/fuzz --parallel "$(nproc)"
 
+# The release zip; then the shipped exe built again from nothing in another folder and packaged
+# there must give the same bytes, exe and zip alike.
+scripts/package.sh
+rm -rf build/repro
+cmake -S . -B build/repro/windows -DCMAKE_BUILD_TYPE=Release --log-level=WARNING \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DMODLATCH_PACKAGE_DIR="$root/build/repro"
+cmake --build build/repro/windows --target package --parallel "$(nproc)"
+sha256sum build/windows/ModLatch.exe build/repro/windows/ModLatch.exe
+cat build/SHA256SUMS build/repro/SHA256SUMS
+cmp build/windows/ModLatch.exe build/repro/windows/ModLatch.exe
+cmp build/SHA256SUMS build/repro/SHA256SUMS
+
 echo "shipped build/windows/ModLatch.exe: $(stat -c %s build/windows/ModLatch.exe) bytes"
 ctest --test-dir build/native --output-on-failure

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "mainwindow/window_design.h"
+#include "modlatch_version.h"
 
 namespace modlatch::about {
 
@@ -12,7 +13,7 @@ constexpr char16_t kMailAddress[] = u"modlatch@example.org";
 
 constexpr char16_t kCaption[] = u"バージョン情報";
 constexpr char16_t kHeading[] = u"Keyboard Utility       <<<< From ZQ5's software >>>>       Mod Latch!     ";
-constexpr char16_t kVersion[] = u"01.03.00";
+constexpr char16_t kVersion[] = u"" MODLATCH_VERSION_LABEL;
 constexpr char16_t kCloseLabel[] = u"ウィンドウを閉じる";
 constexpr char16_t kCopySuffix[] = u"をコピー";
 constexpr char16_t kMailPrefix[] = u"mailto:";

@@ -1,4 +1,5 @@
 #include "app/main_form_events.h"
+#include "latch/alt_win_keys.h"
 #include "latch/indicators.h"
 #include "latch/one_shot.h"
 #include "latch/modifier_key.h"
@@ -23,6 +24,9 @@ void OnLoad(MainForm& form) {
   os.keyboard.AsyncKeyState(vk::kControl);
   ApplyButtonLook(form, 0);
   ApplyButtonLook(form, 1);
+  for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
+    if (ModifierShown(form.Settings, index)) ApplyButtonLook(form, static_cast<std::int16_t>(index));
+  }
   os.timer.Enable();
   OnTick(form);
 }
@@ -49,12 +53,13 @@ void OnClose(MainForm& form) {
   form.os.window.EndProcess();
 }
 
-// No latch is kept, so both keys get a key-up, as the usual reset does. Keys first: deleting
+// No latch is kept, so every key gets a key-up, as the usual reset does. Keys first: deleting
 // the last tray icon can block. Nothing here allocates, since the heap may be what broke.
 void OnFault(MainForm& form) {
   Platform& os = form.os;
   SendModifierKey(os.keyboard, 1, key_action::kRelease);
   SendModifierKey(os.keyboard, 2, key_action::kRelease);
+  ReleaseAltAndWin(form, modifier_state::kAlt | modifier_state::kWin);
   for (const TrayIconData& record : form.TrayIcons) {
     if (tray_record::Window(record) != 0) DeleteTrayIcon(os, record);
   }

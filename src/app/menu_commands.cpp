@@ -1,4 +1,5 @@
 #include "app/main_form_events.h"
+#include "latch/alt_win_keys.h"
 #include "latch/display_modes.h"
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"
@@ -15,6 +16,7 @@ void OnResetCommand(MainForm& form) {
   const std::int32_t state = RefreshIndicators(form);
   if (state & modifier_state::kShift) SendModifierKey(form.os.keyboard, 1, key_action::kRelease);
   if (state & modifier_state::kCtrl) SendModifierKey(form.os.keyboard, 2, key_action::kRelease);
+  ReleaseAltAndWin(form, state);
 }
 
 }  // namespace
@@ -26,6 +28,12 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
       break;
     case MenuItem::mCTRL:
       ToggleLatch(form, 2, LatchSource::kMenu);
+      break;
+    case MenuItem::mALT:
+      ToggleLatch(form, selector::kAlt, LatchSource::kMenu);
+      break;
+    case MenuItem::mWIN:
+      ToggleLatch(form, selector::kWin, LatchSource::kMenu);
       break;
     case MenuItem::mReset:
       OnResetCommand(form);

@@ -42,6 +42,22 @@ struct AppSettings {
   // Options that only a hand edit sets: the save never writes them.
   bool NoActivate = false;
   bool OneShot = false;
+  // ALT and WIN latches, with their own pictures, looks and captions beside SHIFT's and CTRL's.
+  bool LatchAlt = false;
+  bool LatchWin = false;
+  Text W_Alt0, W_Alt1, W_Win0, W_Win1;
+  ColorValue AltBgColor_0 = -1;
+  ColorValue AltBgColor_1 = -1;
+  ColorValue WinBgColor_0 = -1;
+  ColorValue WinBgColor_1 = -1;
+  ColorValue AltForeColor_0 = -1;
+  ColorValue AltForeColor_1 = -1;
+  ColorValue WinForeColor_0 = -1;
+  ColorValue WinForeColor_1 = -1;
+  Text AltChr_0 = u"ALT";
+  Text AltChr_1 = u"ALT";
+  Text WinChr_0 = u"WIN";
+  Text WinChr_1 = u"WIN";
 };
 
 }  // namespace modlatch

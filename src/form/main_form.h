@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "form/app_settings.h"
+#include "form/modifiers.h"
 #include "form/one_shot_state.h"
 #include "form/size_limit_state.h"
 #include "form/tray_icon_records.h"
@@ -28,6 +29,7 @@ struct MainForm {
   TrayIconRecords TrayIcons;
   SizeLimitState SizeLimits;
   OneShotState OneShot;
+  OwnPresses OwnPressed;
 };
 
 // The two actions an indicator or the strip can ask of the whole program; the program's

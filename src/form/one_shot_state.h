@@ -29,7 +29,7 @@ struct OneShotKey {
 };
 
 struct OneShotState {
-  std::array<OneShotKey, 2> keys;  // by ModifierIndex: 0 CTRL, 1 SHIFT
+  std::array<OneShotKey, 4> keys;  // by ModifierIndex: 0 CTRL, 1 SHIFT, 2 ALT, 3 WIN
   std::uint32_t presses = 0;       // button presses seen by the hook, numbered from 1
   ButtonPress last_press;
   bool hooked = false;

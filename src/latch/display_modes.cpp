@@ -33,7 +33,8 @@ void OnModeCommand(MainForm& form, std::int16_t index) {
 }
 
 void ApplyDisplayMode(MainForm& form) {
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < modifier_index::kCount; ++i) {
+    if (!ModifierShown(form.Settings, i)) continue;
     TrayIconData& record = form.TrayIcons[i];
     if (form.DisplayMode == display_mode::kFloat || tray_record::Window(record) != 0) {
       DeleteTrayIcon(form.os, record);
@@ -56,9 +57,8 @@ void ApplyDisplayMode(MainForm& form) {
       ApplyTopMost(form);
       break;
     case display_mode::kDouble:
-      // The SHIFT icon goes in first, so it stands before the CTRL icon.
-      AddHolderIcon(form, 1);
-      AddHolderIcon(form, 0);
+      // The SHIFT icon goes in first, so it stands before the CTRL icon; ALT and WIN follow.
+      for (int index : ShownModifiersOf(form.Settings)) AddHolderIcon(form, index);
       break;
     case display_mode::kCompact:
       AddHolderIcon(form, 0);
@@ -69,9 +69,13 @@ void ApplyDisplayMode(MainForm& form) {
   form.LastModifierState = modifier_state::kForceRedraw;
 }
 
+void AddDoubleModeIcon(MainForm& form, int index) {
+  if (form.DisplayMode == display_mode::kDouble) AddHolderIcon(form, index);
+}
+
 void OnTaskbarCreated(MainForm& form) {
   // Without this, a tray-mode program would be unreachable while it may hold a key latched.
-  for (int i : {1, 0}) {
+  for (int i : {1, 0, 2, 3}) {
     const TrayIconData& record = form.TrayIcons[i];
     if (tray_record::Window(record) != 0) form.os.tray.NotifyIcon(tray_message::kAdd, record);
   }

@@ -9,6 +9,8 @@ struct MainForm;
 void OnModeCommand(MainForm& form, std::int16_t index);
 // Takes down what the previous mode showed and brings up the current DisplayMode.
 void ApplyDisplayMode(MainForm& form);
+// Adds the icon of a modifier whose latch was switched on after the mode came up.
+void AddDoubleModeIcon(MainForm& form, int index);
 // Re-adds the current mode's icons after the shell's taskbar was recreated.
 void OnTaskbarCreated(MainForm& form);
 

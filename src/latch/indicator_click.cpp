@@ -1,6 +1,8 @@
 #include "latch/indicator_click.h"
 
 #include "form/main_form.h"
+#include "latch/alt_win_keys.h"
+#include "latch/modifier_key.h"
 #include "latch/one_shot.h"
 
 namespace modlatch {
@@ -12,7 +14,7 @@ void ClickInDoubleMode(MainForm& form, std::uint8_t button, std::int16_t index, 
   } else if (button == 2) {
     OpenPopupMenu(form);
   } else {
-    ToggleLatch(form, static_cast<std::uint8_t>(index), LatchSource::kIndicator);
+    ToggleLatch(form, SelectorOf(index), LatchSource::kIndicator);
   }
 }
 
@@ -33,13 +35,14 @@ void ClickInCompactMode(MainForm& form, std::uint8_t button, bool alt_down) {
 void HandleIndicatorClick(MainForm& form, std::uint8_t button, std::int16_t index) {
   const std::int16_t mode = form.DisplayMode;
   if (mode == display_mode::kFloat) {
-    ToggleLatch(form, button, LatchSource::kIndicator);
+    ToggleLatch(form, SelectorOf(button), LatchSource::kIndicator);
     return;
   }
   if (mode != display_mode::kDouble && mode != display_mode::kCompact) return;
 
-  // ALT is read once, at the moment of the click, in the tray modes only.
-  const bool alt_down = form.os.keyboard.AsyncKeyState(vk::kAlt) != 0;
+  // ALT is read once, at the moment of the click, in the tray modes only. An ALT that we
+  // latched is not the user's: clicking the tray while we hold it must not end the program.
+  const bool alt_down = form.os.keyboard.AsyncKeyState(vk::kAlt) != 0 && !AltIsOurs(form);
   if (mode == display_mode::kDouble) {
     ClickInDoubleMode(form, button, index, alt_down);
   } else {

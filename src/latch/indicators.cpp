@@ -1,6 +1,7 @@
 #include "latch/indicators.h"
 
 #include "form/main_form.h"
+#include "latch/alt_win_keys.h"
 #include "latch/one_shot.h"
 #include "latch/toggle_buttons.h"
 #include "tray/tray_icons.h"
@@ -17,6 +18,35 @@ constexpr char16_t kShiftOnce[] = u" [SHIFT ONCE] ";
 constexpr char16_t kShiftLock[] = u" [SHIFT LOCK] ";
 constexpr char16_t kCtrlOnce[] = u" [CTRL ONCE] ";
 constexpr char16_t kCtrlLock[] = u" [CTRL LOCK] ";
+
+// The settings that dress each toggle button, by ModifierIndex.
+struct ButtonLook {
+  ColorValue AppSettings::*back_0;
+  ColorValue AppSettings::*back_1;
+  ColorValue AppSettings::*fore_0;
+  ColorValue AppSettings::*fore_1;
+  Text AppSettings::*caption_0;
+  Text AppSettings::*caption_1;
+};
+const ButtonLook kButtonLooks[] = {
+    {&AppSettings::CtrlBgColor_0, &AppSettings::CtrlBgColor_1, &AppSettings::CtrlForeColor_0,
+     &AppSettings::CtrlForeColor_1, &AppSettings::CtrlChr_0, &AppSettings::CtrlChr_1},
+    {&AppSettings::ShiftBgColor_0, &AppSettings::ShiftBgColor_1, &AppSettings::ShiftForeColor_0,
+     &AppSettings::ShiftForeColor_1, &AppSettings::ShiftChr_0, &AppSettings::ShiftChr_1},
+    {&AppSettings::AltBgColor_0, &AppSettings::AltBgColor_1, &AppSettings::AltForeColor_0,
+     &AppSettings::AltForeColor_1, &AppSettings::AltChr_0, &AppSettings::AltChr_1},
+    {&AppSettings::WinBgColor_0, &AppSettings::WinBgColor_1, &AppSettings::WinForeColor_0,
+     &AppSettings::WinForeColor_1, &AppSettings::WinChr_0, &AppSettings::WinChr_1},
+};
+
+struct KeyPieces {
+  const char16_t* on;
+  const char16_t* once;
+  const char16_t* lock;
+  const char16_t* off;
+};
+constexpr KeyPieces kAltPieces{u" [ALT ON] ", u" [ALT ONCE] ", u" [ALT LOCK] ", u" [ALT OFF] "};
+constexpr KeyPieces kWinPieces{u" [WIN ON] ", u" [WIN ONCE] ", u" [WIN LOCK] ", u" [WIN OFF] "};
 constexpr char16_t kDoubleHint[] = u" [RClick = Menu]";
 constexpr char16_t kCompactHint[] = u" [L + RClick = Menu]";
 
@@ -28,6 +58,11 @@ const char16_t* KeyPiece(Hold hold, bool down, const char16_t* on, const char16_
   return on;
 }
 
+const char16_t* ExtraPiece(const MainForm& form, int index, std::uint8_t state) {
+  const KeyPieces& p = index == modifier_index::kAlt ? kAltPieces : kWinPieces;
+  return KeyPiece(HoldOf(form, index), (state >> index) & 1, p.on, p.once, p.lock, p.off);
+}
+
 // A value set here raises no click in the toolkit, so the click step runs after each change.
 void SetToggleFromRefresh(MainForm& form, std::int16_t index, bool down) {
   if (form.os.controls.ToggleValue(index) == down) return;
@@ -35,27 +70,47 @@ void SetToggleFromRefresh(MainForm& form, std::int16_t index, bool down) {
   ToggleClickStep(form, index);
 }
 
-void ShowInFloatWindow(MainForm& form, const Text& text) {
+void ShowInFloatWindow(MainForm& form, std::uint8_t state, Text text) {
+  for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
+    if (ModifierShown(form.Settings, index)) text += ExtraPiece(form, index, state);
+  }
   form.os.controls.SetStripTooltip(text);
   SetToggleFromRefresh(form, 0, form.os.menu.IsChecked(MenuItem::mCTRL));
   SetToggleFromRefresh(form, 1, form.os.menu.IsChecked(MenuItem::mSHIFT));
+  for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
+    if (ModifierShown(form.Settings, index)) SetToggleFromRefresh(form, index, (state >> index) & 1);
+  }
   if (form.Settings.OneShot) {
-    form.os.controls.SetToggleLocked(0, HoldOf(form, 0) == Hold::kLocked);
-    form.os.controls.SetToggleLocked(1, HoldOf(form, 1) == Hold::kLocked);
+    for (int index = 0; index < modifier_index::kCount; ++index) {
+      if (ModifierShown(form.Settings, index)) {
+        form.os.controls.SetToggleLocked(index, HoldOf(form, index) == Hold::kLocked);
+      }
+    }
   }
 }
 
-void ShowInDoubleIcons(MainForm& form, bool shift_down, bool ctrl_down, const Text& text) {
+void ShowInDoubleIcons(MainForm& form, std::uint8_t state, const Text& text) {
   Controls& controls = form.os.controls;
-  controls.SetHolderImage(0, controls.DoubleImage(ctrl_down ? 1 : 0));
-  controls.SetHolderImage(1, controls.DoubleImage(shift_down ? 3 : 2));
+  controls.SetHolderImage(0, controls.DoubleImage(state & modifier_state::kCtrl ? 1 : 0));
+  controls.SetHolderImage(1, controls.DoubleImage(state & modifier_state::kShift ? 3 : 2));
   ModifyTrayIcon(form.os, controls.HolderWindow(0), controls.HolderImage(0), text, form.TrayIcons[0]);
   ModifyTrayIcon(form.os, controls.HolderWindow(1), controls.HolderImage(1), text, form.TrayIcons[1]);
+  // The ALT and WIN icons name their own key: all four pieces would not fit a tray tooltip.
+  for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
+    if (!ModifierShown(form.Settings, index)) continue;
+    controls.SetHolderImage(index, controls.DoubleImage(2 * index + ((state >> index) & 1)));
+    const Text tip = Text(ExtraPiece(form, index, state)) + kDoubleHint;
+    ModifyTrayIcon(form.os, controls.HolderWindow(index), controls.HolderImage(index), tip, form.TrayIcons[index]);
+  }
 }
 
-void ShowInCompactIcon(MainForm& form, std::uint8_t state, const Text& text) {
+void ShowInCompactIcon(MainForm& form, std::uint8_t state, Text text) {
+  // The one icon shows SHIFT and CTRL; an ALT or WIN that is down is named after the hint.
+  for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
+    if ((state >> index) & 1) text += ExtraPiece(form, index, state);
+  }
   Controls& controls = form.os.controls;
-  controls.SetHolderImage(0, controls.CompactImage(state));
+  controls.SetHolderImage(0, controls.CompactImage(state & (modifier_state::kShift | modifier_state::kCtrl)));
   ModifyTrayIcon(form.os, controls.HolderWindow(0), controls.HolderImage(0), text, form.TrayIcons[0]);
 }
 
@@ -63,28 +118,39 @@ void ShowInCompactIcon(MainForm& form, std::uint8_t state, const Text& text) {
 
 std::int32_t RefreshIndicators(MainForm& form) {
   Keyboard& keyboard = form.os.keyboard;
-  // Read and dropped so that later tests see only presses made since.
-  keyboard.AsyncKeyState(vk::kAlt);
+  const AppSettings& s = form.Settings;
+  // Read (and dropped unless the ALT latch is on) so that later tests see only presses made since.
+  const bool alt_down = keyboard.AsyncKeyState(vk::kAlt) != 0 && s.LatchAlt;
   keyboard.AsyncKeyState(vk::kMiddleButton);
   const bool shift_down = keyboard.AsyncKeyState(vk::kShift) != 0;
   const bool ctrl_down = keyboard.AsyncKeyState(vk::kControl) != 0;
-  const std::uint8_t state =
-      (shift_down ? modifier_state::kShift : 0) | (ctrl_down ? modifier_state::kCtrl : 0);
-  NoteKeyStates(form, shift_down, ctrl_down);
+  // Both Windows keys are read, so the indicator follows either physical one.
+  bool win_down = false;
+  if (s.LatchWin) {
+    const bool left = keyboard.AsyncKeyState(vk::kLeftWin) != 0;
+    const bool right = keyboard.AsyncKeyState(vk::kRightWin) != 0;
+    win_down = left || right;
+  }
+  const std::uint8_t state = (shift_down ? modifier_state::kShift : 0) | (ctrl_down ? modifier_state::kCtrl : 0) |
+                             (alt_down ? modifier_state::kAlt : 0) | (win_down ? modifier_state::kWin : 0);
+  NoteKeyStates(form, state);
+  NoteOwnPresses(form, alt_down, win_down);
   if (state == form.LastModifierState) return -1;
 
   Text text = KeyPiece(HoldOf(form, 1), shift_down, kShiftOn, kShiftOnce, kShiftLock, kShiftOff);
   text += KeyPiece(HoldOf(form, 0), ctrl_down, kCtrlOn, kCtrlOnce, kCtrlLock, kCtrlOff);
   form.os.menu.SetChecked(MenuItem::mCTRL, ctrl_down);
   form.os.menu.SetChecked(MenuItem::mSHIFT, shift_down);
+  if (s.LatchAlt) form.os.menu.SetChecked(MenuItem::mALT, alt_down);
+  if (s.LatchWin) form.os.menu.SetChecked(MenuItem::mWIN, win_down);
   form.LastModifierState = state;
 
   switch (form.DisplayMode) {
     case display_mode::kFloat:
-      ShowInFloatWindow(form, text);
+      ShowInFloatWindow(form, state, text);
       break;
     case display_mode::kDouble:
-      ShowInDoubleIcons(form, shift_down, ctrl_down, text + kDoubleHint);
+      ShowInDoubleIcons(form, state, text + kDoubleHint);
       break;
     case display_mode::kCompact:
       ShowInCompactIcon(form, state, text + kCompactHint);
@@ -99,12 +165,11 @@ void ApplyButtonLook(MainForm& form, std::int16_t index) {
   Controls& controls = form.os.controls;
   const bool down = controls.ToggleValue(index);
   const AppSettings& s = form.Settings;
-  const bool ctrl = index == 0;
-  const ColorValue back = ctrl ? (down ? s.CtrlBgColor_1 : s.CtrlBgColor_0)
-                               : (down ? s.ShiftBgColor_1 : s.ShiftBgColor_0);
-  const ColorValue fore = ctrl ? (down ? s.CtrlForeColor_1 : s.CtrlForeColor_0)
-                               : (down ? s.ShiftForeColor_1 : s.ShiftForeColor_0);
-  const Text& caption = ctrl ? (down ? s.CtrlChr_1 : s.CtrlChr_0) : (down ? s.ShiftChr_1 : s.ShiftChr_0);
+  // Index 0 is CTRL, 2 ALT, 3 WIN, any other SHIFT.
+  const ButtonLook& look = kButtonLooks[index == 0 || index == 2 || index == 3 ? index : 1];
+  const ColorValue back = s.*(down ? look.back_1 : look.back_0);
+  const ColorValue fore = s.*(down ? look.fore_1 : look.fore_0);
+  const Text& caption = s.*(down ? look.caption_1 : look.caption_0);
   if (back > -1) controls.SetToggleBackColor(index, back);
   if (fore > -1) controls.SetToggleForeColor(index, fore);
   if (!caption.empty()) controls.SetToggleCaption(index, caption);

@@ -5,10 +5,12 @@ namespace modlatch {
 
 struct MainForm;
 
-// Bit 0: CTRL reads as down; bit 1: SHIFT reads as down. 255 in LastModifierState forces a redraw.
+// Bit 0: CTRL reads as down; bit 1: SHIFT reads as down; bits 2 and 3: ALT and WIN. 255 in LastModifierState forces a redraw.
 namespace modifier_state {
 constexpr std::uint8_t kCtrl = 1;
 constexpr std::uint8_t kShift = 2;
+constexpr std::uint8_t kAlt = 4;  // only while the ALT latch is on
+constexpr std::uint8_t kWin = 8;  // only while the WIN latch is on
 constexpr std::uint8_t kForceRedraw = 255;
 }  // namespace modifier_state
 

@@ -3,14 +3,13 @@
 #include <cstdlib>
 
 #include "form/main_form.h"
+#include "latch/alt_win_keys.h"
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"
 
 namespace modlatch {
 namespace {
 
-constexpr int kShiftIndex = 1;
-constexpr int kCtrlIndex = 0;
 
 // The keys that modify the next one rather than being it.
 bool IsModifierKey(std::uint8_t virtual_key) {
@@ -33,8 +32,6 @@ bool IsModifierKey(std::uint8_t virtual_key) {
 }
 
 bool IsOwnInput(bool injected, std::uintptr_t extra_info) { return injected && extra_info == kOwnInputMarker; }
-
-int IndexOf(std::uint8_t selector) { return selector == 1 ? kShiftIndex : kCtrlIndex; }
 
 // The second press of the system's double click: the very next press, same button, soon, near.
 bool IsDoubleClick(const OneShotState& state, const OneShotKey& key, const DoubleClickLimits& limits) {
@@ -71,7 +68,9 @@ void Redraw(MainForm& form) { form.LastModifierState = modifier_state::kForceRed
 }  // namespace
 
 void StartOneShot(MainForm& form) {
-  if (!form.Settings.OneShot) return;
+  // The ALT and WIN latches watch the keys too: a lone ALT or WIN needs the mask key.
+  const AppSettings& s = form.Settings;
+  if (!s.OneShot && !s.LatchAlt && !s.LatchWin) return;
   form.os.hooks.InstallInputHooks();
   form.OneShot.hooked = true;
 }
@@ -85,11 +84,11 @@ void StopOneShot(MainForm& form) {
 void ToggleLatch(MainForm& form, std::uint8_t selector, LatchSource source) {
   Keyboard& keyboard = form.os.keyboard;
   if (!form.Settings.OneShot) {
-    SendModifierKey(keyboard, selector, key_action::kToggle);
+    SendLatchKey(form, selector, key_action::kToggle);
     return;
   }
   OneShotState& state = form.OneShot;
-  OneShotKey& key = state.keys[IndexOf(selector)];
+  OneShotKey& key = state.keys[ModifierIndexOf(selector)];
   // The limits are read at each click, so a change in the system's settings counts at once.
   const bool double_click = source == LatchSource::kIndicator && key.lock_on_double_click &&
                             IsDoubleClick(state, key, form.os.hooks.DoubleClick());
@@ -103,8 +102,8 @@ void ToggleLatch(MainForm& form, std::uint8_t selector, LatchSource source) {
   }
   // The same decision as the plain toggle, made here so the hold can follow it. A double
   // click whose first click released an earlier latch locks the key as well.
-  const bool was_down = keyboard.AsyncKeyState(selector == 1 ? vk::kShift : vk::kControl) != 0;
-  SendModifierKey(keyboard, selector, was_down ? key_action::kRelease : key_action::kPress, kOwnInputMarker);
+  const bool was_down = keyboard.AsyncKeyState(LatchKeyOf(selector)) != 0;
+  SendLatchKey(form, selector, was_down ? key_action::kRelease : key_action::kPress, kOwnInputMarker);
   const Hold before = key.hold;
   key = OneShotKey{};
   if (!was_down) key.hold = double_click ? Hold::kLocked : Hold::kLatched;
@@ -119,6 +118,7 @@ void OnHookKey(MainForm& form, const HookKey& event) {
   if (IsOwnInput(event.injected, event.extra_info) || IsModifierKey(event.virtual_key)) return;
   OneShotState& state = form.OneShot;
   if (!event.up) {
+    NoteOtherKeyDown(form);
     MarkLatchedUsed(state);
   } else if (AnyUsed(state)) {
     form.os.hooks.RequestLatchRelease();
@@ -140,22 +140,22 @@ void OnHookButton(MainForm& form, const HookButton& event) {
 
 void ReleaseUsedLatches(MainForm& form) {
   // SHIFT first, as the reset command does.
-  for (int index : {kShiftIndex, kCtrlIndex}) {
+  for (int index : {modifier_index::kShift, modifier_index::kCtrl, modifier_index::kAlt, modifier_index::kWin}) {
     OneShotKey& key = form.OneShot.keys[index];
     if (key.hold != Hold::kLatched || !key.used) continue;
-    SendModifierKey(form.os.keyboard, static_cast<std::uint8_t>(index), key_action::kRelease, kOwnInputMarker);
+    SendLatchKey(form, SelectorOf(index), key_action::kRelease, kOwnInputMarker);
     key = OneShotKey{};
     Redraw(form);
   }
 }
 
-void NoteKeyStates(MainForm& form, bool shift_down, bool ctrl_down) {
-  for (int index : {kShiftIndex, kCtrlIndex}) {
+void NoteKeyStates(MainForm& form, std::uint8_t state) {
+  for (int index = 0; index < modifier_index::kCount; ++index) {
     OneShotKey& key = form.OneShot.keys[index];
     if (key.hold == Hold::kNone) continue;
     // Only a key seen down and then up was let go elsewhere (the physical key, a reset, a
     // focus change under Wine); one not yet seen down may still be on its way.
-    if (index == kShiftIndex ? shift_down : ctrl_down) {
+    if (state & (1u << index)) {
       key.shown_down = true;
     } else if (key.shown_down) {
       key = OneShotKey{};

@@ -32,7 +32,7 @@ enum class LatchSource { kIndicator, kMenu };
 void StartOneShot(MainForm& form);
 void StopOneShot(MainForm& form);
 
-// A user's toggle of a modifier (selector 1 SHIFT, other CTRL). With OneShot off it is the
+// A user's toggle of a modifier by its selector (latch/modifier_key.h). With OneShot off it is the
 // plain toggle; with it on, a latch lasts one key or click, and a double click on an
 // indicator locks it instead.
 void ToggleLatch(MainForm& form, std::uint8_t selector, LatchSource source);
@@ -42,8 +42,9 @@ void OnHookKey(MainForm& form, const HookKey& event);
 void OnHookButton(MainForm& form, const HookButton& event);
 void ReleaseUsedLatches(MainForm& form);
 
-// Each refresh reports the key states it read, so a latch released elsewhere is forgotten.
-void NoteKeyStates(MainForm& form, bool shift_down, bool ctrl_down);
+// Each refresh reports the key states it read (a ModifierState: bit 1 << ModifierIndex per
+// key down), so a latch released elsewhere is forgotten.
+void NoteKeyStates(MainForm& form, std::uint8_t state);
 Hold HoldOf(const MainForm& form, int modifier_index);
 
 }  // namespace modlatch

@@ -1,10 +1,16 @@
 #pragma once
+#include <cstdint>
 
 namespace modlatch {
 
 struct MainForm;
 
-// Makes the caption strip and the two toggle buttons fill the window: strip, SHIFT, CTRL.
+// Makes the caption strip and the toggle buttons fill the window: strip, SHIFT, CTRL, then
+// ALT and WIN while their latch is on.
 void ApplyFloatLayout(MainForm& form);
+
+// The smallest outer width (pixels) at which every shown button keeps a readable width; with
+// SHIFT and CTRL alone it is the two-button minimum itself.
+std::int32_t MinFloatWidth(MainForm& form, std::int32_t two_button_minimum);
 
 }  // namespace modlatch

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "form/main_form.h"
+#include "mainwindow/float_layout.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/work_area.h"
 
@@ -88,8 +89,9 @@ void RemoveSizeLimits(MainForm& form) {
 }
 
 void SetDefaultSizeLimits(MainForm& form) {
-  SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), true, size_limit::kMinWidth,
-                size_limit::kMinHeight, size_limit::kMaxWidth, size_limit::kMaxHeight);
+  SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), true,
+                MinFloatWidth(form, size_limit::kMinWidth), size_limit::kMinHeight, size_limit::kMaxWidth,
+                size_limit::kMaxHeight);
 }
 
 void LockAtCurrentSize(MainForm& form) {
@@ -104,6 +106,21 @@ void OnSizeLockCommand(MainForm& form) {
   const bool locked = !menu.IsChecked(MenuItem::mSizeLock);
   menu.SetChecked(MenuItem::mSizeLock, locked);
   if (locked) {
+    LockAtCurrentSize(form);
+  } else {
+    SetDefaultSizeLimits(form);
+  }
+}
+
+void FitLimitsToButtons(MainForm& form) {
+  MainWindow& window = form.os.window;
+  // A window too narrow for the added buttons is widened to the narrowest that shows them all.
+  const std::int32_t minimum = MinFloatWidth(form, size_limit::kMinWidth);
+  if (TwipsToPixels(window.Width(), window.TwipsPerPixelX()) < minimum) {
+    window.SetWidth(minimum * window.TwipsPerPixelX());
+  }
+  if (form.SizeLimits.PrevWndProc == 0) return;
+  if (form.os.menu.IsChecked(MenuItem::mSizeLock)) {
     LockAtCurrentSize(form);
   } else {
     SetDefaultSizeLimits(form);

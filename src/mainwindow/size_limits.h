@@ -39,6 +39,8 @@ void SetDefaultSizeLimits(MainForm& form);
 
 // Installs the procedure with minimum and maximum both at the window's current outer size.
 void LockAtCurrentSize(MainForm& form);
+// After buttons were added: widens a window too narrow for them and updates installed limits.
+void FitLimitsToButtons(MainForm& form);
 
 // The mSizeLock command: freezes the window at its current outer size, or restores the defaults.
 void OnSizeLockCommand(MainForm& form);

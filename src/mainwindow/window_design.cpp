@@ -23,5 +23,17 @@ const std::array<MenuEntry, kMenuItemCount> kPopupMenu{{
     {MenuItem::mExit, u"終了"},
 }};
 
+const std::array<MenuEntry, 2> kLatchMenuItems{{
+    {MenuItem::mALT, u"ALTｷｰ"},
+    {MenuItem::mWIN, u"WINｷｰ"},
+}};
+
+const char16_t* LatchItemCaption(MenuItem item) {
+  for (const MenuEntry& entry : kLatchMenuItems) {
+    if (entry.item == item) return entry.caption;
+  }
+  return u"";
+}
+
 }  // namespace design
 }  // namespace modlatch

@@ -34,6 +34,13 @@ struct MenuEntry {
 
 // The popup menu m, in order.
 extern const std::array<MenuEntry, kMenuItemCount> kPopupMenu;
+// The ALT and WIN latch items, put before mReset while their latch is on.
+extern const std::array<MenuEntry, 2> kLatchMenuItems;
+const char16_t* LatchItemCaption(MenuItem item);
+
+// Captions of the ALT and WIN toggle buttons as created.
+constexpr char16_t kAltCaption[] = u"ALT";
+constexpr char16_t kWinCaption[] = u"WIN";
 
 inline bool IsSeparator(const MenuEntry& entry) { return entry.caption[0] == u'-' && entry.caption[1] == 0; }
 

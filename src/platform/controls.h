@@ -6,7 +6,7 @@
 namespace modlatch {
 
 // Children of the main window whose bounds the float layout sets (pixels, client coordinates).
-enum class Control { Check1_0, Check1_1, Picture4 };
+enum class Control { Check1_0, Check1_1, Picture4, Check1_2, Check1_3 };
 
 // The hidden image banks: Picture2 holds the Compact pictures, Picture3 the Double ones.
 enum class ImageBank { Picture2, Picture3 };
@@ -32,6 +32,9 @@ class Controls {
   virtual void SetToggleBackColor(int index, ColorValue color) = 0;
   virtual void SetToggleForeColor(int index, ColorValue color) = 0;
   virtual void SetToggleCaption(int index, const Text& caption) = 0;
+  // Creates toggle button Check1(index) and icon holder Picture1(index) of the ALT (2) or WIN (3)
+  // latch; the other controls exist from the start.
+  virtual void AddModifierControls(int index) = 0;
   // The lock mark of a one-shot modifier that a double click has locked.
   virtual void SetToggleLocked(int index, bool locked) = 0;
 

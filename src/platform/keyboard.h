@@ -9,6 +9,14 @@ constexpr std::uint8_t kShift = 0x10;
 constexpr std::uint8_t kControl = 0x11;
 constexpr std::uint8_t kAlt = 0x12;
 constexpr std::uint8_t kSpace = 0x20;
+constexpr std::uint8_t kLeftWin = 0x5B;
+constexpr std::uint8_t kRightWin = 0x5C;
+// The left ALT: the right one is AltGr on many layouts and types other characters.
+constexpr std::uint8_t kLeftAlt = 0xA4;
+// Pressed and released before a lone ALT or WIN comes up, so that the foreground program sees
+// another key and opens neither its menu bar nor the Start menu. 0xE8 is unassigned in the
+// system's virtual-key table; 0xFF is not safe, as some keyboards send it for keys without a code.
+constexpr std::uint8_t kMaskKey = 0xE8;
 }  // namespace vk
 
 namespace key_event {

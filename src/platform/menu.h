@@ -22,8 +22,12 @@ enum class MenuItem {
   msep3,
   mCancel,
   mExit,
+  // Shown after mCTRL only while their latch is on; numbered after the fixed items.
+  mALT,
+  mWIN,
 };
 constexpr int kMenuItemCount = 17;
+constexpr int kAllMenuItemCount = 19;
 
 // The popup menu: its check marks and enabled states are the only run-time holders of the options.
 class Menu {
@@ -32,6 +36,8 @@ class Menu {
   virtual bool IsChecked(MenuItem item) = 0;
   virtual void SetChecked(MenuItem item, bool checked) = 0;
   virtual void SetEnabled(MenuItem item, bool enabled) = 0;
+  // Puts mALT or mWIN into the menu, before mReset.
+  virtual void AddLatchItem(MenuItem item) = 0;
   // Shows the menu at the mouse cursor and returns once it has closed: the chosen item, if any.
   virtual std::optional<MenuItem> PopupAtCursor() = 0;
 };

@@ -5,6 +5,7 @@
 #include "form/main_form.h"
 #include "latch/display_modes.h"
 #include "latch/one_shot.h"
+#include "mainwindow/float_layout.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
 #include "mainwindow/twips.h"
@@ -93,12 +94,11 @@ std::int16_t StartingMode(const Text& text) {
   return mode;
 }
 
+void LoadPicture(MainForm& form, SectionReader& icon, const PictureKey& picture);
+void LoadColor(MainForm& form, SectionReader& option, const ColorKey& color);
+
 void LoadPictures(MainForm& form, SectionReader& icon) {
-  for (const PictureKey& picture : kPictureKeys) {
-    Text& path = form.Settings.*picture.field;
-    path = icon(picture.key, u"");
-    if (FileExists(form.os, path)) form.os.controls.LoadBankPicture(picture.bank, picture.index, path);
-  }
+  for (const PictureKey& picture : kPictureKeys) LoadPicture(form, icon, picture);
 }
 
 void LoadGeometry(MainForm& form, SectionReader& option) {
@@ -117,11 +117,71 @@ void LoadGeometry(MainForm& form, SectionReader& option) {
 
 void LoadButtonLooks(MainForm& form, SectionReader& option) {
   AppSettings& s = form.Settings;
-  for (const ColorKey& color : kColorKeys) {
-    const Text text = option(color.key, u"");
-    s.*color.field = text.empty() ? kNoColor : HexToColor(form.os.ansi, text);
-  }
+  for (const ColorKey& color : kColorKeys) LoadColor(form, option, color);
   for (const CaptionKey& caption : kCaptionKeys) s.*caption.field = option(caption.key, caption.fallback);
+}
+
+// The ALT and WIN latches: their pictures, looks and captions are read only while they are on.
+struct LatchKeys {
+  int index;
+  bool AppSettings::*enabled;
+  MenuItem item;
+  std::array<PictureKey, 2> pictures;
+  std::array<ColorKey, 4> colors;
+  std::array<CaptionKey, 2> captions;
+};
+
+const std::array<LatchKeys, 2> kLatchKeys{{
+    {2,
+     &AppSettings::LatchAlt,
+     MenuItem::mALT,
+     {{{u"W_Alt0", &AppSettings::W_Alt0, ImageBank::Picture3, 4},
+       {u"W_Alt1", &AppSettings::W_Alt1, ImageBank::Picture3, 5}}},
+     {{{u"AltBgColor_0", &AppSettings::AltBgColor_0},
+       {u"AltBgColor_1", &AppSettings::AltBgColor_1},
+       {u"AltForeColor_0", &AppSettings::AltForeColor_0},
+       {u"AltForeColor_1", &AppSettings::AltForeColor_1}}},
+     {{{u"AltChr_1", u"ALT", &AppSettings::AltChr_1}, {u"AltChr_0", u"ALT", &AppSettings::AltChr_0}}}},
+    {3,
+     &AppSettings::LatchWin,
+     MenuItem::mWIN,
+     {{{u"W_Win0", &AppSettings::W_Win0, ImageBank::Picture3, 6},
+       {u"W_Win1", &AppSettings::W_Win1, ImageBank::Picture3, 7}}},
+     {{{u"WinBgColor_0", &AppSettings::WinBgColor_0},
+       {u"WinBgColor_1", &AppSettings::WinBgColor_1},
+       {u"WinForeColor_0", &AppSettings::WinForeColor_0},
+       {u"WinForeColor_1", &AppSettings::WinForeColor_1}}},
+     {{{u"WinChr_1", u"WIN", &AppSettings::WinChr_1}, {u"WinChr_0", u"WIN", &AppSettings::WinChr_0}}}},
+}};
+
+void LoadPicture(MainForm& form, SectionReader& icon, const PictureKey& picture) {
+  Text& path = form.Settings.*picture.field;
+  path = icon(picture.key, u"");
+  if (FileExists(form.os, path)) form.os.controls.LoadBankPicture(picture.bank, picture.index, path);
+}
+
+void LoadColor(MainForm& form, SectionReader& option, const ColorKey& color) {
+  const Text text = option(color.key, u"");
+  form.Settings.*color.field = text.empty() ? kNoColor : HexToColor(form.os.ansi, text);
+}
+
+// Runs after the mode is up, so each added key gets its controls, menu item and icon here.
+void LoadAltAndWin(MainForm& form, SectionReader& icon, SectionReader& option) {
+  AppSettings& s = form.Settings;
+  s.LatchAlt = IsTrue(option(u"LatchAlt", u""));
+  s.LatchWin = IsTrue(option(u"LatchWin", u""));
+  if (!s.LatchAlt && !s.LatchWin) return;
+  for (const LatchKeys& latch : kLatchKeys) {
+    if (!(s.*latch.enabled)) continue;
+    for (const PictureKey& picture : latch.pictures) LoadPicture(form, icon, picture);
+    for (const ColorKey& color : latch.colors) LoadColor(form, option, color);
+    for (const CaptionKey& caption : latch.captions) s.*caption.field = option(caption.key, caption.fallback);
+    form.os.controls.AddModifierControls(latch.index);
+    form.os.menu.AddLatchItem(latch.item);
+    AddDoubleModeIcon(form, latch.index);
+  }
+  FitLimitsToButtons(form);
+  ApplyFloatLayout(form);
 }
 
 }  // namespace
@@ -153,6 +213,7 @@ void LoadSettings(MainForm& form) {
   s.NoActivate = IsTrue(option(u"NoActivate", u""));
   if (s.NoActivate) os.window.PreventActivation();
   s.OneShot = IsTrue(option(u"OneShot", u""));
+  LoadAltAndWin(form, icon, option);
   StartOneShot(form);
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "form/main_form.h"
+#include "latch/alt_win_keys.h"
+#include "latch/indicators.h"
 #include "latch/modifier_key.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/twips.h"
@@ -35,6 +37,8 @@ void SaveSettingsOnExit(MainForm& form) {
   SendModifierKey(os.keyboard, 1, key_action::kRelease);
   SendModifierKey(os.keyboard, 2, key_action::kPress);
   SendModifierKey(os.keyboard, 2, key_action::kRelease);
+  // ALT and WIN only come up: a press and release of either would open a menu.
+  ReleaseAltAndWin(form, modifier_state::kAlt | modifier_state::kWin);
 
   const Text path = IniFilePath(os.files);
   WriteIniString(os, path, u"General", u"Version", u"01.03.00");

@@ -152,6 +152,7 @@ class TypeBox:
         self.proc = proc
         self.hwnd = ready["hwnd"]
         self.edit = ready["edit"]
+        self.log = ready["log"]  # its text: "SYSKEYDOWN:58 SYSCHAR:78 KEYMENU:0 ..." as they came
         self.xid = ready["xid"]
         self.rect = ready["rect"]
 
@@ -166,8 +167,9 @@ class TypeBox:
 class Session:
     """One end-to-end scenario: `with Session("name") as s: ...`."""
 
-    def __init__(self, name, start_app=True, bits=None, ini=None, prefix="e2e-wineprefix"):
-        """`prefix`: a Wine prefix of its own lets a long run leave the tests' prefix free."""
+    def __init__(self, name, start_app=True, bits=None, ini=None, prefix="e2e-wineprefix", dll_overrides=""):
+        """`prefix`: a Wine prefix of its own lets a long run leave the tests' prefix free.
+        `dll_overrides`: further WINEDLLOVERRIDES entries for every Wine process of the session."""
         bits = bits or int(os.environ.get("MODLATCH_E2E_BITS", "64"))
         if bits not in (32, 64):
             raise HarnessError(f"no {bits}-bit Wine")
@@ -175,6 +177,7 @@ class Session:
         self.start_app = start_app
         self.bits = bits
         self.ini = ini  # the INI file to put beside the exe before it starts
+        self.dll_overrides = dll_overrides
         self.loader = WINE64 if bits == 64 else WINE32
         self.root = e2e_dir() if bits == 64 else shipped_dir()
         self.exe_source = os.path.join(self.root, "ModLatch.exe")
@@ -266,7 +269,7 @@ class Session:
             "WINELOADER": self.loader,
             "WINESERVER": WINESERVER,
             "WINEDEBUG": "-all",
-            "WINEDLLOVERRIDES": "mscoree,mshtml=",
+            "WINEDLLOVERRIDES": ";".join(filter(None, ["mscoree,mshtml=", self.dll_overrides])),
             "LANG": "ja_JP.UTF-8",
             "LC_ALL": "ja_JP.UTF-8",
         })
@@ -342,9 +345,9 @@ class Session:
 
     # --- the program ----------------------------------------------------
 
-    def launch(self, exe=None):
+    def launch(self, exe=None, cwd=None):
         """Starts the folder's ModLatch.exe, or `exe` (a Unix or a DOS path); returns its Popen."""
-        return self._spawn([self.loader, exe or self.exe], cwd=self.folder, stdout=subprocess.DEVNULL,
+        return self._spawn([self.loader, exe or self.exe], cwd=cwd or self.folder, stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)
 
     def start_program(self):

@@ -11,6 +11,7 @@ shell hands it to a file, and puts Wine's own handler back afterwards.
 import json
 import os
 import shutil
+import subprocess
 import sys
 import time
 import unittest
@@ -41,6 +42,23 @@ ABOUT_TEXTS = [
     "・当ソフトの開発に慎重を来してはいますが、バグがございましたらご連絡下さい。\r\n",
 ]
 MAILTO_KEY = r"HKCR\mailto\shell\open\command"
+CLOSE_TIP = "元の画面へ戻ります。"
+
+# A DLL named like a system one, as a web page can drop it into a Downloads folder: it leaves a
+# marker beside itself when anything loads it, then refuses the load.
+STAND_IN_SOURCE = r"""
+#include <windows.h>
+BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID reserved) {
+  (void)reserved;
+  if (reason != DLL_PROCESS_ATTACH) return TRUE;
+  wchar_t path[MAX_PATH + 32];
+  DWORD n = GetModuleFileNameW(self, path, MAX_PATH);
+  while (n > 0 && path[n - 1] != L'\\') --n;
+  lstrcpyW(path + n, L"stand-in-was-loaded");
+  CloseHandle(CreateFileW(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));
+  return FALSE;
+}
+"""
 HELP_SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "ModLatch.hlp")
 
 
@@ -85,6 +103,31 @@ def inner(rect, margin=1):
     return {"x": rect["x"] + margin, "y": rect["y"] + margin, "w": rect["w"] - 2 * margin, "h": rect["h"] - 2 * margin}
 
 
+def open_about(test, s, main):
+    """The About window, opened from the popup menu of the floating window."""
+    s.choose(s.open_menu(s.children(main)[CTRL_ID]["screen"]), INFO_ITEM)
+    found = s.probe("wait-window", ABOUT_CLASS, 5000, check=False)
+    test.assertTrue(found["found"], "no About window")
+    return found["windows"][0]
+
+
+def about_parts(s, about):
+    """The link WebInfo(0), the link WebInfo(1) and the close button, as the probe sees them."""
+    kids = s.probe("children", about["hwnd"])["children"]
+    panel = next(k for k in kids if k["class"] == PART_CLASS and k["parent"] == about["hwnd"])
+    inside = [k for k in kids if k["class"] == PART_CLASS and k["parent"] == panel["hwnd"]]
+    web, mail, close = sorted(inside, key=lambda k: k["rect"]["y"])
+    return web["screen"], mail["screen"], close["screen"], kids
+
+
+def build_stand_in(s, dll):
+    compiler = "x86_64-w64-mingw32-gcc" if s.bits == 64 else "i686-w64-mingw32-gcc"
+    source = dll + ".c"
+    with open(source, "w") as f:
+        f.write(STAND_IN_SOURCE)
+    subprocess.run([compiler, "-shared", "-s", "-o", dll, source], check=True, timeout=120)
+
+
 class AboutWindow(unittest.TestCase):
     def setUp(self):
         self.s = Session("about").__enter__()
@@ -95,19 +138,10 @@ class AboutWindow(unittest.TestCase):
         self.main = main["hwnd"]
 
     def open_about(self):
-        s = self.s
-        s.choose(s.open_menu(s.children(self.main)[CTRL_ID]["screen"]), INFO_ITEM)
-        found = s.probe("wait-window", ABOUT_CLASS, 5000, check=False)
-        self.assertTrue(found["found"], "no About window")
-        return found["windows"][0]
+        return open_about(self, self.s, self.main)
 
     def parts(self, about):
-        """The link WebInfo(0), the link WebInfo(1) and the close button, as the probe sees them."""
-        kids = self.s.probe("children", about["hwnd"])["children"]
-        panel = next(k for k in kids if k["class"] == PART_CLASS and k["parent"] == about["hwnd"])
-        inside = [k for k in kids if k["class"] == PART_CLASS and k["parent"] == panel["hwnd"]]
-        web, mail, close = sorted(inside, key=lambda k: k["rect"]["y"])
-        return web["screen"], mail["screen"], close["screen"], kids
+        return about_parts(self.s, about)
 
     def shot(self, name, about, settle=0.3):
         time.sleep(settle)  # a few hover ticks
@@ -214,6 +248,31 @@ class AboutWindow(unittest.TestCase):
         finally:
             s.set_registry_default(MAILTO_KEY, original)
         self.assertEqual(seen["args"], [f"mailto:{MAIL}"])
+
+
+class DllBesideTheExe(unittest.TestCase):
+    def test_a_comctl32_beside_the_exe_is_never_loaded(self):
+        # Told to prefer a native comctl32, Wine looks for it as Windows does: the program's folder first.
+        with Session("dll-search", start_app=False, dll_overrides="comctl32=n,b") as s:
+            build_stand_in(s, os.path.join(s.folder, "comctl32.dll"))
+            marker = os.path.join(s.folder, "stand-in-was-loaded")
+            main = s.start_program()["hwnd"]
+            s.set_pos(main, 20, 600, 266, 53)
+            about = open_about(self, s, main)
+            close = about_parts(s, about)[2]
+            # The first tooltip is what loads the common controls; a one-pixel move starts its wait.
+            s.point_to(*s.center(close))
+            s.point_to(s.center(close)[0] + 1, s.center(close)[1])
+            tip = s.tooltip()
+            self.assertFalse(os.path.exists(marker), "the comctl32.dll beside the exe was loaded")
+            self.assertIsNotNone(tip, "no tooltip over the close button")
+            self.assertEqual(tip["text"], CLOSE_TIP)
+            harness.crop(s.screenshot("about-tooltip.png"), about["rect"], "about-tooltip-window.png", margin=100)
+            s.focus_window(about["xid"])
+            s.xdotool("key", "Escape")
+            wait_until("the About window to close", lambda: s.probe("find", ABOUT_CLASS)["count"] == 0, timeout=5)
+            self.assertIsNone(s.app.poll())
+            self.assertFalse(os.path.exists(marker))
 
 
 class HelpWindow(unittest.TestCase):

@@ -19,7 +19,7 @@ from harness import Session, crop, wait_until  # noqa: E402
 from test_foundation import (  # noqa: E402
     CLOSE_ID, CTRL_ID, DEFAULT_CONTROLS, MENU_CAPTIONS, SHIFT_ID, STRIP_ID, latch_by_click, open_menu,
     wait_check)
-from test_tray import FLOAT, TrayTest, click_icon  # noqa: E402
+from test_tray import FLOAT, TrayTest, click_icon, point_at  # noqa: E402
 
 CANCEL = "ｷｬﾝｾﾙ"
 
@@ -81,9 +81,15 @@ class Shipped32BitExe(TrayTest):
             self.assert_ended_with_keys_up(s, keeper)
 
     def test_compact_icon_toggles_keys_and_alt_click_ends(self):
-        with Session("shipped32-compact", bits=32) as s:
+        # The ALT latch is on: Compact mode reaches it through the menu.
+        with Session("shipped32-compact", bits=32, ini="[Option]\nLatchAlt=True\n") as s:
             keeper, icons = self.compact_then_latch_both(s, "shipped32-compact")
             icon = icons[0]
+            s.choose(s.open_compact_menu(icon), "ALTｷｰ")
+            wait_until("ALT latched", lambda: s.keys()["lalt"], timeout=10)
+            s.choose(s.open_compact_menu(icon), "元に戻す")
+            wait_until("ALT released", lambda: not s.keys()["lalt"], timeout=10)
+            point_at(s, icon)  # X keys reach Wine only with a Wine window under the pointer
 
             s.xdotool("keydown", "alt")
             try:

@@ -20,9 +20,9 @@ std::string Num(double value) {
   return buffer;
 }
 
-const char* const kMenuNames[kMenuItemCount] = {
-    "mSHIFT", "mCTRL", "mReset", "msep0", "mTop",    "mCenter", "mSizeLock", "msep1", "mMode0",
-    "mMode1", "mMode2", "msep2", "mHelp", "mInfo", "msep3",   "mCancel",   "mExit"};
+const char* const kMenuNames[kAllMenuItemCount] = {
+    "mSHIFT", "mCTRL", "mReset", "msep0", "mTop",  "mCenter", "mSizeLock", "msep1", "mMode0", "mMode1",
+    "mMode2", "msep2", "mHelp",  "mInfo", "msep3", "mCancel", "mExit",     "mALT",  "mWIN"};
 
 const char* ControlName(Control control) {
   switch (control) {
@@ -32,6 +32,10 @@ const char* ControlName(Control control) {
       return "Check1(1)";
     case Control::Picture4:
       return "Picture4";
+    case Control::Check1_2:
+      return "Check1(2)";
+    case Control::Check1_3:
+      return "Check1(3)";
   }
   return "?";
 }
@@ -199,6 +203,12 @@ void FakePlatform::SetToggleLocked(int index, bool locked) {
   toggle_locked[index] = locked;
 }
 
+void FakePlatform::AddModifierControls(int index) {
+  Note(ui_calls, "add-controls " + std::to_string(index));
+  // Created as the window design places new buttons: right of the others, until laid out.
+  bounds[index == 2 ? Control::Check1_2 : Control::Check1_3] = {248, 0, 113, 33};
+}
+
 void FakePlatform::SetStripColor(std::uint32_t color) {
   // Called on every tick: the benchmark must not count the fake's own strings.
   ++ui_calls;
@@ -246,6 +256,8 @@ void FakePlatform::SetEnabled(MenuItem item, bool enabled) {
     disabled.insert(item);
   }
 }
+
+void FakePlatform::AddLatchItem(MenuItem item) { Note(ui_calls, "menu-add " + MenuItemName(item)); }
 
 std::optional<MenuItem> FakePlatform::PopupAtCursor() {
   Note(ui_calls, "popup");

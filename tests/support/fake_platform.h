@@ -77,14 +77,14 @@ class FakePlatform : public Keyboard,
   double left = 0, top = 0, width = 0, height = 0;
   double screen_width_twips = 1024 * 15, screen_height_twips = 768 * 15;
 
-  std::array<bool, 2> toggle_value{};
-  std::array<ColorValue, 2> back_color{-1, -1};
-  std::array<ColorValue, 2> fore_color{-1, -1};
-  std::array<Text, 2> caption{u"CTRL", u"SHIFT"};
+  std::array<bool, 4> toggle_value{};
+  std::array<ColorValue, 4> back_color{-1, -1, -1, -1};
+  std::array<ColorValue, 4> fore_color{-1, -1, -1, -1};
+  std::array<Text, 4> caption{u"CTRL", u"SHIFT", u"ALT", u"WIN"};
   std::uint32_t strip_color = kActiveCaptionColor;
   Text strip_tooltip;
   std::map<Control, Bounds> bounds;
-  std::array<ImageHandle, 2> holder_image{};
+  std::array<ImageHandle, 4> holder_image{};
 
   std::set<MenuItem> checked;
   std::set<MenuItem> disabled;
@@ -96,7 +96,7 @@ class FakePlatform : public Keyboard,
   int unload_requests = 0;
   bool ended = false;
   bool no_activate = false;
-  std::array<bool, 2> toggle_locked{};
+  std::array<bool, 4> toggle_locked{};
 
   // Low-level hooks: screen rectangles that count as ours, and what the hooks were asked.
   std::vector<Rect> own_places;
@@ -169,6 +169,7 @@ class FakePlatform : public Keyboard,
   void SetToggleForeColor(int index, ColorValue color) override;
   void SetToggleCaption(int index, const Text& text) override;
   void SetToggleLocked(int index, bool locked) override;
+  void AddModifierControls(int index) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
   Bounds GetBounds(Control control) override;
@@ -183,6 +184,7 @@ class FakePlatform : public Keyboard,
   bool IsChecked(MenuItem item) override;
   void SetChecked(MenuItem item, bool on) override;
   void SetEnabled(MenuItem item, bool enabled) override;
+  void AddLatchItem(MenuItem item) override;
   std::optional<MenuItem> PopupAtCursor() override;
   // Timer
   void SetInterval(std::uint32_t milliseconds) override;

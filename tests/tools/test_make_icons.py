@@ -18,7 +18,7 @@ sys.dont_write_bytecode = True  # keep tools/ free of __pycache__
 sys.path.insert(0, str(REPO / "tools"))
 import make_icons  # noqa: E402
 
-BLACK, MAROON, GREEN, NAVY, SILVER, RED, YELLOW, BLUE, WHITE = 0, 1, 2, 4, 7, 9, 11, 12, 15
+BLACK, MAROON, GREEN, NAVY, PURPLE, TEAL, SILVER, RED, YELLOW, BLUE, WHITE = 0, 1, 2, 4, 5, 6, 7, 9, 11, 12, 15
 STANDARD_PALETTE = [
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080,
     0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF,
@@ -27,7 +27,7 @@ STANDARD_PALETTE = [
 EXPECTED_SIZES = {
     "app.ico": [32, 16], "close.ico": [8],
     **{f"compact{i}.ico": [16] for i in range(4)},
-    **{f"double{i}.ico": [16] for i in range(4)},
+    **{f"double{i}.ico": [16] for i in range(8)},
     "globe.ico": [16], "letter.ico": [16],
 }
 CURSORS = ["hand.cur"]
@@ -188,7 +188,9 @@ class IconContentTest(unittest.TestCase):
 
     def test_double_discs(self):
         expect = {0: (SILVER, GREEN), 1: (RED, WHITE),
-                  2: (SILVER, BLUE), 3: (RED, WHITE)}
+                  2: (SILVER, BLUE), 3: (RED, WHITE),
+                  4: (SILVER, PURPLE), 5: (RED, WHITE),
+                  6: (SILVER, TEAL), 7: (RED, WHITE)}
         imgs = {n: load(f"double{n}.ico")[0] for n in expect}
         for n, (ground, letter) in expect.items():
             img = imgs[n]
@@ -201,9 +203,10 @@ class IconContentTest(unittest.TestCase):
                 self.assertIn(letter, colours(img, range(16)))
         # Held and idle discs draw the same letter; the two letters differ.
         glyph = {n: where(imgs[n], expect[n][1], range(16)) for n in expect}
-        self.assertEqual(glyph[0], glyph[1])
-        self.assertEqual(glyph[2], glyph[3])
-        self.assertNotEqual(glyph[0], glyph[2])
+        for idle in (0, 2, 4, 6):
+            self.assertEqual(glyph[idle], glyph[idle + 1])
+        letters = {frozenset(glyph[idle]) for idle in (0, 2, 4, 6)}
+        self.assertEqual(len(letters), 4, "C, S, A and W all differ")
 
     def test_close_cross(self):
         img = load("close.ico")[0]

@@ -149,6 +149,9 @@ TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
           << "the contents name every topic: " << fake.Encode(topic.title);
     }
   }
+  for (const design::MenuEntry& entry : design::kLatchMenuItems) {
+    EXPECT_NE(all.find(fake.Encode(entry.caption)), std::string::npos) << fake.Encode(entry.caption);
+  }
   for (const design::MenuEntry& entry : design::kPopupMenu) {
     if (!design::IsSeparator(entry)) {
       EXPECT_NE(all.find(fake.Encode(entry.caption)), std::string::npos) << fake.Encode(entry.caption);
@@ -159,7 +162,10 @@ TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
                         "ShiftBgColor_1", "CtrlBgColor_0", "CtrlBgColor_1", "ShiftForeColor_0", "ShiftForeColor_1",
                         "CtrlForeColor_0", "CtrlForeColor_1", "ShiftChr_0", "ShiftChr_1", "CtrlChr_0", "CtrlChr_1",
                         "Timer", "NoProc", "TaskTop", "WindowType", "zPos", "SizeLock", "MiddleButton", "Version",
-                        "[Icon]", "[Option]", "[General]"};
+                        "[Icon]", "[Option]", "[General]", "LatchAlt", "LatchWin", "W_Alt0", "W_Alt1", "W_Win0",
+                        "W_Win1", "AltBgColor_0", "AltBgColor_1", "WinBgColor_0", "WinBgColor_1", "AltForeColor_0",
+                        "AltForeColor_1", "WinForeColor_0", "WinForeColor_1", "AltChr_0", "AltChr_1", "WinChr_0",
+                        "WinChr_1", "CTRL+ALT+DEL"};
   for (const char* key : keys) EXPECT_NE(all.find(key), std::string::npos) << key;
   // Statements that once said otherwise: Timer decimals, WindowType's leading number, colours
   // from non-hexadecimal text, and the size lock on a return to Float mode.

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 
+#include "app/main_form_events.h"
 #include "form/main_form.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
@@ -55,7 +58,7 @@ TEST_F(SettingsFile, EveryKeyIsReadInItsOrderAndApplied) {
                        "Option CtrlForeColor_1", "Option CtrlChr_1", "Option CtrlChr_0", "Option ShiftChr_1",
                        "Option ShiftChr_0", "Option Timer", "Option NoProc", "Option TaskTop",
                        "Option WindowType", "Option zPos", "Option SizeLock", "Option MiddleButton",
-                       "Option NoActivate", "Option OneShot"}));
+                       "Option NoActivate", "Option OneShot", "Option LatchAlt", "Option LatchWin"}));
   const std::vector<std::string> effects = Effects();
   const std::vector<std::string> expected_start{"picture Picture3(0) c:\\i\\w0.ico",
                                                 "picture Picture2(3) c:\\i\\s3.ico",
@@ -196,6 +199,34 @@ TEST_F(SettingsFile, WhatIsSavedIsWhatTheNextStartRestores) {
   EXPECT_EQ(next.top, 4500);
   EXPECT_EQ(next.width, 5000);
   EXPECT_EQ(next.height, 900);
+}
+
+// The sample shipped as ModLatch.ini.example: renamed to ModLatch.ini it must start exactly like
+// no file at all, and it must show every key the program reads or writes as a commented line.
+TEST(SampleSettingsFile, NamesEveryKeyCommentedOutAndChangesNothing) {
+  std::ifstream file(MODLATCH_SOURCE_DIR "/resources/ModLatch.ini.example", std::ios::binary);
+  ASSERT_TRUE(file) << "resources/ModLatch.ini.example";
+  std::stringstream bytes;
+  bytes << file.rdbuf();
+  const std::string sample = bytes.str();
+
+  FakePlatform without;
+  MainForm plain{without.platform()};
+  OnLoad(plain);
+  FakePlatform with;
+  MainForm renamed{with.platform()};
+  with.SetIniText(kIni, sample);
+  OnLoad(renamed);
+  EXPECT_EQ(with.log, without.log) << "the start with the sample differs from a start without a file";
+  SaveSettingsOnExit(plain);
+
+  std::vector<std::string> keys = without.Matching("ini-");
+  ASSERT_GT(keys.size(), 40u);
+  for (std::string& line : keys) {
+    const std::size_t key = line.find(' ', line.find(' ') + 1) + 1;
+    line = line.substr(key, line.find(' ', key) - key);
+    EXPECT_NE(sample.find("\n;" + line + "="), std::string::npos) << line;
+  }
 }
 
 TEST(GeometryText, WholeTwipsWithoutADecimalPoint) {

@@ -86,7 +86,7 @@ bool Win32InputHooks::OnOwnTrayIcon(HWND at, POINT point) {
   const auto get_rect = reinterpret_cast<GetRect>(
       reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"shell32.dll"), "Shell_NotifyIconGetRect")));
   bool located = false;
-  for (int i = 0; get_rect && i < 2; ++i) {
+  for (int i = 0; get_rect && i < static_cast<int>(form_->TrayIcons.size()); ++i) {
     if (tray_record::Window(form_->TrayIcons[i]) == 0) continue;
     NOTIFYICONIDENTIFIER icon{};
     icon.cbSize = sizeof icon;

@@ -6,6 +6,7 @@
 #include "platform/win32/instance_lock.h"
 #include "platform/win32/main_form_window.h"
 #include "platform/win32/shell.h"
+#include "platform/win32/system_library.h"
 
 namespace {
 
@@ -23,6 +24,8 @@ void ReleaseOnFault() { modlatch::OnFault(g_main_form->form()); }
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // Before anything here can load a DLL: none may come from our own or the current folder.
+  modlatch::win32::RestrictDllSearch();
   // An icon path on an empty removable drive must just fail, not stop start-up with a "no disk" box.
   ::SetErrorMode(SEM_FAILCRITICALERRORS);
   if (modlatch::win32::AnotherInstanceRunning()) return 0;

@@ -20,9 +20,10 @@ namespace {
 
 constexpr wchar_t kMainClass[] = L"ModLatchMainForm";
 constexpr wchar_t kPictureClass[] = L"ModLatchPicture";
-constexpr int kCheck1Id = 1000;  // + ModifierIndex
+constexpr int kCheck1Id = 1000;  // + ModifierIndex for CTRL and SHIFT
 constexpr int kStripId = 1002;
 constexpr int kCommand1Id = 1003;
+constexpr int kAltWinCheckId = 1004;  // + ModifierIndex - 2 for ALT and WIN
 constexpr int kHolderId = 1010;  // + index
 constexpr UINT kFirstMenuId = 2000;
 constexpr UINT_PTR kPollTimer = 1;
@@ -31,6 +32,16 @@ constexpr UINT kTrayCallback = 0x0200;
 HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
 UINT MenuId(MenuItem item) { return kFirstMenuId + static_cast<UINT>(item); }
+
+int ToggleId(int index) { return index < 2 ? kCheck1Id + index : kAltWinCheckId + index - 2; }
+
+// The ModifierIndex of a toggle button's id, or -1.
+int ToggleIndexOf(int id) {
+  for (int index = 0; index < 4; ++index) {
+    if (ToggleId(index) == id) return index;
+  }
+  return -1;
+}
 
 HICON LoadIconResource(HINSTANCE instance, int id, int size) {
   return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
@@ -44,6 +55,7 @@ MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files, Win32InputH
       form_(platform_) {}
 
 void MainFormWindow::Create(HINSTANCE instance) {
+  instance_ = instance;
   foreground_before_ = ::GetForegroundWindow();
   {
     // Without DPI awareness the system reports the DPI it scales us for.
@@ -116,15 +128,34 @@ void MainFormWindow::CreateControls(HINSTANCE instance) {
   const auto& c1 = design::kCheck1_1;
   check_[1] = CreateToggleButton(hwnd_, kCheck1Id + 1, 1, Wide(design::kShiftCaption),
                                  Pixels(c1.left, c1.top, c1.width, c1.height), *this);
-  for (int i : {1, 0}) {
-    const auto& h = design::kPicture1[i];
-    const RECT r = Pixels(h.left, h.top, h.width, h.height);
-    holder_[i] = ::CreateWindowExW(0, kPictureClass, L"", WS_CHILD, r.left, r.top, r.right - r.left,
-                                   r.bottom - r.top, hwnd_, ControlId(kHolderId + i), instance, this);
-  }
+  for (int i : {1, 0}) holder_[i] = CreateHolder(i);
   // Keyboard order: CTRL, SHIFT, then the strip with its close button.
   ::SetWindowPos(check_[1], check_[0], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  for (HWND button : check_) ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  for (HWND button : {check_[0], check_[1]}) ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+}
+
+// Hidden, like the holders of the design; ALT's and WIN's lie beside them.
+HWND MainFormWindow::CreateHolder(int index) {
+  const auto& h = design::kPicture1[index % 2];
+  const RECT r = Pixels(h.left + (index / 2) * 960, h.top, h.width, h.height);  // 2 and 3 right of 0 and 1
+  return ::CreateWindowExW(0, kPictureClass, L"", WS_CHILD, r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+                           ControlId(kHolderId + index), instance_, this);
+}
+
+void MainFormWindow::AddModifierControls(int index) {
+  if (index < 2 || index > 3 || check_[index]) return;
+  // Placed right of CTRL for now; the float layout gives it its share of the row.
+  RECT ctrl{};
+  ::GetWindowRect(check_[0], &ctrl);
+  ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&ctrl), 2);
+  const RECT bounds{ctrl.right - 1, ctrl.top, 2 * ctrl.right - ctrl.left - 1, ctrl.bottom};
+  check_[index] = CreateToggleButton(hwnd_, ToggleId(index), index,
+                                     Wide(index == 2 ? design::kAltCaption : design::kWinCaption), bounds, *this);
+  ::SendMessageW(check_[index], WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  // Keyboard order: CTRL, SHIFT, ALT, WIN, then the strip.
+  ::SetWindowPos(check_[index], check_[index - 1] ? check_[index - 1] : check_[1], 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  holder_[index] = CreateHolder(index);
 }
 
 // The tip is made when the pointer first reaches the strip, so start-up needs no common controls.
@@ -170,8 +201,8 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
       OnResize(form_);
       return 0;
     case WM_COMMAND:
-      if (HIWORD(wparam) == BN_CLICKED && (LOWORD(wparam) == kCheck1Id || LOWORD(wparam) == kCheck1Id + 1)) {
-        ToggleClickStep(form_, static_cast<std::int16_t>(LOWORD(wparam) - kCheck1Id));
+      if (HIWORD(wparam) == BN_CLICKED && ToggleIndexOf(LOWORD(wparam)) >= 0) {
+        ToggleClickStep(form_, static_cast<std::int16_t>(ToggleIndexOf(LOWORD(wparam))));
       }
       return 0;
     case WM_CLOSE:
@@ -216,9 +247,9 @@ LRESULT CALLBACK MainFormWindow::PictureProc(HWND hwnd, UINT message, WPARAM wpa
 }
 
 LRESULT MainFormWindow::OnPictureMessage(HWND picture, UINT message, WPARAM wparam, LPARAM lparam) {
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < 4; ++i) {
     // The shell's tray callback arrives as message 0x0200 with the mouse message in lParam.
-    if (picture == holder_[i] && message == kTrayCallback) {
+    if (holder_[i] && picture == holder_[i] && message == kTrayCallback) {
       OnTrayCallback(form_, static_cast<std::int16_t>(i), LOWORD(lparam));
       return 0;
     }
@@ -319,6 +350,10 @@ HWND MainFormWindow::ChildOf(Control control) const {
       return check_[1];
     case Control::Picture4:
       return strip_;
+    case Control::Check1_2:
+      return check_[2];
+    case Control::Check1_3:
+      return check_[3];
   }
   return nullptr;
 }
@@ -351,8 +386,12 @@ void MainFormWindow::LoadBankPicture(ImageBank bank, int index, const Text& path
   // A directory, or a file that is not an icon: the built-in picture stays.
   if (!icon) return;
   const bool compact = bank == ImageBank::Picture2;
-  file_pictures_[(compact ? 4 : 0) + index].reset(icon);
-  (compact ? compact_ : double_)[index] = icon;
+  file_pictures_[(compact ? 8 : 0) + index].reset(icon);
+  if (compact) {
+    compact_[index] = icon;
+  } else {
+    double_[index] = icon;
+  }
 }
 
 // ---- Menu ----
@@ -369,11 +408,16 @@ void MainFormWindow::SetEnabled(MenuItem item, bool enabled) {
   ::EnableMenuItem(menu_, MenuId(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+void MainFormWindow::AddLatchItem(MenuItem item) {
+  ::InsertMenuW(menu_, MenuId(MenuItem::mReset), MF_BYCOMMAND | MF_STRING, MenuId(item),
+                reinterpret_cast<const wchar_t*>(design::LatchItemCaption(item)));
+}
+
 std::optional<MenuItem> MainFormWindow::PopupAtCursor() {
   // Foreground first, or a menu opened from the tray never closes.
   const MenuForeground foreground(hwnd_);
   const UINT chosen = TrackPopupAtCursor(hwnd_, menu_);
-  if (chosen < kFirstMenuId || chosen >= kFirstMenuId + kMenuItemCount) return std::nullopt;
+  if (chosen < kFirstMenuId || chosen >= kFirstMenuId + kAllMenuItemCount) return std::nullopt;
   return static_cast<MenuItem>(chosen - kFirstMenuId);
 }
 

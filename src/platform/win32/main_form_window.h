@@ -52,6 +52,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void SetToggleForeColor(int index, ColorValue color) override;
   void SetToggleCaption(int index, const Text& caption) override;
   void SetToggleLocked(int index, bool locked) override;
+  void AddModifierControls(int index) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
   Bounds GetBounds(Control control) override;
@@ -67,6 +68,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   bool IsChecked(MenuItem item) override;
   void SetChecked(MenuItem item, bool checked) override;
   void SetEnabled(MenuItem item, bool enabled) override;
+  void AddLatchItem(MenuItem item) override;
   std::optional<MenuItem> PopupAtCursor() override;
 
   // Timer
@@ -99,9 +101,12 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
 
   HWND hwnd_ = nullptr;
   HWND foreground_before_ = nullptr;  // the window that had the foreground when we started
-  std::array<HWND, 2> check_{};
+  HWND CreateHolder(int index);
+
+  HINSTANCE instance_ = nullptr;
+  std::array<HWND, 4> check_{};  // by ModifierIndex; ALT and WIN only while their latch is on
   HWND strip_ = nullptr;
-  std::array<HWND, 2> holder_{};
+  std::array<HWND, 4> holder_{};
   HWND tooltip_ = nullptr;
   Text strip_tip_;
   HMENU menu_ = nullptr;
@@ -110,12 +115,12 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   // loaded from the settings takes an entry's place before that.
   HINSTANCE instance_ = nullptr;
   std::array<HICON, 4> compact_{};
-  std::array<HICON, 4> double_{};
+  std::array<HICON, 8> double_{};
   // While the window is hidden its place and size collect here and reach the system in one
   // move: every separate move costs Wine a round of messages and server calls.
   std::optional<RECT> pending_place_;
-  std::array<ScopedIcon, 8> file_pictures_;  // pictures loaded from icon files, freed with the window
-  std::array<ImageHandle, 2> holder_image_{};
+  std::array<ScopedIcon, 12> file_pictures_;  // pictures loaded from icon files, freed with the window
+  std::array<ImageHandle, 4> holder_image_{};
   std::uint32_t strip_color_ = kActiveCaptionColor;
   UINT taskbar_created_ = 0;
   UINT interval_ = 100;

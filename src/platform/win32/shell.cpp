@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_system.h"
 
 namespace modlatch::win32 {
@@ -14,7 +15,7 @@ void Win32Shell::Execute(WindowHandle owner, const std::string& verb, const std:
   // Loaded on first use, like the tray's entry point: shell32 costs every start under Wine.
   using ExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
   static const auto execute = reinterpret_cast<ExecuteFunction>(
-      reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryW(L"shell32.dll"), "ShellExecuteA")));
+      reinterpret_cast<void*>(::GetProcAddress(LoadSystemLibrary(L"shell32.dll"), "ShellExecuteA")));
   if (execute) execute(ToHwnd(owner), verb.c_str(), target.c_str(), nullptr, directory.c_str(), show);
 }
 

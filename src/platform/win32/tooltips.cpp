@@ -2,11 +2,13 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/system_library.h"
+
 namespace modlatch::win32 {
 
 // Loaded on first use: the common controls at start-up would cost Wine a quarter of the launch.
 HWND CreateTooltipControl() {
-  HMODULE common_controls = ::LoadLibraryW(L"comctl32.dll");
+  HMODULE common_controls = LoadSystemLibrary(L"comctl32.dll");
   using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
   auto init = reinterpret_cast<InitFunction>(
       reinterpret_cast<void*>(::GetProcAddress(common_controls, "InitCommonControlsEx")));

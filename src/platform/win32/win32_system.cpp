@@ -1,5 +1,7 @@
 #include "platform/win32/win32_system.h"
 
+#include "platform/win32/system_library.h"
+
 #include <cstring>
 
 namespace modlatch::win32 {
@@ -76,7 +78,7 @@ void System::NotifyIcon(std::uint32_t message, const TrayIconData& record) {
     // Before the first add no icon of ours exists, so there is nothing to change or delete.
     if (message != tray_message::kAdd) return;
     notify_icon_ = reinterpret_cast<NotifyIconFunction>(
-        reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryW(L"shell32.dll"), "Shell_NotifyIconA")));
+        reinterpret_cast<void*>(::GetProcAddress(LoadSystemLibrary(L"shell32.dll"), "Shell_NotifyIconA")));
     if (!notify_icon_) return;
   }
   if constexpr (sizeof(void*) == 4) {

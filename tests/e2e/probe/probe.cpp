@@ -11,6 +11,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -57,6 +58,8 @@ int Keys() {
       .Bool("rshift", Down(VK_RSHIFT))
       .Bool("lctrl", Down(VK_LCONTROL))
       .Bool("rctrl", Down(VK_RCONTROL))
+      .Bool("lalt", Down(VK_LMENU))
+      .Bool("win", Down(VK_LWIN) || Down(VK_RWIN))
       .Print();
   return 0;
 }
@@ -383,11 +386,48 @@ int Menu(DWORD timeoutMs) {
 struct TypeBox {
   HWND frame = nullptr;
   HWND edit = nullptr;
+  HWND log = nullptr;  // hidden: its text lists the system keys and menu messages seen
+  WNDPROC edit_proc = nullptr;
 };
+TypeBox* g_typeBox = nullptr;
+
+void NoteMessage(const char* name, unsigned long long value) {
+  if (!g_typeBox || !g_typeBox->log) return;
+  wchar_t entry[64];
+  swprintf(entry, 64, L"%hs:%x ", name, static_cast<unsigned>(value));
+  const std::wstring text = TextOf(g_typeBox->log) + entry;
+  SetWindowTextW(g_typeBox->log, text.c_str());
+}
+
+// Notes what a system key does to the edit box. WM_SYSCHAR stops here: passed on, it would start
+// the menu's mnemonic search, which is not what the tests watch for.
+LRESULT CALLBACK TypeBoxEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_SYSKEYDOWN:
+      NoteMessage("SYSKEYDOWN", wParam);
+      break;
+    case WM_SYSKEYUP:
+      NoteMessage("SYSKEYUP", wParam);
+      break;
+    case WM_SYSCHAR:
+      NoteMessage("SYSCHAR", wParam);
+      return 0;
+    default:
+      break;
+  }
+  return CallWindowProcW(g_typeBox->edit_proc, hwnd, msg, wParam, lParam);
+}
 
 LRESULT CALLBACK TypeBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* box = reinterpret_cast<TypeBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   switch (msg) {
+    case WM_SYSCOMMAND:
+      // A lone ALT coming up asks for the menu bar this way.
+      if ((wParam & 0xFFF0) == SC_KEYMENU) NoteMessage("KEYMENU", static_cast<unsigned long long>(lParam));
+      return DefWindowProcW(hwnd, msg, wParam, lParam);
+    case WM_ENTERMENULOOP:
+      NoteMessage("ENTERMENULOOP", wParam);
+      return 0;
     case WM_SETFOCUS:
       if (box && box->edit) SetFocus(box->edit);
       return 0;
@@ -415,6 +455,11 @@ int TypeBoxRun(DWORD seconds) {
   SetWindowLongPtrW(box.frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&box));
   box.edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 8, 8, 280,
                              28, box.frame, reinterpret_cast<HMENU>(1), instance, nullptr);
+  box.log = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 1, 1, box.frame, reinterpret_cast<HMENU>(2), instance,
+                            nullptr);
+  g_typeBox = &box;
+  box.edit_proc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(box.edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TypeBoxEditProc)));
   ShowWindow(box.frame, SW_SHOW);
   UpdateWindow(box.frame);
   SetForegroundWindow(box.frame);
@@ -427,6 +472,7 @@ int TypeBoxRun(DWORD seconds) {
       .Bool("ready", true)
       .Handle("hwnd", box.frame)
       .Handle("edit", box.edit)
+      .Handle("log", box.log)
       .Handle("xid", XWindowOf(box.frame))
       .Rect("rect", rect)
       .Print();
@@ -438,6 +484,7 @@ int TypeBoxRun(DWORD seconds) {
   }
   Json().Str("text", TextOf(box.edit)).Print();
   DestroyWindow(box.frame);
+  g_typeBox = nullptr;
   return 0;
 }
 
@@ -750,6 +797,49 @@ int BareHook(DWORD timeoutMs) {
   return 0;
 }
 
+// A file's version resource as Explorer reads it: the numbers, then for each language the
+// translation table lists, the strings of that block.
+int Version(const wchar_t* path) {
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+  std::vector<BYTE> data(size);
+  if (size == 0 || !GetFileVersionInfoW(path, 0, size, data.data())) {
+    Json().Bool("found", false).Print();
+    return 1;
+  }
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  wchar_t numbers[64] = L"";
+  if (VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
+    swprintf(numbers, std::size(numbers), L"%u.%u.%u.%u", HIWORD(fixed->dwFileVersionMS),
+             LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS));
+  }
+  struct Translation {
+    WORD language, codepage;
+  }* translations = nullptr;
+  VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length);
+  const std::pair<const char*, const wchar_t*> names[] = {
+      {"ProductName", L"ProductName"},         {"ProductVersion", L"ProductVersion"}, {"FileVersion", L"FileVersion"},
+      {"FileDescription", L"FileDescription"}, {"LegalCopyright", L"LegalCopyright"}};
+  std::string blocks;
+  for (UINT i = 0; translations && i < length / sizeof *translations; ++i) {
+    wchar_t block[16];
+    swprintf(block, std::size(block), L"%04x%04x", translations[i].language, translations[i].codepage);
+    Json strings;
+    for (const auto& [key, name] : names) {
+      const std::wstring query = std::wstring(L"\\StringFileInfo\\") + block + L"\\" + name;
+      wchar_t* value = nullptr;
+      UINT chars = 0;
+      if (VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &chars) && value) {
+        strings.Str(key, value);
+      }
+    }
+    blocks += (blocks.empty() ? "" : ",") + Json().Str("block", block).Raw("strings", strings.Text()).Text();
+  }
+  Json().Bool("found", true).Str("version", numbers).Raw("blocks", probe::Array(blocks)).Print();
+  return 0;
+}
+
 int Clipboard() {
   std::wstring text;
   const bool opened = OpenClipboard(nullptr) != FALSE;
@@ -854,7 +944,7 @@ int Usage() {
       "       | key-log MS | key-cost BATCHES PER_BATCH | bare-hook MS\n"
       "       | tray | tooltip MS | taskbar-created [HWND] | tray-delete HWND ID\n"
       "       | listbox HWND | clipboard | record FILE [ARG...]\n"
-      "       | crash PID MS | resources PID\n",
+      "       | crash PID MS | resources PID | version FILE\n",
       stderr);
   return 2;
 }
@@ -903,6 +993,7 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"text" && n == 1) return Text(AsWindow(a[0]));
   if (cmd == L"listbox" && n == 1) return ListBox(AsWindow(a[0]));
   if (cmd == L"clipboard" && n == 0) return Clipboard();
+  if (cmd == L"version" && n == 1) return Version(a[0]);
   if (cmd == L"record" && n >= 1) return Record(a[0], n - 1, a + 1);
   return Usage();
 }

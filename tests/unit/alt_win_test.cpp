@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include "latch/indicator_click.h"
+#include "latch/indicators.h"
+#include "latch/one_shot.h"
+#include "mainwindow/float_layout.h"
+#include "settings/load_settings.h"
+#include "settings/save_settings.h"
+#include "support/fake_platform.h"
+
+namespace modlatch {
+namespace {
+
+using testing::FakePlatform;
+using testing::Narrow;
+using Lines = std::vector<std::string>;
+
+constexpr char kIni[] = "C:\\Tools\\ModLatch.ini";
+const std::string kMask = "inject e8 0 0 4d4c4f53";
+const std::string kMaskUp = "inject e8 0 2 4d4c4f53";
+
+class AltWin : public ::testing::Test {
+ protected:
+  void Start(const std::string& option_lines, const std::string& icon_lines = "") {
+    fake.SetIniText(kIni, "[Icon]\n" + icon_lines + "\n[Option]\n" + option_lines + "\n");
+    OnLoad(form);
+    fake.ClearLog();
+  }
+  Lines Injected() const { return fake.Matching("inject"); }
+
+  FakePlatform fake;
+  MainForm form{fake.platform()};
+};
+
+TEST_F(AltWin, TheTickReadsAltAndBothWinKeysOnlyWhileTheirLatchIsOn) {
+  struct Case {
+    const char* ini;
+    Lines queries;
+  };
+  const Case cases[] = {
+      {"", {"query 12", "query 4", "query 10", "query 11"}},
+      {"LatchAlt=True", {"query 12", "query 4", "query 10", "query 11"}},
+      {"LatchWin=True", {"query 12", "query 4", "query 10", "query 11", "query 5b", "query 5c"}},
+      {"LatchAlt=true\nLatchWin=1", {"query 12", "query 4", "query 10", "query 11"}},
+  };
+  for (const Case& c : cases) {
+    FakePlatform fresh;
+    MainForm start{fresh.platform()};
+    fresh.SetIniText(kIni, std::string("[Option]\n") + c.ini + "\n");
+    OnLoad(start);
+    fresh.ClearLog();
+    OnTick(start);
+    EXPECT_EQ(fresh.Matching("query"), c.queries) << c.ini;
+    EXPECT_TRUE(fresh.Matching("inject").empty()) << c.ini;
+  }
+}
+
+TEST_F(AltWin, EachKeyLatchesAndReleasesWithItsOwnKeyFlagsAndMarker) {
+  struct Case {
+    std::int16_t index;
+    bool one_shot;
+    Lines latch;
+    Lines release;
+  };
+  const std::string m = " 4d4c4f53";
+  const Case cases[] = {
+      {0, false, {"inject 11 0 1 0"}, {"inject 11 0 3 0"}},
+      {1, false, {"inject 10 0 1 0"}, {"inject 10 0 3 0"}},
+      // Left ALT, not extended; nothing followed it, so the mask key goes first.
+      {2, false, {"inject a4 0 0 0"}, {kMask, kMaskUp, "inject a4 0 2 0"}},
+      {3, false, {"inject 5b 0 1 0"}, {kMask, kMaskUp, "inject 5b 0 3 0"}},
+      {2, true, {"inject a4 0 0" + m}, {kMask, kMaskUp, "inject a4 0 2" + m}},
+      {3, true, {"inject 5b 0 1" + m}, {kMask, kMaskUp, "inject 5b 0 3" + m}},
+  };
+  for (const Case& c : cases) {
+    FakePlatform fresh;
+    MainForm f{fresh.platform()};
+    fresh.SetIniText(kIni, std::string("[Option]\nLatchAlt=True\nLatchWin=True\n") +
+                               (c.one_shot ? "OneShot=True\n" : ""));
+    OnLoad(f);
+    fresh.ClearLog();
+    HandleIndicatorClick(f, static_cast<std::uint8_t>(c.index), 0);
+    EXPECT_EQ(fresh.Matching("inject"), c.latch) << c.index;
+    fresh.ClearLog();
+    HandleIndicatorClick(f, static_cast<std::uint8_t>(c.index), 0);
+    EXPECT_EQ(fresh.Matching("inject"), c.release) << c.index;
+  }
+}
+
+TEST_F(AltWin, TheMaskKeyGoesOnlyBeforeABareRelease) {
+  Start("LatchAlt=True\nLatchWin=True");
+  for (MenuItem item : {MenuItem::mALT, MenuItem::mWIN}) {
+    for (bool used : {false, true}) {
+      OnMenuCommand(form, item);
+      OnTick(form);
+      if (used) {
+        OnHookKey(form, HookKey{0x09, false});  // TAB, as in ALT+TAB
+        OnHookKey(form, HookKey{0x09, true});
+        OnHookKey(form, HookKey{0xE8, false, true, kOwnInputMarker});  // our own events never count
+      }
+      fake.ClearLog();
+      OnMenuCommand(form, item);
+      const Lines injected = Injected();
+      ASSERT_FALSE(injected.empty());
+      EXPECT_EQ(injected.front() == kMask, !used) << static_cast<int>(item) << " used " << used;
+      EXPECT_EQ(injected.size(), used ? 1u : 3u);
+    }
+  }
+}
+
+TEST_F(AltWin, AnAltOfOursNeverCountsForTheTrayGestures) {
+  struct Case {
+    std::int16_t mode;
+    std::uint8_t button;
+    bool ours;  // ALT latched through the menu; otherwise held on the keyboard
+    bool closes;
+  };
+  const Case cases[] = {
+      {display_mode::kCompact, 1, true, false}, {display_mode::kCompact, 1, false, true},
+      {display_mode::kDouble, 2, true, false},  {display_mode::kDouble, 2, false, true},
+  };
+  for (const Case& c : cases) {
+    FakePlatform fresh;
+    MainForm f{fresh.platform()};
+    fresh.SetIniText(kIni, "[Option]\nLatchAlt=True\nWindowType=" + std::to_string(c.mode) + "\n");
+    OnLoad(f);
+    if (c.ours) {
+      OnMenuCommand(f, MenuItem::mALT);
+    } else {
+      fresh.Hold(0x12);
+    }
+    OnTick(f);
+    HandleIndicatorClick(f, c.button, 0);
+    EXPECT_EQ(fresh.unload_requests, c.closes ? 1 : 0) << c.mode << " ours " << c.ours;
+  }
+}
+
+TEST_F(AltWin, ResetCloseAndFaultReleaseAllFour) {
+  const Lines all_up{"inject 10 0 3 0", "inject 11 0 3 0", kMask, kMaskUp, "inject a4 0 2 0", "inject 5b 0 3 0"};
+  struct Case {
+    const char* what;
+    void (*run)(MainForm&);
+    Lines expected;
+  };
+  const Case cases[] = {
+      {"reset", [](MainForm& f) { OnMenuCommand(f, MenuItem::mReset); }, all_up},
+      {"fault", [](MainForm& f) { OnFault(f); }, all_up},
+      {"close", [](MainForm& f) { OnClose(f); },
+       {"inject 10 0 1 0", "inject 10 0 3 0", "inject 11 0 1 0", "inject 11 0 3 0", kMask, kMaskUp,
+        "inject a4 0 2 0", "inject 5b 0 3 0"}},
+  };
+  for (const Case& c : cases) {
+    FakePlatform fresh;
+    MainForm f{fresh.platform()};
+    fresh.SetIniText(kIni, "[Option]\nLatchAlt=True\nLatchWin=True\n");
+    OnLoad(f);
+    for (MenuItem item : {MenuItem::mSHIFT, MenuItem::mCTRL, MenuItem::mALT, MenuItem::mWIN}) OnMenuCommand(f, item);
+    OnTick(f);
+    fresh.ClearLog();
+    c.run(f);
+    EXPECT_EQ(fresh.Matching("inject"), c.expected) << c.what;
+    for (std::uint8_t key : {0x10, 0x11, 0xA4, 0x5B}) EXPECT_EQ(fresh.keys[key], 0) << c.what << " " << int{key};
+  }
+}
+
+TEST_F(AltWin, ButtonsShareTheRowInOrderAndTheMinimumKeepsThemReadable) {
+  struct Case {
+    const char* ini;
+    std::vector<std::pair<Control, int>> lefts;  // at 266 pixels
+    int width;
+    int min_width;
+  };
+  const Case cases[] = {
+      {"", {{Control::Check1_1, 24}, {Control::Check1_0, 140}}, 117, 120},
+      {"LatchAlt=True", {{Control::Check1_1, 24}, {Control::Check1_0, 101}, {Control::Check1_2, 178}}, 78, 175},
+      {"LatchWin=True", {{Control::Check1_1, 24}, {Control::Check1_0, 101}, {Control::Check1_3, 178}}, 78, 175},
+      {"LatchAlt=True\nLatchWin=True",
+       {{Control::Check1_1, 24}, {Control::Check1_0, 82}, {Control::Check1_2, 140}, {Control::Check1_3, 198}},
+       59,
+       222},
+  };
+  for (const Case& c : cases) {
+    FakePlatform fresh;
+    MainForm f{fresh.platform()};
+    fresh.SetIniText(kIni, std::string("[Option]\n") + c.ini + "\n");
+    OnLoad(f);
+    ApplyFloatLayout(f);  // as the window's resize does
+    for (const auto& [control, left] : c.lefts) {
+      EXPECT_EQ(fresh.bounds[control].left, left) << c.ini;
+      EXPECT_EQ(fresh.bounds[control].width, c.width) << c.ini;
+      EXPECT_EQ(fresh.bounds[control].height, 45) << c.ini;
+    }
+    EXPECT_EQ(f.SizeLimits.MinTrackWidth, c.min_width) << c.ini;
+    // At the minimum every button is still 48 pixels wide (44 for the two of the design).
+    fresh.width = c.min_width * 15.0;
+    ApplyFloatLayout(f);
+    EXPECT_GE(fresh.bounds[Control::Check1_1].width, c.lefts.size() == 2 ? 44 : 48) << c.ini;
+  }
+}
+
+TEST_F(AltWin, ANarrowWindowIsWidenedForTheAddedButtons) {
+  Start("Width=1500\nLatchAlt=True\nLatchWin=True");
+  EXPECT_EQ(fake.width, 222 * 15.0);
+  EXPECT_EQ(form.SizeLimits.MinTrackWidth, 222);
+}
+
+TEST_F(AltWin, SettingsDefaultsAndConversions) {
+  fake.existing_paths = {"c:\\i\\a1.ico"};
+  Start("LatchAlt=True\nAltBgColor_1=ff8000\nAltForeColor_0=G\nAltChr_0=\nWinBgColor_0=00FF00\nLatchWin=True",
+        "W_Alt1=c:\\i\\a1.ico\nW_Win0=c:\\i\\missing.ico");
+  const AppSettings& s = form.Settings;
+  EXPECT_EQ(s.AltBgColor_1, 0x000080FF);
+  EXPECT_EQ(s.AltForeColor_0, 0x00170000);
+  EXPECT_EQ(s.AltBgColor_0, -1);
+  EXPECT_EQ(s.WinBgColor_0, 0x0000FF00);
+  EXPECT_EQ(s.AltChr_0, u"");
+  EXPECT_EQ(s.AltChr_1, u"ALT");
+  EXPECT_EQ((Lines{Narrow(s.WinChr_0), Narrow(s.WinChr_1)}), (Lines{"WIN", "WIN"}));
+
+  FakePlatform fresh;
+  MainForm f{fresh.platform()};
+  fresh.existing_paths = {"c:\\i\\a1.ico"};
+  fresh.SetIniText(kIni, "[Icon]\nW_Alt1=c:\\i\\a1.ico\n[Option]\nLatchAlt=True\nLatchWin=False\n");
+  LoadSettings(f);
+  const Lines expected{"picture Picture3(5) c:\\i\\a1.ico", "add-controls 2", "menu-add mALT"};
+  Lines seen;
+  for (const std::string& line : fresh.log) {
+    if (line.rfind("picture", 0) == 0 || line.rfind("add-controls", 0) == 0 || line.rfind("menu-add", 0) == 0) {
+      seen.push_back(line);
+    }
+  }
+  EXPECT_EQ(seen, expected);
+  EXPECT_TRUE(fresh.Matching("ini-read Option WinChr").empty()) << "WIN's keys are read only while it is on";
+  EXPECT_TRUE(fresh.Matching("ini-read Icon W_Win").empty());
+}
+
+TEST_F(AltWin, IndicatorsFollowThePhysicalKeysInEveryMode) {
+  Start("LatchAlt=True\nLatchWin=True\nWindowType=1");
+  fake.Hold(0x12);
+  fake.Hold(0x5C);  // the right Windows key lights WIN as well
+  OnTick(form);
+  EXPECT_EQ(fake.holder_image[2], 0x405u);
+  EXPECT_EQ(fake.holder_image[3], 0x407u);
+  EXPECT_EQ(fake.holder_image[1], 0x402u);
+  EXPECT_EQ(fake.checked.count(MenuItem::mALT), 1u);
+  EXPECT_EQ(fake.checked.count(MenuItem::mWIN), 1u);
+  std::vector<std::string> tips;
+  for (const TrayIconData& record : fake.tray_records) {
+    tips.emplace_back(reinterpret_cast<const char*>(record.bytes.data() + tray_field::kTip));
+  }
+  ASSERT_GE(tips.size(), 4u);
+  EXPECT_EQ(tips[tips.size() - 2], " [ALT ON]  [RClick = Menu]");
+  EXPECT_EQ(tips.back(), " [WIN ON]  [RClick = Menu]");
+  EXPECT_EQ(tips[tips.size() - 3], " [SHIFT OFF]  [CTRL OFF]  [RClick = Menu]") << "unchanged";
+
+  OnMenuCommand(form, MenuItem::mMode2);
+  OnTick(form);
+  EXPECT_TRUE(fake.toggle_value[2]);
+  EXPECT_TRUE(fake.toggle_value[3]);
+  EXPECT_EQ(Narrow(fake.strip_tooltip), " [SHIFT OFF]  [CTRL OFF]  [ALT ON]  [WIN ON] ");
+  // A toggle of the refresh's never sends a key.
+  EXPECT_TRUE(Injected().empty());
+}
+
+TEST_F(AltWin, OneShotReleasesAltAfterTheNextKeyWithoutTheMask) {
+  Start("LatchAlt=True\nOneShot=True\nNoActivate=True");
+  HandleIndicatorClick(form, 2, 0);
+  OnTick(form);
+  fake.ClearLog();
+  OnHookKey(form, HookKey{0x73, false});  // F4
+  OnHookKey(form, HookKey{0x73, true});
+  ASSERT_EQ(fake.release_requests, 1);
+  ReleaseUsedLatches(form);
+  EXPECT_EQ(Injected(), (Lines{"inject a4 0 2 4d4c4f53"}));
+}
+
+}  // namespace
+}  // namespace modlatch
