@@ -71,7 +71,6 @@ void MainFormWindow::Create(HINSTANCE instance) {
   hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kMainClass, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
                             client.right - client.left, client.bottom - client.top, nullptr, nullptr, instance, this);
   taskbar_created_ = ::RegisterWindowMessageW(L"TaskbarCreated");
-  instance_ = instance;
   CreateControls(instance);
   CreatePopupMenuItems();
   controls_created_ = true;

@@ -113,7 +113,6 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HFONT font_ = nullptr;
   // The banks' built-in icons are made when a tray mode first shows them; a file picture
   // loaded from the settings takes an entry's place before that.
-  HINSTANCE instance_ = nullptr;
   std::array<HICON, 4> compact_{};
   std::array<HICON, 8> double_{};
   // While the window is hidden its place and size collect here and reach the system in one
