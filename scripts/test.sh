@@ -13,7 +13,7 @@ cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release --log-level=WARNING \
   -DMODLATCH_WINDOWS_DIR="$root/build/windows"
 cmake --build build/native --parallel "$(nproc)"
 scripts/build-windows.sh
-# The settings fuzzer: clang with libFuzzer and sanitizers, in a tree of its own.
+# The fuzzers: clang with libFuzzer and sanitizers, in a tree of its own.
 cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DMODLATCH_FUZZ=ON \
   --log-level=WARNING
 cmake --build build/fuzz --parallel "$(nproc)"

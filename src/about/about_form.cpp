@@ -103,6 +103,8 @@ void OnAboutTick(AboutForm& form) {
 }
 
 void OnCloseButtonMouseDown(AboutForm& form, int button) {
+  if (form.ButtonsHeld == 0) form.window.HoldMouse();
+  form.ButtonsHeld |= button;
   if (button == mouse_button::kLeft) {
     DrawCloseLook(form, CloseLook::kPressed);
     form.ClosePressed = true;
@@ -116,6 +118,18 @@ void OnCloseButtonMouseUp(AboutForm& form, int button) {
     form.ClosePressed = false;
   }
   form.LastButton = static_cast<std::int16_t>(button);
+  // Only the last button up lets go; otherwise the left button's release could go elsewhere.
+  const int held = form.ButtonsHeld;
+  form.ButtonsHeld &= ~button;
+  if (held != 0 && form.ButtonsHeld == 0) form.window.ReleaseMouse();
+}
+
+void OnCloseButtonCaptureLost(AboutForm& form) {
+  form.ButtonsHeld = 0;
+  if (!form.ClosePressed) return;
+  form.ClosePressed = false;
+  DrawCloseLook(form, CloseLook::kNormal);
+  form.CloseHot = false;
 }
 
 void OnCloseButtonClick(AboutForm& form) {

@@ -25,6 +25,7 @@ struct AboutForm {
   bool CloseHot = false;
   bool ClosePressed = false;
   std::int16_t LastButton = 0;
+  int ButtonsHeld = 0;  // mouse_button bits pressed on the close button and not yet released
 };
 
 // Mouse buttons as the events report them.
@@ -46,6 +47,8 @@ void OnAboutTick(AboutForm& form);
 void OnCloseButtonMouseDown(AboutForm& form, int button);
 void OnCloseButtonMouseUp(AboutForm& form, int button);
 void OnCloseButtonClick(AboutForm& form);
+// The close button lost the mouse to someone else: no release will come.
+void OnCloseButtonCaptureLost(AboutForm& form);
 
 // A character typed anywhere in the window.
 void OnAboutKeyPress(AboutForm& form, int character);

@@ -48,7 +48,12 @@ void ApplyDisplayMode(MainForm& form) {
   switch (form.DisplayMode) {
     case display_mode::kFloat:
       form.os.window.Show();
-      if (!form.Settings.NoProc) SetDefaultSizeLimits(form);
+      // A checked lock holds whenever the window is shown, however often the mode changes.
+      if (form.os.menu.IsChecked(MenuItem::mSizeLock)) {
+        LockAtCurrentSize(form);
+      } else if (!form.Settings.NoProc) {
+        SetDefaultSizeLimits(form);
+      }
       ApplyTopMost(form);
       break;
     case display_mode::kDouble:

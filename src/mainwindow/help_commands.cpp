@@ -14,15 +14,15 @@ constexpr char16_t kEmpty[] = u"ヘルプファイルに内容がありません
 void OnHelpCommand(MainForm& form) {
   Platform& os = form.os;
   const Text path = HelpFilePath(os.files);
-  const std::string ansi_path = os.ansi.Encode(path);
   std::string bytes;
-  if (!os.files.ReadWholeFile(ansi_path, &bytes)) {
+  // Our own format is read by its wide path, so any folder name works.
+  if (!os.files.ReadWholeFile(path, &bytes)) {
     os.dialogs.ShowHelpMessage(kUnreadable + path);
     return;
   }
   // A help file in the platform viewer's own format still goes to that viewer.
   if (IsWinHelpFile(bytes)) {
-    os.shell.OpenWinHelp(os.window.Handle(), ansi_path, help_command::kContents, 0);
+    os.shell.OpenWinHelp(os.window.Handle(), os.ansi.Encode(path), help_command::kContents, 0);
     return;
   }
   const std::vector<HelpTopic> topics = ReadHelpTopics(bytes, os.ansi);

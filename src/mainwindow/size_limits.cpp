@@ -103,12 +103,12 @@ void LockSizeLimits(MainForm& form, std::int32_t w, std::int32_t h) {
   SetSizeLimits(form.os.windows, form.SizeLimits, form.os.window.Handle(), true, w, h, w, h);
 }
 
+}  // namespace
+
 void LockAtCurrentSize(MainForm& form) {
   MainWindow& window = form.os.window;
   LockSizeLimits(form, PixelsX(window, window.Width()), PixelsY(window, window.Height()));
 }
-
-}  // namespace
 
 void ConvertSizeLimits(MainForm& form, const Rect& outer) {
   if (form.SizeLimits.PrevWndProc == 0) return;

@@ -40,6 +40,8 @@ void SetDefaultSizeLimits(MainForm& form);
 // the installed limits again at that DPI, locked at the new size or the defaults.
 void ConvertSizeLimits(MainForm& form, const Rect& outer);
 
+// Installs the procedure with minimum and maximum both at the window's current outer size.
+void LockAtCurrentSize(MainForm& form);
 // After buttons were added: widens a window too narrow for them and updates installed limits.
 void FitLimitsToButtons(MainForm& form);
 

@@ -46,6 +46,9 @@ class AboutWindow {
   virtual void StartHoverTimer() = 0;
   // Shows the one-item copy menu at the pointer; true when its item was chosen.
   virtual bool PopupCopyMenu(const Text& caption) = 0;
+  // The close button keeps the mouse, so a release anywhere reaches it, until ReleaseMouse.
+  virtual void HoldMouse() = 0;
+  virtual void ReleaseMouse() = 0;
   // Hides the window, then destroys it with its controls and its timer.
   virtual void Close() = 0;
 };

@@ -23,8 +23,9 @@ class AppFiles {
                                   const std::string& path) = 0;
   // True for an existing file or directory.
   virtual bool PathExists(const std::string& path) = 0;
-  // The whole file; false when it cannot be opened or read, or is too large to be a document.
-  virtual bool ReadWholeFile(const std::string& path, std::string* bytes) = 0;
+  // The whole file, opened by its wide path; false when it cannot be opened or read, or is too
+  // large to be a document.
+  virtual bool ReadWholeFile(const Text& path, std::string* bytes) = 0;
 };
 
 }  // namespace modlatch

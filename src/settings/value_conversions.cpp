@@ -131,6 +131,33 @@ Text UpperCase(Text text) {
   return text;
 }
 
+// The whole text is one number: [sign]digits[.digits][e[sign]digits], nothing else.
+bool IsWholeDecimal(const Text& text) {
+  std::size_t i = 0;
+  auto digits = [&] {
+    const std::size_t from = i;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    return i > from;
+  };
+  auto sign = [&] {
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
+  };
+  sign();
+  const bool whole = digits();
+  bool fraction = false;
+  if (i < text.size() && text[i] == u'.') {
+    ++i;
+    fraction = digits();
+  }
+  if (!whole && !fraction) return false;
+  if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+    ++i;
+    sign();
+    if (!digits()) return false;
+  }
+  return i == text.size();
+}
+
 template <typename Int>
 std::optional<Int> RoundToWidth(double value, double low, double high) {
   // Checked before rounding so that infinities and NaN never reach the integer conversion.
@@ -177,20 +204,13 @@ ColorValue RrggbbToColor(std::int32_t rrggbb) {
 
 std::int16_t TimerInterval(const Text& text) {
   if (text == u"0") return kDefaultInterval;
-  std::size_t begin = text.find_first_not_of(u" \t");
-  const std::size_t end = text.find_last_not_of(u" \t");
+  const std::size_t begin = text.find_first_not_of(u" \t");
   if (begin == Text::npos) return kDefaultInterval;
-  bool negative = false;
-  if (text[begin] == u'+' || text[begin] == u'-') negative = text[begin++] == u'-';
-  if (begin > end) return kDefaultInterval;
-  std::int32_t value = 0;
-  for (std::size_t i = begin; i <= end; ++i) {
-    if (!IsDigit(text[i])) return kDefaultInterval;
-    value = value * 10 + (text[i] - u'0');
-    if (value > 32767) return kDefaultInterval;
-  }
-  if (negative && value != 0) return kDefaultInterval;
-  return static_cast<std::int16_t>(value);
+  const Text number = text.substr(begin, text.find_last_not_of(u" \t") + 1 - begin);
+  if (!IsWholeDecimal(number)) return kDefaultInterval;
+  const std::optional<std::int16_t> interval = RoundToInt16(LeadingNumber(number));
+  if (!interval || *interval < 0) return kDefaultInterval;
+  return *interval;
 }
 
 }  // namespace modlatch

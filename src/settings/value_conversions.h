@@ -22,7 +22,8 @@ ColorValue HexToColor(AnsiText& ansi, const Text& text);
 // Each component above 255 counts as 255.
 ColorValue RrggbbToColor(std::int32_t rrggbb);
 
-// Polling interval in ms: "0" means 100; anything but a whole number from 0 to 32767 gives 100.
+// Polling interval in ms: "0" means 100; a decimal number is rounded halves to even, and
+// anything that is not a number or does not round into 0 to 32767 gives 100.
 std::int16_t TimerInterval(const Text& text);
 
 // Booleans are on only for exactly "True".

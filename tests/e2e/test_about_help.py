@@ -1,6 +1,7 @@
 """The About window and the help command under 64-bit Wine: the window opened
 from the popup menu, its texts, looks, links, copy menu, keys and drag; the
-help window at its contents in Float and Compact mode; a missing help file.
+help window at its contents in Float and Compact mode; a missing help file; an
+executable in a drive's root and one in a folder named outside code page 932.
 
 How the e-mail link is observed: the test points HKCR\\mailto\\shell\\open\\command
 of its Wine prefix at the probe's "record" command, which writes the address the
@@ -9,6 +10,7 @@ shell hands it to a file, and puts Wine's own handler back afterwards.
 
 import json
 import os
+import shutil
 import subprocess
 import sys
 import time
@@ -22,6 +24,8 @@ from harness import Session, wait_until  # noqa: E402
 CTRL_ID = 1000
 ABOUT_CLASS, PART_CLASS, HELP_CLASS, MESSAGE_CLASS = "ModLatchAbout", "ModLatchAboutPart", "ModLatchHelp", "#32770"
 INFO_ITEM, HELP_ITEM = "当ソフトは・・・", "ヘルプ"
+LOCK_ITEM, COMPACT_ITEM, FLOAT_ITEM = "サイズ固定(フロートモード時)", "コンパクトモード", "フロートモード"
+SWP_NOMOVE = 0x2
 WS_CAPTION, WS_DISABLED, WS_EX_TOPMOST = 0x00C00000, 0x08000000, 0x8
 IDOK = 1
 
@@ -307,7 +311,9 @@ class HelpWindow(unittest.TestCase):
             s.write_ini("[Option]\nWindowType=0\n")
             s.app = s.launch()
             icon = s.wait_tray_icons(1, timeout=20)[0]
-            self.assertFalse(s.probe("find", harness.MAIN_CLASS)["windows"][0]["visible"])
+            hidden = s.probe("find", harness.MAIN_CLASS)["windows"][0]
+            self.assertFalse(hidden["visible"])
+            self.assertNotEqual(s.probe("focus")["foreground"], hidden["hwnd"], "a hidden window never takes the keyboard")
             s.choose(s.open_compact_menu(icon), HELP_ITEM)
             self.assert_help_at_contents(s, "help-compact.png")
             self.assertIsNone(s.app.poll())
@@ -328,6 +334,52 @@ class HelpWindow(unittest.TestCase):
             s.probe("click", box["hwnd"], IDOK)
             wait_until("the message to close", lambda: s.probe("find", MESSAGE_CLASS)["count"] == 0, timeout=5)
             self.assertEqual(s.probe("find", HELP_CLASS)["count"], 0, "no help window without a help file")
+            self.assertIsNone(s.app.poll())
+
+    def test_drive_root_and_a_folder_outside_the_code_page(self):
+        with Session("help-places", start_app=False) as s:
+            # An executable in the root of a drive: X:\ModLatch.ini and X:\ModLatch.hlp, one backslash.
+            root = os.path.join(s.folder, "drive")
+            os.makedirs(root)
+            for name in ("ModLatch.exe", "ModLatch.hlp"):
+                shutil.copy2(os.path.join(s.folder, name), root)
+            with open(os.path.join(root, "ModLatch.ini"), "wb") as f:
+                f.write(b"[Option]\r\nWidth=4500\r\nHeight=900\r\n")
+            drive = s.map_drive(root)
+            s.app = s.launch(drive + "\\ModLatch.exe")
+            main = s.main_window()["hwnd"]
+            self.assertEqual((s.window(main)["rect"]["w"], s.window(main)["rect"]["h"]), (300, 60), "the INI was read")
+
+            # The size lock holds across a round trip through Compact mode.
+            def menu():
+                return s.open_menu(s.children(main)[CTRL_ID]["screen"])
+            s.choose(menu(), LOCK_ITEM)
+            s.choose(menu(), COMPACT_ITEM)
+            s.choose(s.open_compact_menu(s.wait_tray_icons(1, timeout=20)[0]), FLOAT_ITEM)
+            wait_until("the floating window", lambda: s.window(main)["visible"], timeout=10)
+            minmax = s.probe("minmax", main)
+            self.assertEqual([(minmax[k]["x"], minmax[k]["y"]) for k in ("min_track", "max_track")], [(300, 60)] * 2)
+            rect = s.set_pos(main, 0, 0, 500, 100, SWP_NOMOVE)["rect"]
+            self.assertEqual((rect["w"], rect["h"]), (300, 60), "still locked after Compact mode and back")
+
+            s.choose(menu(), HELP_ITEM)
+            self.assert_help_at_contents(s, "help-drive-root.png")
+            s.close_app(main)
+            with open(os.path.join(root, "ModLatch.ini"), "rb") as f:
+                saved = f.read().decode("cp932")
+            self.assertIn("SizeLock=True", saved)
+            self.assertIn("Width=4500", saved)
+
+            # A folder named with a Hangul syllable: the program's own help file still opens.
+            hangul = os.path.join(s.folder, "도움")
+            os.makedirs(hangul)
+            for name in ("ModLatch.exe", "ModLatch.hlp"):
+                shutil.copy2(os.path.join(s.folder, name), hangul)
+            s.app = s.launch(os.path.join(hangul, "ModLatch.exe"))
+            main = s.main_window()["hwnd"]
+            s.choose(s.open_menu(s.children(main)[CTRL_ID]["screen"]), HELP_ITEM)
+            self.assert_help_at_contents(s, "help-hangul-folder.png")
+            self.assertEqual(s.probe("find", MESSAGE_CLASS)["count"], 0, "no 'missing file' message")
             self.assertIsNone(s.app.poll())
 
 

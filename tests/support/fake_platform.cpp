@@ -311,6 +311,14 @@ void FakePlatform::NotifyIcon(std::uint32_t message, const TrayIconData& record)
 }
 
 std::string FakePlatform::Encode(const Text& text) {
+  Text mapped = text;
+  for (char16_t& c : mapped) {
+    if (not_in_code_page.find(c) != Text::npos) c = u'?';
+  }
+  return Utf8(mapped);
+}
+
+std::string FakePlatform::Utf8(const Text& text) {
   std::string out;
   for (char16_t c : text) {
     if (c < 0x80) {
@@ -445,7 +453,8 @@ bool FakePlatform::IsOwnPlace(int x, int y) {
   return false;
 }
 
-bool FakePlatform::ReadWholeFile(const std::string& path, std::string* bytes) {
+bool FakePlatform::ReadWholeFile(const Text& wide_path, std::string* bytes) {
+  const std::string path = Utf8(wide_path);
   Note(ui_calls, "read " + path);
   const auto found = file_contents.find(path);
   if (found == file_contents.end()) return false;
@@ -548,6 +557,10 @@ bool FakeAboutWindow::PopupCopyMenu(const Text& caption) {
   Note("copy-menu " + fake_.Encode(caption));
   return copy_menu_choice;
 }
+
+void FakeAboutWindow::HoldMouse() { Note("hold-mouse"); }
+
+void FakeAboutWindow::ReleaseMouse() { Note("release-mouse"); }
 
 void FakeAboutWindow::Close() { Note("close"); }
 

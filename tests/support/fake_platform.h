@@ -117,7 +117,9 @@ class FakePlatform : public Keyboard,
   std::set<std::string> existing_paths;
   // Loads INI text as the profile functions would see it: [section] lines and key=value lines.
   void SetIniText(const std::string& path, const std::string& text);
-  std::map<std::string, std::string> file_contents;  // whole files by ANSI path, for ReadWholeFile
+  std::map<std::string, std::string> file_contents;  // whole files by UTF-8 path, for ReadWholeFile
+  Text not_in_code_page;  // characters the ANSI code page lacks: Encode makes them "?"
+  static std::string Utf8(const Text& text);
 
   Text clipboard;
   bool about_exists = false;
@@ -209,7 +211,7 @@ class FakePlatform : public Keyboard,
   void RequestLatchRelease() override;
   bool IsOwnPlace(int x, int y) override;
   DoubleClickLimits DoubleClick() override { return double_click; }
-  bool ReadWholeFile(const std::string& path, std::string* bytes) override;
+  bool ReadWholeFile(const Text& path, std::string* bytes) override;
   // Shell
   void Execute(WindowHandle owner, const std::string& verb, const std::string& target, const std::string& directory,
                int show) override;
@@ -271,6 +273,8 @@ class FakeAboutWindow : public AboutWindow {
   void ShowAppIcon() override;
   void StartHoverTimer() override;
   bool PopupCopyMenu(const Text& caption) override;
+  void HoldMouse() override;
+  void ReleaseMouse() override;
   void Close() override;
 
  private:

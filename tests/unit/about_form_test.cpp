@@ -209,6 +209,33 @@ TEST_F(About, OnlyALeftClickOnTheCloseButtonCloses) {
   EXPECT_TRUE(Closed());
 }
 
+TEST_F(About, TheMouseIsHeldUntilTheLastButtonIsUpAndALostHoldRestoresTheNormalLook) {
+  Loaded();
+  Tick(AboutSurface::Picture2);
+  OnCloseButtonMouseDown(form, mouse_button::kLeft);
+  OnCloseButtonMouseDown(form, mouse_button::kRight);
+  OnCloseButtonMouseUp(form, mouse_button::kRight);
+  EXPECT_TRUE(fake.Matching("about release-mouse").empty()) << "the left button is still down";
+  EXPECT_TRUE(form.ClosePressed);
+  OnCloseButtonMouseUp(form, mouse_button::kLeft);
+  EXPECT_EQ(fake.Matching("about hold-mouse").size(), 1u);
+  EXPECT_EQ(fake.Matching("about release-mouse").size(), 1u);
+  OnCloseButtonCaptureLost(form);  // the system's notice of our own release changes nothing
+  TickOnPanel();
+  EXPECT_EQ(fake.Matching("about color").back(), "about color Picture2 e0e0e0");
+  EXPECT_EQ(Prints().back(), kCloseAt0);
+  EXPECT_FALSE(form.ClosePressed || form.CloseHot);
+
+  // Someone else takes the mouse while the button is pressed: back to the normal look at once.
+  OnCloseButtonMouseDown(form, mouse_button::kLeft);
+  fake.ClearLog();
+  OnCloseButtonCaptureLost(form);
+  EXPECT_EQ(fake.Matching("about color"), (Log{"about color Picture2 e0e0e0"}));
+  EXPECT_EQ(Prints(), (Log{kCloseAt0}));
+  EXPECT_FALSE(form.ClosePressed);
+  EXPECT_EQ(form.ButtonsHeld, 0);
+}
+
 TEST_F(About, PressedWithoutAHoverStaysPressedOverTheButton) {
   Loaded();
   OnCloseButtonMouseDown(form, mouse_button::kLeft);

@@ -100,6 +100,18 @@ TEST_F(HelpCommand, AWinHelpFileGoesToThePlatformViewerAtItsContents) {
   EXPECT_EQ(fake.log, (Log{"read C:\\Tools\\ModLatch.hlp", "winhelp 1000 C:\\Tools\\ModLatch.hlp 3 0"}));
 }
 
+TEST_F(HelpCommand, AFolderNameOutsideTheCodePageStillOpensOurFileWhileWinHelpGetsTheAnsiPath) {
+  fake.app_path = u"C:\\한글";
+  fake.not_in_code_page = u"한글";
+  fake.file_contents["C:\\한글\\ModLatch.hlp"] = "前書き\n";
+  OnMenuCommand(form, MenuItem::mHelp);
+  EXPECT_EQ(fake.log, (Log{"read C:\\한글\\ModLatch.hlp", "help-window 1"}));
+  fake.ClearLog();
+  fake.file_contents["C:\\한글\\ModLatch.hlp"] = std::string("\x3F\x5F\x03\x00", 4);
+  OnMenuCommand(form, MenuItem::mHelp);
+  EXPECT_EQ(fake.Matching("winhelp"), (Log{"winhelp 1000 C:\\??\\ModLatch.hlp 3 0"}));
+}
+
 TEST_F(HelpCommand, AMissingOrEmptyFileIsReportedWithItsPath) {
   OnMenuCommand(form, MenuItem::mHelp);
   EXPECT_EQ(fake.Matching("help-message"),
@@ -155,6 +167,11 @@ TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
                         "AltForeColor_1", "WinForeColor_0", "WinForeColor_1", "AltChr_0", "AltChr_1", "WinChr_0",
                         "WinChr_1", "CTRL+ALT+DEL"};
   for (const char* key : keys) EXPECT_NE(all.find(key), std::string::npos) << key;
+  // Statements that once said otherwise: Timer decimals, WindowType's leading number, colours
+  // from non-hexadecimal text, and the size lock on a return to Float mode.
+  for (const char* fact : {"50.6 は 51", "1.4 はダブルモード", "red は赤ではなく青", "フロートモードに戻ったときも"}) {
+    EXPECT_NE(all.find(fact), std::string::npos) << fact;
+  }
 }
 
 }  // namespace

@@ -192,5 +192,42 @@ TEST_F(SizeLock, InstallsTheProcedureEvenWhenNoProcIsSet) {
   ExpectLimits(300, 60, 300, 60);
 }
 
+TEST_F(SizeLock, ACheckedLockHoldsAgainAfterATrayModeAndBack) {
+  for (const std::int16_t tray_mode : {display_mode::kCompact, display_mode::kDouble}) {
+    for (const bool lock_in_tray : {false, true}) {
+      SCOPED_TRACE(::testing::Message() << "mode " << tray_mode << (lock_in_tray ? ", locked there" : ", locked before"));
+      FakePlatform fresh;
+      fresh.width = 4510;
+      fresh.height = 900;
+      MainForm f{fresh.platform()};
+      OnModeCommand(f, display_mode::kFloat);
+      if (!lock_in_tray) OnMenuCommand(f, MenuItem::mSizeLock);
+      OnModeCommand(f, tray_mode);
+      if (lock_in_tray) OnMenuCommand(f, MenuItem::mSizeLock);
+      OnModeCommand(f, display_mode::kFloat);
+      EXPECT_NE(f.SizeLimits.PrevWndProc, 0u);
+      EXPECT_EQ(f.SizeLimits.MinTrackWidth, 300);
+      EXPECT_EQ(f.SizeLimits.MinTrackHeight, 60);
+      EXPECT_EQ(f.SizeLimits.MaxTrackWidth, 300);
+      EXPECT_EQ(f.SizeLimits.MaxTrackHeight, 60);
+    }
+  }
+}
+
+TEST_F(SizeLock, AnUncheckedLockLeavesTheDefaultsOnReturnAndACheckedOneFollowsTheWindowsSize) {
+  OnModeCommand(form, display_mode::kFloat);
+  OnMenuCommand(form, MenuItem::mSizeLock);
+  OnMenuCommand(form, MenuItem::mSizeLock);
+  OnModeCommand(form, display_mode::kCompact);
+  OnModeCommand(form, display_mode::kFloat);
+  ExpectLimits(120, 25, 1000, 1000);
+
+  OnMenuCommand(form, MenuItem::mSizeLock);
+  OnModeCommand(form, display_mode::kDouble);
+  fake.width = 3000;  // 200 px, as a restart or another program could leave it
+  OnModeCommand(form, display_mode::kFloat);
+  ExpectLimits(200, 60, 200, 60);
+}
+
 }  // namespace
 }  // namespace modlatch

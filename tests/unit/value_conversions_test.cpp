@@ -58,21 +58,24 @@ TEST(HexToColor, ReadsRedFirstAndClampsOrRejects) {
       {u"ff", 0xFF0000},        {u"1000000", 0x0000FF},  {u"G", 0x170000},        {u"7FFFFFFF", 0xFFFFFF},
       {u"000000FF", 0xFF0000},  {u"80000000", kNoColor}, {u"FFFFFFFF", kNoColor}, {u"100000000", kNoColor},
       {u"-1", kNoColor},        {u" FF", kNoColor},      {u"あ", kNoColor},       {u"FFFFFFFFFFFFFFFFFFFF", kNoColor},
-      {u"0", 0},
+      {u"0", 0},                {u"red", 0xED2200},  // the example the help gives: a blue, not red
   };
   for (const auto& c : cases) EXPECT_EQ(HexToColor(fake, c.text), c.expected) << testing::Narrow(c.text);
   EXPECT_EQ(RrggbbToColor(0x123456), 0x563412);
   EXPECT_EQ(RrggbbToColor(0x7FFFFFFF), 0xFFFFFF);
 }
 
-TEST(TimerInterval, ComparesZeroAsTextAndFallsBackTo100) {
+TEST(TimerInterval, ComparesZeroAsTextRoundsDecimalsAndFallsBackTo100) {
   const struct {
     const char16_t* text;
     std::int16_t expected;
   } cases[] = {
-      {u"0", 100},    {u"00", 0},   {u"50", 50},      {u"", 100},      {u"abc", 100},   {u"12.5", 100},
-      {u"-5", 100},   {u"-0", 0},   {u"32767", 32767}, {u"32768", 100}, {u" 50 ", 50},   {u"+50", 50},
-      {u"1e2", 100},  {u"5 0", 100}, {u"99999999999999999999", 100},
+      {u"0", 100},     {u"00", 0},       {u"50", 50},        {u"", 100},        {u"abc", 100},   {u"12.5", 12},
+      {u"-5", 100},    {u"-0", 0},       {u"32767", 32767},  {u"32768", 100},   {u" 50 ", 50},   {u"+50", 50},
+      {u"2e2", 200},   {u"5 0", 100},    {u"99999999999999999999", 100},
+      {u"50.6", 51},   {u"5e1", 50},     {u"50.0", 50},      {u"13.5", 14},     {u"0.0", 0},     {u"-0.4", 0},
+      {u"-0.6", 100},  {u"32767.4", 32767}, {u"32767.5", 100}, {u"50abc", 100}, {u"5e", 100},   {u".", 100},
+      {u"1e400", 100}, {u"2.5e1", 25},   {u"50.", 50},       {u".5", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(TimerInterval(c.text), c.expected) << testing::Narrow(c.text);
 }

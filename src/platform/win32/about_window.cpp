@@ -333,8 +333,6 @@ LRESULT AboutFormWindow::OnLinkMessage(int index, UINT message, WPARAM wparam, L
 
 LRESULT AboutFormWindow::OnCloseButtonMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   if (IsButtonDown(message)) {
-    // Held, the button keeps the mouse, so the release reaches it wherever it happens.
-    ::SetCapture(close_);
     OnCloseButtonMouseDown(form_, ButtonOf(message));
     return 0;
   }
@@ -343,13 +341,15 @@ LRESULT AboutFormWindow::OnCloseButtonMessage(UINT message, WPARAM wparam, LPARA
     ::GetClientRect(close_, &client);
     const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
     const bool was_held = ::GetCapture() == close_;
-    if (was_held) ::ReleaseCapture();
     OnCloseButtonMouseUp(form_, ButtonOf(message));
     // A click is a press and a release both on the button.
     if (was_held && ::PtInRect(&client, at)) OnCloseButtonClick(form_);
     return 0;
   }
   switch (message) {
+    case WM_CAPTURECHANGED:
+      OnCloseButtonCaptureLost(form_);
+      return 0;
     case WM_PAINT:
       PaintSurface(AboutSurface::Picture2);
       return 0;

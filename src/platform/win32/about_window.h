@@ -46,6 +46,8 @@ class AboutFormWindow : public AboutWindow {
   void ShowAppIcon() override;
   void StartHoverTimer() override;
   bool PopupCopyMenu(const Text& caption) override;
+  void HoldMouse() override;
+  void ReleaseMouse() override;
   void Close() override;
 
  private:

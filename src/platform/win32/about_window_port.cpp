@@ -60,6 +60,12 @@ bool AboutFormWindow::PopupCopyMenu(const Text& caption) {
   return TrackPopupAtCursor(hwnd_, copy_menu_) == kCopyItem;
 }
 
+void AboutFormWindow::HoldMouse() { ::SetCapture(close_); }
+
+void AboutFormWindow::ReleaseMouse() {
+  if (::GetCapture() == close_) ::ReleaseCapture();
+}
+
 void AboutFormWindow::Close() {
   ::ShowWindow(hwnd_, SW_HIDE);
   ::DestroyWindow(hwnd_);

@@ -13,7 +13,7 @@ class Win32AppFiles : public AppFiles {
   bool WriteProfileKey(const std::string& section, const std::string& key, const std::string& value,
                           const std::string& path) override;
   bool PathExists(const std::string& path) override;
-  bool ReadWholeFile(const std::string& path, std::string* bytes) override;
+  bool ReadWholeFile(const Text& path, std::string* bytes) override;
 };
 
 }  // namespace modlatch::win32

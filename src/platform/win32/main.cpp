@@ -26,6 +26,8 @@ void ReleaseOnFault() { modlatch::OnFault(g_main_form->form()); }
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // Before anything here can load a DLL: none may come from our own or the current folder.
   modlatch::win32::RestrictDllSearch();
+  // An icon path on an empty removable drive must just fail, not stop start-up with a "no disk" box.
+  ::SetErrorMode(SEM_FAILCRITICALERRORS);
   if (modlatch::win32::AnotherInstanceRunning()) return 0;
 
   static modlatch::win32::System system(SizeLimitWndProc);

@@ -75,7 +75,8 @@ void MainFormWindow::Create(HINSTANCE instance) {
   // The window lies on some monitor now; its controls are made for that monitor's DPI.
   dpi_ = DpiOfWindow(hwnd_);
   taskbar_created_ = ::RegisterWindowMessageW(L"TaskbarCreated");
-  CreatePictures(instance);
+  // The tray shows its pictures at the system's DPI, whatever monitor the window is on.
+  tray_picture_size_ = SmallIconSize(SystemDpi());
   CreateControls(instance);
   CreatePopupMenuItems();
   controls_created_ = true;
@@ -100,19 +101,6 @@ void MainFormWindow::RegisterClasses(HINSTANCE instance) {
   picture.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   picture.lpszClassName = kPictureClass;
   ::RegisterClassExW(&picture);
-}
-
-// The tray shows its pictures at the system's DPI, whatever monitor the window is on.
-void MainFormWindow::CreatePictures(HINSTANCE instance) {
-  tray_picture_size_ = SmallIconSize(SystemDpi());
-  for (int i = 0; i < static_cast<int>(compact_.size()); ++i) {
-    built_in_pictures_[i].reset(CreateCompactPicture(instance, i, tray_picture_size_));
-    compact_[i] = built_in_pictures_[i].get();
-  }
-  for (int i = 0; i < static_cast<int>(double_.size()); ++i) {
-    built_in_pictures_[compact_.size() + i].reset(CreateDoublePicture(instance, i, tray_picture_size_));
-    double_[i] = built_in_pictures_[compact_.size() + i].get();
-  }
 }
 
 RECT MainFormWindow::Pixels(int left, int top, int width, int height) const {
@@ -409,6 +397,23 @@ Bounds MainFormWindow::GetBounds(Control control) {
 
 void MainFormWindow::SetBounds(Control control, const Bounds& b) {
   ::MoveWindow(ChildOf(control), b.left, b.top, b.width, b.height, TRUE);
+}
+
+ImageHandle MainFormWindow::CompactImage(int state) {
+  if (!compact_[state]) {
+    built_in_pictures_[state].reset(CreateCompactPicture(instance_, state, tray_picture_size_));
+    compact_[state] = built_in_pictures_[state].get();
+  }
+  return reinterpret_cast<ImageHandle>(compact_[state]);
+}
+
+ImageHandle MainFormWindow::DoubleImage(int index) {
+  if (!double_[index]) {
+    ScopedIcon& picture = built_in_pictures_[compact_.size() + index];
+    picture.reset(CreateDoublePicture(instance_, index, tray_picture_size_));
+    double_[index] = picture.get();
+  }
+  return reinterpret_cast<ImageHandle>(double_[index]);
 }
 
 void MainFormWindow::LoadBankPicture(ImageBank bank, int index, const Text& path) {

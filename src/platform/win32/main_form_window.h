@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 #include "app/main_form_events.h"
 #include "platform/win32/app_files.h"
@@ -24,7 +25,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HWND hwnd() const { return hwnd_; }
 
   // MainWindow
-  WindowHandle Handle() override { return FromHwnd(hwnd_); }
+  WindowHandle Handle() override;
   void Show() override;
   void Hide() override;
   bool IsVisible() override;
@@ -60,8 +61,8 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   WindowHandle HolderWindow(int index) override { return FromHwnd(holder_[index]); }
   ImageHandle HolderImage(int index) override { return holder_image_[index]; }
   void SetHolderImage(int index, ImageHandle image) override { holder_image_[index] = image; }
-  ImageHandle CompactImage(int state) override { return reinterpret_cast<ImageHandle>(compact_[state]); }
-  ImageHandle DoubleImage(int index) override { return reinterpret_cast<ImageHandle>(double_[index]); }
+  ImageHandle CompactImage(int state) override;
+  ImageHandle DoubleImage(int index) override;
   void LoadBankPicture(ImageBank bank, int index, const Text& path) override;
 
   // Menu
@@ -89,14 +90,13 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void CreateControls(HINSTANCE instance);
   void CreatePopupMenuItems();
   void CreateStripTooltip();
-  void CreatePictures(HINSTANCE instance);
   void SetCloseGlyph();
   void UpdateStripTooltip();
   HWND ChildOf(Control control) const;
   RECT Pixels(int left, int top, int width, int height) const;
   RECT WindowRect() const;
-  void MoveTo(int x, int y);
-  void ResizeTo(int cx, int cy);
+  void PlaceAt(const RECT& rect);
+  void ApplyPendingPlace();
 
   Platform platform_;
   MainForm form_;
@@ -116,9 +116,14 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   ScopedGdiObject<HFONT> font_{nullptr};
   ScopedIcon close_glyph_;
   int tray_picture_size_ = 16;  // what the shell asks for at the system's DPI
+  // The banks' built-in pictures are drawn when a tray mode first shows them; a file picture
+  // loaded from the settings takes an entry's place before that.
   std::array<HICON, 4> compact_{};
   std::array<HICON, 8> double_{};
   std::array<ScopedIcon, 12> built_in_pictures_;  // compact, then double
+  // While the window is hidden its place and size collect here and reach the system in one
+  // move: every separate move costs Wine a round of messages and server calls.
+  std::optional<RECT> pending_place_;
   std::array<ScopedIcon, 12> file_pictures_;  // pictures loaded from icon files, freed with the window
   std::array<ImageHandle, 4> holder_image_{};
   std::uint32_t strip_color_ = kActiveCaptionColor;

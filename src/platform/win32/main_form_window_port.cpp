@@ -6,7 +6,16 @@
 // The main window as the logic sees it: shown or hidden, its place and size in twips, the end.
 namespace modlatch::win32 {
 
-void MainFormWindow::Show() { ::ShowWindow(hwnd_, ActivationPrevented(hwnd_) ? SW_SHOWNA : SW_SHOW); }
+WindowHandle MainFormWindow::Handle() {
+  // Whoever works on the window by its handle sees where it really is.
+  ApplyPendingPlace();
+  return FromHwnd(hwnd_);
+}
+
+void MainFormWindow::Show() {
+  ApplyPendingPlace();
+  ::ShowWindow(hwnd_, ActivationPrevented(hwnd_) ? SW_SHOWNA : SW_SHOW);
+}
 void MainFormWindow::Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
 bool MainFormWindow::IsVisible() { return ::IsWindowVisible(hwnd_) != FALSE; }
 
@@ -25,6 +34,7 @@ void MainFormWindow::EndProcess() {
 }
 
 RECT MainFormWindow::WindowRect() const {
+  if (pending_place_) return *pending_place_;
   RECT rect{};
   ::GetWindowRect(hwnd_, &rect);
   return rect;
@@ -42,28 +52,40 @@ double MainFormWindow::Height() {
   return (r.bottom - r.top) * TwipsPerPixel(dpi_.y);
 }
 
-void MainFormWindow::PlacePixels(const Rect& r) {
+void MainFormWindow::PlacePixels(const Rect& r) { PlaceAt(RECT{r.left, r.top, r.right, r.bottom}); }
+
+void MainFormWindow::PlaceAt(const RECT& rect) {
+  pending_place_ = rect;
+  if (::IsWindowVisible(hwnd_)) ApplyPendingPlace();
+}
+
+void MainFormWindow::ApplyPendingPlace() {
+  if (!pending_place_) return;
+  const RECT r = *pending_place_;
+  pending_place_.reset();
   ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainFormWindow::MoveTo(int x, int y) {
-  ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void MainFormWindow::ResizeTo(int cx, int cy) {
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // Twips become pixels by the same rule everywhere: 4000 twips at 15 per pixel are 266 pixels.
-void MainFormWindow::SetLeft(double twips) { MoveTo(WindowPixels(twips, TwipsPerPixel(dpi_.x)), WindowRect().top); }
-void MainFormWindow::SetTop(double twips) { MoveTo(WindowRect().left, WindowPixels(twips, TwipsPerPixel(dpi_.y))); }
+void MainFormWindow::SetLeft(double twips) {
+  RECT r = WindowRect();
+  ::OffsetRect(&r, WindowPixels(twips, TwipsPerPixel(dpi_.x)) - r.left, 0);
+  PlaceAt(r);
+}
+void MainFormWindow::SetTop(double twips) {
+  RECT r = WindowRect();
+  ::OffsetRect(&r, 0, WindowPixels(twips, TwipsPerPixel(dpi_.y)) - r.top);
+  PlaceAt(r);
+}
 void MainFormWindow::SetWidth(double twips) {
-  const RECT r = WindowRect();
-  ResizeTo(WindowPixels(twips, TwipsPerPixel(dpi_.x)), r.bottom - r.top);
+  RECT r = WindowRect();
+  r.right = r.left + WindowPixels(twips, TwipsPerPixel(dpi_.x));
+  PlaceAt(r);
 }
 void MainFormWindow::SetHeight(double twips) {
-  const RECT r = WindowRect();
-  ResizeTo(r.right - r.left, WindowPixels(twips, TwipsPerPixel(dpi_.y)));
+  RECT r = WindowRect();
+  r.bottom = r.top + WindowPixels(twips, TwipsPerPixel(dpi_.y));
+  PlaceAt(r);
 }
 
 double MainFormWindow::ScreenWidthTwips() { return ::GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixel(dpi_.x); }

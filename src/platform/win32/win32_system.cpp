@@ -34,7 +34,10 @@ void System::SetStyle(WindowHandle window, std::int32_t style) { ::SetWindowLong
 
 void System::SetPosition(WindowHandle window, WindowHandle insert_after, int x, int y, int cx, int cy,
                          std::uint32_t flags) {
-  ::SetWindowPos(ToHwnd(window), ToHwnd(insert_after), x, y, cx, cy, flags);
+  HWND hwnd = ToHwnd(window);
+  // A hidden window cannot take input: activating it would only take the keyboard from the user.
+  if (!::IsWindowVisible(hwnd)) flags |= SWP_NOACTIVATE;
+  ::SetWindowPos(hwnd, ToHwnd(insert_after), x, y, cx, cy, flags);
 }
 
 void System::ReleaseMouseCapture() { ::ReleaseCapture(); }
