@@ -530,7 +530,7 @@ class Session:
     # Observations that can safely run twice. Under a loaded machine a Wine process now and
     # then dies at start with exit code 1 and not a byte of output (about 1 run in 15 of the
     # whole suite); an observation is then simply made again.
-    REPEATABLE = {"keys", "find", "children", "focus", "syscolors", "workarea", "minmax", "tray", "text", "listbox",
+    REPEATABLE = {"keys", "find", "wait-window", "children", "focus", "syscolors", "workarea", "minmax", "tray", "text", "listbox",
                   "clipboard"}
 
     def probe(self, *args, timeout=30.0, check=True):
