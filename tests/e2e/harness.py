@@ -798,6 +798,11 @@ def click_menu_item(s, offsets, caption):
     wait_until("the menu to close", lambda: not menu_window(s), timeout=5)
 
 
+def box(rect):
+    """A window or control rectangle as (x, y, w, h)."""
+    return rect["x"], rect["y"], rect["w"], rect["h"]
+
+
 def pixel(path, x, y):
     """(r, g, b) of one pixel of an image file, read with ImageMagick."""
     out = subprocess.run(["convert", path, "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-"], check=True,

@@ -10,13 +10,12 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-import harness  # noqa: E402
-from harness import DOUBLE, FLOAT, Session, click_icon, crop, leave_float_mode, point_at, wait_until  # noqa: E402
+from harness import DOUBLE, FLOAT, click_icon, crop, leave_float_mode, point_at, wait_until  # noqa: E402
 from test_focus_one_shot import CLOSE_ID, CTRL_ID, SHIFT_ID, STRIP_ID, _DocumentHasTheFocus  # noqa: E402
 from test_tray import TrayTest  # noqa: E402
 
 ALT_ID, WIN_ID = 1004, 1005
-VK_ALT, VK_LALT, VK_LWIN, VK_MASK = 0x12, 0xA4, 0x5B, 0xE8
+VK_LALT, VK_LWIN, VK_MASK = 0xA4, 0x5B, 0xE8
 CANCEL = "ｷｬﾝｾﾙ"
 LATCH_ITEMS = ["SHIFTｷｰ", "CTRLｷｰ", "ALTｷｰ", "WINｷｰ", "元に戻す"]
 

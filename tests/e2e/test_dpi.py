@@ -14,7 +14,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import harness  # noqa: E402
-from harness import COMPACT, Session, crop, leave_float_mode, wait_until  # noqa: E402
+from harness import COMPACT, Session, box, crop, leave_float_mode, wait_until  # noqa: E402
 from test_about_help import ABOUT_CLASS, HELP_CLASS, HELP_ITEM, INFO_ITEM, PART_CLASS  # noqa: E402
 from test_foundation import CLOSE_ID, CTRL_ID, SHIFT_ID, STRIP_ID  # noqa: E402
 
@@ -44,10 +44,6 @@ def expected_layout(dpi):
     width = (w - left) // 2 - scaled(4, dpi)
     height = h - scaled(8, dpi)
     return (w, h), (left, 0, width, height), (left + width - 1, 0, width, height)
-
-
-def box(rect):
-    return rect["x"], rect["y"], rect["w"], rect["h"]
 
 
 def geometry(ini_bytes):

@@ -10,7 +10,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import harness  # noqa: E402
-from harness import Session, crop, pixel, wait_until  # noqa: E402
+from harness import Session, box, crop, pixel, wait_until  # noqa: E402
 
 CTRL_ID, SHIFT_ID, STRIP_ID, CLOSE_ID = 1000, 1001, 1002, 1003
 DEFAULT_RECT = (512, 384, 266, 53)
@@ -22,10 +22,6 @@ TOP_ITEM = "常に手前に表示する"
 CENTER_ITEM = "中央ボタンでもポップアップ"
 LOCK_ITEM = "サイズ固定(フロートモード時)"
 CANCEL_ITEM = "ｷｬﾝｾﾙ"
-
-
-def box(rect):
-    return rect["x"], rect["y"], rect["w"], rect["h"]
 
 
 def size(rect):

@@ -16,7 +16,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import harness  # noqa: E402
-from harness import Session, crop, wait_until  # noqa: E402
+from harness import Session, box, crop, wait_until  # noqa: E402
 from test_foundation import (  # noqa: E402
     CLOSE_ID, CTRL_ID, DEFAULT_CONTROLS, MENU_CAPTIONS, SHIFT_ID, STRIP_ID, latch_by_click, open_menu,
     wait_check)
@@ -24,10 +24,6 @@ from test_dpi import GEOMETRY, INI, expected_layout, geometry  # noqa: E402
 from test_tray import FLOAT, TrayTest, click_icon, point_at  # noqa: E402
 
 CANCEL = "ｷｬﾝｾﾙ"
-
-
-def box(rect):
-    return rect["x"], rect["y"], rect["w"], rect["h"]
 
 
 class Shipped32BitExe(TrayTest):

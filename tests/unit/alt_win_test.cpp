@@ -19,10 +19,11 @@ constexpr char kIni[] = "C:\\Tools\\ModLatch.ini";
 const std::string kMask = "inject e8 0 0 4d4c4f53";
 const std::string kMaskUp = "inject e8 0 2 4d4c4f53";
 
-class AltWin : public ::testing::Test {
- protected:
+// One program started from its [Option] lines (and [Icon] lines, where given), the start's log cleared.
+struct Program {
   void Start(const std::string& option_lines, const std::string& icon_lines = "") {
-    fake.SetIniText(kIni, "[Icon]\n" + icon_lines + "\n[Option]\n" + option_lines + "\n");
+    const std::string icons = icon_lines.empty() ? "" : "[Icon]\n" + icon_lines + "\n";
+    fake.SetIniText(kIni, icons + "[Option]\n" + option_lines + "\n");
     OnLoad(form);
     fake.ClearLog();
   }
@@ -32,26 +33,25 @@ class AltWin : public ::testing::Test {
   MainForm form{fake.platform()};
 };
 
+class AltWin : public ::testing::Test, protected Program {};
+
 TEST_F(AltWin, TheTickReadsAltAndBothWinKeysOnlyWhileTheirLatchIsOn) {
+  const Lines always{"query 12", "query 4", "query 10", "query 11"};
   struct Case {
     const char* ini;
-    Lines queries;
+    bool reads_win;
   };
   const Case cases[] = {
-      {"", {"query 12", "query 4", "query 10", "query 11"}},
-      {"LatchAlt=True", {"query 12", "query 4", "query 10", "query 11"}},
-      {"LatchWin=True", {"query 12", "query 4", "query 10", "query 11", "query 5b", "query 5c"}},
-      {"LatchAlt=true\nLatchWin=1", {"query 12", "query 4", "query 10", "query 11"}},
-  };
+      {"", false}, {"LatchAlt=True", false}, {"LatchWin=True", true}, {"LatchAlt=true\nLatchWin=1", false}};
   for (const Case& c : cases) {
-    FakePlatform fresh;
-    MainForm start{fresh.platform()};
-    fresh.SetIniText(kIni, std::string("[Option]\n") + c.ini + "\n");
-    OnLoad(start);
-    fresh.ClearLog();
-    OnTick(start);
-    EXPECT_EQ(fresh.Matching("query"), c.queries) << c.ini;
-    EXPECT_TRUE(fresh.Matching("inject").empty()) << c.ini;
+    SCOPED_TRACE(c.ini);
+    Program run;
+    run.Start(c.ini);
+    OnTick(run.form);
+    Lines queries = always;
+    if (c.reads_win) queries.insert(queries.end(), {"query 5b", "query 5c"});
+    EXPECT_EQ(run.fake.Matching("query"), queries);
+    EXPECT_TRUE(run.Injected().empty());
   }
 }
 
@@ -73,17 +73,14 @@ TEST_F(AltWin, EachKeyLatchesAndReleasesWithItsOwnKeyFlagsAndMarker) {
       {3, true, {"inject 5b 0 1" + m}, {kMask, kMaskUp, "inject 5b 0 3" + m}},
   };
   for (const Case& c : cases) {
-    FakePlatform fresh;
-    MainForm f{fresh.platform()};
-    fresh.SetIniText(kIni, std::string("[Option]\nLatchAlt=True\nLatchWin=True\n") +
-                               (c.one_shot ? "OneShot=True\n" : ""));
-    OnLoad(f);
-    fresh.ClearLog();
-    HandleIndicatorClick(f, static_cast<std::uint8_t>(c.index), 0);
-    EXPECT_EQ(fresh.Matching("inject"), c.latch) << c.index;
-    fresh.ClearLog();
-    HandleIndicatorClick(f, static_cast<std::uint8_t>(c.index), 0);
-    EXPECT_EQ(fresh.Matching("inject"), c.release) << c.index;
+    SCOPED_TRACE(::testing::Message() << "button " << c.index << (c.one_shot ? ", one-shot" : ""));
+    Program run;
+    run.Start(std::string("LatchAlt=True\nLatchWin=True") + (c.one_shot ? "\nOneShot=True" : ""));
+    HandleIndicatorClick(run.form, static_cast<std::uint8_t>(c.index), 0);
+    EXPECT_EQ(run.Injected(), c.latch);
+    run.fake.ClearLog();
+    HandleIndicatorClick(run.form, static_cast<std::uint8_t>(c.index), 0);
+    EXPECT_EQ(run.Injected(), c.release);
   }
 }
 
@@ -120,18 +117,16 @@ TEST_F(AltWin, AnAltOfOursNeverCountsForTheTrayGestures) {
       {display_mode::kDouble, 2, true, false},  {display_mode::kDouble, 2, false, true},
   };
   for (const Case& c : cases) {
-    FakePlatform fresh;
-    MainForm f{fresh.platform()};
-    fresh.SetIniText(kIni, "[Option]\nLatchAlt=True\nWindowType=" + std::to_string(c.mode) + "\n");
-    OnLoad(f);
+    Program run;
+    run.Start("LatchAlt=True\nWindowType=" + std::to_string(c.mode));
     if (c.ours) {
-      OnMenuCommand(f, MenuItem::mALT);
+      OnMenuCommand(run.form, MenuItem::mALT);
     } else {
-      fresh.Hold(0x12);
+      run.fake.Hold(0x12);
     }
-    OnTick(f);
-    HandleIndicatorClick(f, c.button, 0);
-    EXPECT_EQ(fresh.unload_requests, c.closes ? 1 : 0) << c.mode << " ours " << c.ours;
+    OnTick(run.form);
+    HandleIndicatorClick(run.form, c.button, 0);
+    EXPECT_EQ(run.fake.unload_requests, c.closes ? 1 : 0) << c.mode << " ours " << c.ours;
   }
 }
 
@@ -150,16 +145,16 @@ TEST_F(AltWin, ResetCloseAndFaultReleaseAllFour) {
         "inject a4 0 2 0", "inject 5b 0 3 0"}},
   };
   for (const Case& c : cases) {
-    FakePlatform fresh;
-    MainForm f{fresh.platform()};
-    fresh.SetIniText(kIni, "[Option]\nLatchAlt=True\nLatchWin=True\n");
-    OnLoad(f);
-    for (MenuItem item : {MenuItem::mSHIFT, MenuItem::mCTRL, MenuItem::mALT, MenuItem::mWIN}) OnMenuCommand(f, item);
-    OnTick(f);
-    fresh.ClearLog();
-    c.run(f);
-    EXPECT_EQ(fresh.Matching("inject"), c.expected) << c.what;
-    for (std::uint8_t key : {0x10, 0x11, 0xA4, 0x5B}) EXPECT_EQ(fresh.keys[key], 0) << c.what << " " << int{key};
+    Program run;
+    run.Start("LatchAlt=True\nLatchWin=True");
+    for (MenuItem item : {MenuItem::mSHIFT, MenuItem::mCTRL, MenuItem::mALT, MenuItem::mWIN}) {
+      OnMenuCommand(run.form, item);
+    }
+    OnTick(run.form);
+    run.fake.ClearLog();
+    c.run(run.form);
+    EXPECT_EQ(run.Injected(), c.expected) << c.what;
+    for (std::uint8_t key : {0x10, 0x11, 0xA4, 0x5B}) EXPECT_EQ(run.fake.keys[key], 0) << c.what << " " << int{key};
   }
 }
 
@@ -180,21 +175,20 @@ TEST_F(AltWin, ButtonsShareTheRowInOrderAndTheMinimumKeepsThemReadable) {
        222},
   };
   for (const Case& c : cases) {
-    FakePlatform fresh;
-    MainForm f{fresh.platform()};
-    fresh.SetIniText(kIni, std::string("[Option]\n") + c.ini + "\n");
-    OnLoad(f);
-    ApplyFloatLayout(f);  // as the window's resize does
+    SCOPED_TRACE(c.ini);
+    Program run;
+    run.Start(c.ini);
+    ApplyFloatLayout(run.form);  // as the window's resize does
     for (const auto& [control, left] : c.lefts) {
-      EXPECT_EQ(fresh.bounds[control].left, left) << c.ini;
-      EXPECT_EQ(fresh.bounds[control].width, c.width) << c.ini;
-      EXPECT_EQ(fresh.bounds[control].height, 45) << c.ini;
+      EXPECT_EQ(run.fake.bounds[control].left, left);
+      EXPECT_EQ(run.fake.bounds[control].width, c.width);
+      EXPECT_EQ(run.fake.bounds[control].height, 45);
     }
-    EXPECT_EQ(f.SizeLimits.MinTrackWidth, c.min_width) << c.ini;
+    EXPECT_EQ(run.form.SizeLimits.MinTrackWidth, c.min_width);
     // At the minimum every button is still 48 pixels wide (44 for the two of the design).
-    fresh.width = c.min_width * 15.0;
-    ApplyFloatLayout(f);
-    EXPECT_GE(fresh.bounds[Control::Check1_1].width, c.lefts.size() == 2 ? 44 : 48) << c.ini;
+    run.fake.width = c.min_width * 15.0;
+    ApplyFloatLayout(run.form);
+    EXPECT_GE(run.fake.bounds[Control::Check1_1].width, c.lefts.size() == 2 ? 44 : 48);
   }
 }
 
