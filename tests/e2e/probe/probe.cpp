@@ -1010,7 +1010,8 @@ int Usage() {
       "       | key-log MS | key-cost BATCHES PER_BATCH | bare-hook MS\n"
       "       | tray | tooltip MS | taskbar-created [HWND] | tray-delete HWND ID\n"
       "       | listbox HWND | clipboard | record FILE [ARG...]\n"
-      "       | crash PID MS | resources PID | version FILE\n",
+      "       | crash PID MS | resources PID | version FILE\n"
+      "       | accessible HWND | dpichanged HWND DPI L T R B | smicon\n",
       stderr);
   return 2;
 }
