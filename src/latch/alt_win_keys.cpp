@@ -1,6 +1,7 @@
 #include "latch/alt_win_keys.h"
 
 #include "form/main_form.h"
+#include "latch/indicators.h"
 #include "latch/modifier_key.h"
 #include "latch/one_shot.h"
 
@@ -44,8 +45,8 @@ void SendLatchKey(MainForm& form, std::uint8_t key_selector, std::uint8_t action
 
 void ReleaseAltAndWin(MainForm& form, std::int32_t state) {
   const AppSettings& s = form.Settings;
-  const bool alt = s.LatchAlt && (state & 4) != 0;
-  const bool win = s.LatchWin && (state & 8) != 0;
+  const bool alt = s.LatchAlt && (state & modifier_state::kAlt) != 0;
+  const bool win = s.LatchWin && (state & modifier_state::kWin) != 0;
   OwnPress& own_alt = form.OwnPressed[modifier_index::kAlt];
   OwnPress& own_win = form.OwnPressed[modifier_index::kWin];
   if ((alt && IsBare(own_alt)) || (win && IsBare(own_win))) SendMaskKey(form.os.keyboard);

@@ -110,6 +110,14 @@ void LockAtCurrentSize(MainForm& form) {
   LockSizeLimits(form, PixelsX(window, window.Width()), PixelsY(window, window.Height()));
 }
 
+void ApplySizeLock(MainForm& form) {
+  if (form.os.menu.IsChecked(MenuItem::mSizeLock)) {
+    LockAtCurrentSize(form);
+  } else {
+    SetDefaultSizeLimits(form);
+  }
+}
+
 void ConvertSizeLimits(MainForm& form, const Rect& outer) {
   if (form.SizeLimits.PrevWndProc == 0) return;
   if (form.os.menu.IsChecked(MenuItem::mSizeLock)) {
@@ -123,11 +131,7 @@ void OnSizeLockCommand(MainForm& form) {
   Menu& menu = form.os.menu;
   const bool locked = !menu.IsChecked(MenuItem::mSizeLock);
   menu.SetChecked(MenuItem::mSizeLock, locked);
-  if (locked) {
-    LockAtCurrentSize(form);
-  } else {
-    SetDefaultSizeLimits(form);
-  }
+  ApplySizeLock(form);
 }
 
 void FitLimitsToButtons(MainForm& form) {
@@ -137,12 +141,7 @@ void FitLimitsToButtons(MainForm& form) {
   if (PixelsX(window, window.Width()) < minimum) {
     window.SetWidth(minimum * TwipsPerPixelX(window));
   }
-  if (form.SizeLimits.PrevWndProc == 0) return;
-  if (form.os.menu.IsChecked(MenuItem::mSizeLock)) {
-    LockAtCurrentSize(form);
-  } else {
-    SetDefaultSizeLimits(form);
-  }
+  if (form.SizeLimits.PrevWndProc != 0) ApplySizeLock(form);
 }
 
 }  // namespace modlatch

@@ -42,6 +42,8 @@ void ConvertSizeLimits(MainForm& form, const Rect& outer);
 
 // Installs the procedure with minimum and maximum both at the window's current outer size.
 void LockAtCurrentSize(MainForm& form);
+// What the size-lock check mark asks for: locked at the current size, or the default limits.
+void ApplySizeLock(MainForm& form);
 // After buttons were added: widens a window too narrow for them and updates installed limits.
 void FitLimitsToButtons(MainForm& form);
 

@@ -94,8 +94,16 @@ std::int16_t StartingMode(const Text& text) {
   return mode;
 }
 
-void LoadPicture(MainForm& form, SectionReader& icon, const PictureKey& picture);
-void LoadColor(MainForm& form, SectionReader& option, const ColorKey& color);
+void LoadPicture(MainForm& form, SectionReader& icon, const PictureKey& picture) {
+  Text& path = form.Settings.*picture.field;
+  path = icon(picture.key, u"");
+  if (FileExists(form.os, path)) form.os.controls.LoadBankPicture(picture.bank, picture.index, path);
+}
+
+void LoadColor(MainForm& form, SectionReader& option, const ColorKey& color) {
+  const Text text = option(color.key, u"");
+  form.Settings.*color.field = text.empty() ? kNoColor : HexToColor(form.os.ansi, text);
+}
 
 void LoadPictures(MainForm& form, SectionReader& icon) {
   for (const PictureKey& picture : kPictureKeys) LoadPicture(form, icon, picture);
@@ -153,17 +161,6 @@ const std::array<LatchKeys, 2> kLatchKeys{{
        {u"WinForeColor_1", &AppSettings::WinForeColor_1}}},
      {{{u"WinChr_1", u"WIN", &AppSettings::WinChr_1}, {u"WinChr_0", u"WIN", &AppSettings::WinChr_0}}}},
 }};
-
-void LoadPicture(MainForm& form, SectionReader& icon, const PictureKey& picture) {
-  Text& path = form.Settings.*picture.field;
-  path = icon(picture.key, u"");
-  if (FileExists(form.os, path)) form.os.controls.LoadBankPicture(picture.bank, picture.index, path);
-}
-
-void LoadColor(MainForm& form, SectionReader& option, const ColorKey& color) {
-  const Text text = option(color.key, u"");
-  form.Settings.*color.field = text.empty() ? kNoColor : HexToColor(form.os.ansi, text);
-}
 
 // Runs after the mode is up, so each added key gets its controls, menu item and icon here.
 void LoadAltAndWin(MainForm& form, SectionReader& icon, SectionReader& option) {
