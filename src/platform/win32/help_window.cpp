@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "mainwindow/twips.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/win32_system.h"
 #include "resource_ids.h"
@@ -16,11 +17,8 @@ constexpr int kTextId = 101;
 constexpr int kMargin = 6;
 constexpr int kListWidth = 190;
 constexpr SIZE kInitialSize{720, 480};
-constexpr SIZE kSmallestSize{320, 200};
-constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
-
-// Sizes above are 96-DPI pixels.
-int Scaled(int pixels, int dpi) { return ::MulDiv(pixels, dpi, 96); }
+constexpr SIZE kSmallestSize{320, 200};  // sizes above are 96-DPI pixels
+constexpr UINT kDpiChanged = 0x02E0;     // WM_DPICHANGED
 
 // The edit control breaks lines only at CR LF.
 Text WithCrLf(const Text& text) {
@@ -72,10 +70,10 @@ void HelpWindow::Create(HINSTANCE instance) {
   font_ = CreateMessageFont(dpi_);
 
   // At a high DPI the scaled size may exceed a small screen; it never starts larger than the work area.
-  RECT area{0, 0, Scaled(kInitialSize.cx, dpi_), Scaled(kInitialSize.cy, dpi_)};
+  RECT area{0, 0, ScaleForDpi(kInitialSize.cx, dpi_), ScaleForDpi(kInitialSize.cy, dpi_)};
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  const int width = std::min<int>(Scaled(kInitialSize.cx, dpi_), area.right - area.left);
-  const int height = std::min<int>(Scaled(kInitialSize.cy, dpi_), area.bottom - area.top);
+  const int width = std::min<int>(ScaleForDpi(kInitialSize.cx, dpi_), area.right - area.left);
+  const int height = std::min<int>(ScaleForDpi(kInitialSize.cy, dpi_), area.bottom - area.top);
   // Unowned, so it stays when the main window hides in the tray modes.
   hwnd_ = ::CreateWindowExW(WS_EX_CONTROLPARENT, kHelpClass, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                             CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr, nullptr, instance, this);
@@ -101,9 +99,9 @@ void HelpWindow::ShowTopic(int index) {
 void HelpWindow::Layout() {
   RECT client{};
   ::GetClientRect(hwnd_, &client);
-  const int margin = Scaled(kMargin, dpi_);
+  const int margin = ScaleForDpi(kMargin, dpi_);
   const int height = std::max<int>(0, client.bottom - 2 * margin);
-  const int list_width = std::min<int>(Scaled(kListWidth, dpi_), (client.right - 3 * margin) / 3);
+  const int list_width = std::min<int>(ScaleForDpi(kListWidth, dpi_), (client.right - 3 * margin) / 3);
   ::MoveWindow(list_, margin, margin, list_width, height, TRUE);
   const int text_left = 2 * margin + list_width;
   ::MoveWindow(text_, text_left, margin, std::max<int>(0, client.right - margin - text_left), height, TRUE);
@@ -126,7 +124,7 @@ LRESULT HelpWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_GETMINMAXINFO:
       reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize =
-          POINT{Scaled(kSmallestSize.cx, dpi_), Scaled(kSmallestSize.cy, dpi_)};
+          POINT{ScaleForDpi(kSmallestSize.cx, dpi_), ScaleForDpi(kSmallestSize.cy, dpi_)};
       return 0;
     case kDpiChanged: {
       dpi_ = HIWORD(wparam);

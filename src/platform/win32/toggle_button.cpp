@@ -1,5 +1,6 @@
 #include "platform/win32/toggle_button.h"
 
+#include "mainwindow/twips.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/scoped_gdi.h"
 
@@ -53,7 +54,7 @@ void PaintFace(HDC dc, const RECT& face, const ToggleState& state, bool checked_
 // A padlock in the text colour at the right end of the face: the key stays down until clicked.
 // Drawn on a 96-DPI grid of 10 x 13 pixels, scaled to the button's DPI.
 void PaintLockMark(HDC dc, const RECT& face, COLORREF color, int dpi) {
-  const auto u = [dpi](int n) { return ::MulDiv(n, dpi, 96); };
+  const auto u = [dpi](int n) { return ScaleForDpi(n, dpi); };
   const int x = face.right - u(14);
   const int top = face.top + (face.bottom - face.top - u(13)) / 2 + 1;
   const RECT parts[] = {
