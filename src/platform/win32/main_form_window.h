@@ -82,6 +82,10 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void OnTogglePressEnded() override;
 
  private:
+  static constexpr UINT_PTR kPollTimer = 1;
+  static constexpr UINT kFirstMenuId = 2000;
+  static UINT MenuId(MenuItem item) { return kFirstMenuId + static_cast<UINT>(item); }
+
   static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam);

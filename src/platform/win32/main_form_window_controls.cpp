@@ -1,0 +1,149 @@
+#include "platform/win32/main_form_window.h"
+
+#include <commctrl.h>
+
+#include "mainwindow/window_design.h"
+#include "platform/win32/no_activate.h"
+#include "platform/win32/popup_menu.h"
+#include "platform/win32/tray_pictures.h"
+
+// What the logic asks of the main window's controls, its popup menu and its polling timer.
+namespace modlatch::win32 {
+
+// ---- Controls ----
+
+bool MainFormWindow::ToggleValue(int index) {
+  return ::SendMessageW(check_[index], BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainFormWindow::SetToggleValue(int index, bool down) {
+  ::SendMessageW(check_[index], BM_SETCHECK, down ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void MainFormWindow::SetToggleBackColor(int index, ColorValue color) { win32::SetToggleBackColor(check_[index], color); }
+void MainFormWindow::SetToggleForeColor(int index, ColorValue color) { win32::SetToggleForeColor(check_[index], color); }
+void MainFormWindow::SetToggleCaption(int index, const Text& caption) { ::SetWindowTextW(check_[index], Wide(caption)); }
+void MainFormWindow::SetToggleLocked(int index, bool locked) { win32::SetToggleLocked(check_[index], locked); }
+
+void MainFormWindow::SetStripColor(std::uint32_t color) {
+  // Set on every tick; repainted only when it changes.
+  if (color == strip_color_) return;
+  strip_color_ = color;
+  ::InvalidateRect(strip_, nullptr, FALSE);
+}
+
+void MainFormWindow::SetStripTooltip(const Text& text) {
+  strip_tip_ = text;
+  if (tooltip_) UpdateStripTooltip();
+}
+
+void MainFormWindow::UpdateStripTooltip() {
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(strip_);
+  tool.lpszText = const_cast<wchar_t*>(Wide(strip_tip_));
+  ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+HWND MainFormWindow::ChildOf(Control control) const {
+  switch (control) {
+    case Control::Check1_0:
+      return check_[0];
+    case Control::Check1_1:
+      return check_[1];
+    case Control::Picture4:
+      return strip_;
+    case Control::Command1:
+      return close_button_;
+    case Control::Check1_2:
+      return check_[2];
+    case Control::Check1_3:
+      return check_[3];
+  }
+  return nullptr;
+}
+
+Bounds MainFormWindow::GetBounds(Control control) {
+  RECT r{};
+  HWND child = ChildOf(control);
+  ::GetWindowRect(child, &r);
+  ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void MainFormWindow::SetBounds(Control control, const Bounds& b) {
+  ::MoveWindow(ChildOf(control), b.left, b.top, b.width, b.height, TRUE);
+}
+
+ImageHandle MainFormWindow::CompactImage(int state) {
+  if (!compact_[state]) {
+    built_in_pictures_[state].reset(CreateCompactPicture(instance_, state, tray_picture_size_));
+    compact_[state] = built_in_pictures_[state].get();
+  }
+  return reinterpret_cast<ImageHandle>(compact_[state]);
+}
+
+ImageHandle MainFormWindow::DoubleImage(int index) {
+  if (!double_[index]) {
+    ScopedIcon& picture = built_in_pictures_[compact_.size() + index];
+    picture.reset(CreateDoublePicture(instance_, index, tray_picture_size_));
+    double_[index] = picture.get();
+  }
+  return reinterpret_cast<ImageHandle>(double_[index]);
+}
+
+void MainFormWindow::LoadBankPicture(ImageBank bank, int index, const Text& path) {
+  const int size = tray_picture_size_;
+  HICON icon = static_cast<HICON>(::LoadImageW(nullptr, Wide(path), IMAGE_ICON, size, size, LR_LOADFROMFILE));
+  // A directory, or a file that is not an icon: the built-in picture stays.
+  if (!icon) return;
+  const bool compact = bank == ImageBank::Picture2;
+  file_pictures_[(compact ? 8 : 0) + index].reset(icon);
+  if (compact) {
+    compact_[index] = icon;
+  } else {
+    double_[index] = icon;
+  }
+}
+
+// ---- Menu ----
+
+bool MainFormWindow::IsChecked(MenuItem item) {
+  return (::GetMenuState(menu_, MenuId(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void MainFormWindow::SetChecked(MenuItem item, bool checked) {
+  ::CheckMenuItem(menu_, MenuId(item), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainFormWindow::SetEnabled(MenuItem item, bool enabled) {
+  ::EnableMenuItem(menu_, MenuId(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void MainFormWindow::AddLatchItem(MenuItem item) {
+  ::InsertMenuW(menu_, MenuId(MenuItem::mReset), MF_BYCOMMAND | MF_STRING, MenuId(item),
+                reinterpret_cast<const wchar_t*>(design::LatchItemCaption(item)));
+}
+
+std::optional<MenuItem> MainFormWindow::PopupAtCursor() {
+  // Foreground first, or a menu opened from the tray never closes.
+  const MenuForeground foreground(hwnd_);
+  const UINT chosen = TrackPopupAtCursor(hwnd_, menu_);
+  if (chosen < kFirstMenuId || chosen >= kFirstMenuId + kAllMenuItemCount) return std::nullopt;
+  return static_cast<MenuItem>(chosen - kFirstMenuId);
+}
+
+// ---- Timer ----
+
+void MainFormWindow::SetInterval(std::uint32_t milliseconds) {
+  interval_ = milliseconds;
+  if (timer_enabled_) ::SetTimer(hwnd_, kPollTimer, interval_, nullptr);
+}
+
+void MainFormWindow::Enable() {
+  timer_enabled_ = true;
+  ::SetTimer(hwnd_, kPollTimer, interval_, nullptr);
+}
+
+}  // namespace modlatch::win32
