@@ -2,6 +2,7 @@
 // OneShot is on: what they add per event must stay far below anything a typist notices.
 #include <benchmark/benchmark.h>
 
+#include "latch/modifier_key.h"
 #include "latch/one_shot.h"
 #include "support/fake_platform.h"
 

@@ -3,7 +3,7 @@
 #include "latch/display_modes.h"
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"
-#include "latch/one_shot.h"
+#include "latch/toggle_latch.h"
 #include "mainwindow/help_commands.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"

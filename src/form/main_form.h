@@ -37,4 +37,8 @@ struct MainForm {
 void OpenPopupMenu(MainForm& form);
 void CloseProgram(MainForm& form);
 
+// A click on an indicator, carried out by the latch: button 1/2 and the icon's index for tray
+// icons, the toggle button's modifier index and 0 for the floating window.
+void HandleIndicatorClick(MainForm& form, std::uint8_t button, std::int16_t index);
+
 }  // namespace modlatch

@@ -37,7 +37,7 @@ inline ShownModifiers ShownModifiersOf(const AppSettings& settings) {
   return shown;
 }
 
-// ALT or WIN pressed by a click of ours. A lone ALT or WIN opens a menu when it comes up, so a
+// A modifier pressed by a click of ours. A lone ALT or WIN opens a menu when it comes up, so a
 // release that nothing followed is masked; and an ALT of ours is not the user's ALT.
 struct OwnPress {
   bool down = false;       // pressed by us, not yet released
@@ -45,5 +45,7 @@ struct OwnPress {
   bool followed = false;   // another key came while it was down
 };
 using OwnPresses = std::array<OwnPress, modifier_index::kCount>;
+
+inline bool IsBare(const OwnPress& own) { return own.down && !own.followed; }
 
 }  // namespace modlatch

@@ -3,18 +3,9 @@
 #include "form/main_form.h"
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"
-#include "latch/one_shot.h"
 
 namespace modlatch {
 namespace {
-
-bool IsBare(const OwnPress& own) { return own.down && !own.followed; }
-
-// Carries our marker even when the latches do not, so the one-shot hook never counts it as a key.
-void SendMaskKey(Keyboard& keyboard) {
-  keyboard.InjectKey(vk::kMaskKey, 0, 0, kOwnInputMarker);
-  keyboard.InjectKey(vk::kMaskKey, 0, key_event::kKeyUp, kOwnInputMarker);
-}
 
 void NoteSeen(OwnPress& own, bool down) {
   if (!own.down) return;
@@ -26,22 +17,6 @@ void NoteSeen(OwnPress& own, bool down) {
 }
 
 }  // namespace
-
-void SendLatchKey(MainForm& form, std::uint8_t key_selector, std::uint8_t action, std::uintptr_t extra_info) {
-  Keyboard& keyboard = form.os.keyboard;
-  const int index = ModifierIndexOf(key_selector);
-  if (index != modifier_index::kAlt && index != modifier_index::kWin) {
-    SendModifierKey(keyboard, key_selector, action, extra_info);
-    return;
-  }
-  OwnPress& own = form.OwnPressed[index];
-  const bool up = action == key_action::kRelease ||
-                  (action == key_action::kToggle && keyboard.AsyncKeyState(LatchKeyOf(key_selector)) != 0);
-  if (up && IsBare(own)) SendMaskKey(keyboard);
-  SendModifierKey(keyboard, key_selector, up ? key_action::kRelease : key_action::kPress, extra_info);
-  own = OwnPress{};
-  own.down = !up;
-}
 
 void ReleaseAltAndWin(MainForm& form, std::int32_t state) {
   const AppSettings& s = form.Settings;
@@ -66,9 +41,8 @@ void NoteOtherKeyDown(MainForm& form) {
   }
 }
 
-void NoteOwnPresses(MainForm& form, bool alt_down, bool win_down) {
-  NoteSeen(form.OwnPressed[modifier_index::kAlt], alt_down);
-  NoteSeen(form.OwnPressed[modifier_index::kWin], win_down);
+void NoteOwnPresses(MainForm& form, std::uint8_t state) {
+  for (int index = 0; index < modifier_index::kCount; ++index) NoteSeen(form.OwnPressed[index], (state & (1u << index)) != 0);
 }
 
 bool AltIsOurs(const MainForm& form) { return form.OwnPressed[modifier_index::kAlt].down; }

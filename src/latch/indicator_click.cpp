@@ -1,9 +1,7 @@
-#include "latch/indicator_click.h"
-
 #include "form/main_form.h"
 #include "latch/alt_win_keys.h"
 #include "latch/modifier_key.h"
-#include "latch/one_shot.h"
+#include "latch/toggle_latch.h"
 
 namespace modlatch {
 namespace {

@@ -134,7 +134,7 @@ std::int32_t RefreshIndicators(MainForm& form) {
   const std::uint8_t state = (shift_down ? modifier_state::kShift : 0) | (ctrl_down ? modifier_state::kCtrl : 0) |
                              (alt_down ? modifier_state::kAlt : 0) | (win_down ? modifier_state::kWin : 0);
   NoteKeyStates(form, state);
-  NoteOwnPresses(form, alt_down, win_down);
+  NoteOwnPresses(form, state);
   if (state == form.LastModifierState) return -1;
 
   Text text = KeyPiece(HoldOf(form, 1), shift_down, kShiftOn, kShiftOnce, kShiftLock, kShiftOff);

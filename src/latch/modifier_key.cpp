@@ -1,5 +1,7 @@
 #include "latch/modifier_key.h"
 
+#include "form/main_form.h"
+
 namespace modlatch {
 
 std::uint8_t SelectorOf(int modifier_index) {
@@ -28,32 +30,37 @@ int ModifierIndexOf(std::uint8_t key_selector) {
   }
 }
 
-std::uint8_t LatchKeyOf(std::uint8_t key_selector) {
-  switch (key_selector) {
-    case selector::kShift:
-      return vk::kShift;
-    case selector::kAlt:
-      return vk::kLeftAlt;
-    case selector::kWin:
-      return vk::kLeftWin;
-    default:
-      return vk::kControl;
-  }
-}
+std::uint8_t LatchKeyOf(std::uint8_t key_selector) { return kModifierKeys[ModifierIndexOf(key_selector)].virtual_key; }
 
 void SendModifierKey(Keyboard& keyboard, std::uint8_t selector, std::uint8_t action, std::uintptr_t extra_info) {
-  const std::uint8_t virtual_key = LatchKeyOf(selector);
+  const ModifierKey& key = kModifierKeys[ModifierIndexOf(selector)];
   bool key_up = false;
   if (action == key_action::kToggle) {
     // Down now, or pressed since the last query: either way the next event releases it.
-    key_up = keyboard.AsyncKeyState(virtual_key) != 0;
+    key_up = keyboard.AsyncKeyState(key.virtual_key) != 0;
   } else if (action == key_action::kRelease) {
     key_up = true;
   }
-  // The left ALT is not an extended key; SHIFT, CTRL and the Windows key go as extended keys.
-  const std::uint32_t extended = virtual_key == vk::kLeftAlt ? 0 : key_event::kExtendedKey;
-  const std::uint32_t flags = extended | (key_up ? key_event::kKeyUp : 0);
-  keyboard.InjectKey(virtual_key, 0, flags, extra_info);
+  const std::uint32_t flags = (key.extended ? key_event::kExtendedKey : 0) | (key_up ? key_event::kKeyUp : 0);
+  keyboard.InjectKey(key.virtual_key, 0, flags, extra_info);
+}
+
+void SendMaskKey(Keyboard& keyboard) {
+  keyboard.InjectKey(vk::kMaskKey, 0, 0, kOwnInputMarker);
+  keyboard.InjectKey(vk::kMaskKey, 0, key_event::kKeyUp, kOwnInputMarker);
+}
+
+void SendLatchKey(MainForm& form, std::uint8_t key_selector, std::uint8_t action, std::uintptr_t extra_info) {
+  Keyboard& keyboard = form.os.keyboard;
+  const int index = ModifierIndexOf(key_selector);
+  const ModifierKey& key = kModifierKeys[index];
+  const bool up = action == key_action::kRelease ||
+                  (action == key_action::kToggle && keyboard.AsyncKeyState(key.virtual_key) != 0);
+  OwnPress& own = form.OwnPressed[index];
+  if (up && key.masked_when_bare && IsBare(own)) SendMaskKey(keyboard);
+  SendModifierKey(keyboard, key_selector, up ? key_action::kRelease : key_action::kPress, extra_info);
+  own = OwnPress{};
+  own.down = !up;
 }
 
 }  // namespace modlatch

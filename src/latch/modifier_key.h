@@ -5,6 +5,8 @@
 
 namespace modlatch {
 
+struct MainForm;
+
 namespace key_action {
 constexpr std::uint8_t kToggle = 0;
 constexpr std::uint8_t kPress = 1;
@@ -19,7 +21,26 @@ constexpr std::uint8_t kAlt = 3;
 constexpr std::uint8_t kWin = 4;
 }  // namespace selector
 
-// The selector of a ModifierIndex (0 CTRL, 1 SHIFT, 2 ALT, 3 WIN), and back.
+// Carried by the key events we inject while the hooks run, so that they can tell ours apart
+// from an on-screen keyboard's, which do count as keys.
+constexpr std::uintptr_t kOwnInputMarker = 0x4D4C4F53;
+
+// What a latch of each key sends, by ModifierIndex (0 CTRL, 1 SHIFT, 2 ALT, 3 WIN).
+struct ModifierKey {
+  std::uint8_t virtual_key;  // injected, and read by a toggle
+  bool extended;
+  bool masked_when_bare;  // a lone ALT or WIN opens a menu when it comes up
+};
+// SHIFT and CTRL go as the extended (right-hand) keys; ALT is the left one, which is not
+// extended, since the right ALT is AltGr on many layouts.
+constexpr ModifierKey kModifierKeys[] = {
+    {vk::kControl, true, false},
+    {vk::kShift, true, false},
+    {vk::kLeftAlt, false, true},
+    {vk::kLeftWin, true, true},
+};
+
+// The selector of a ModifierIndex, and back.
 std::uint8_t SelectorOf(int modifier_index);
 int ModifierIndexOf(std::uint8_t selector);
 // The key a latch of that selector injects, which is also the key a toggle reads.
@@ -27,5 +48,11 @@ std::uint8_t LatchKeyOf(std::uint8_t selector);
 
 // Actions other than Toggle and Release press.
 void SendModifierKey(Keyboard& keyboard, std::uint8_t selector, std::uint8_t action, std::uintptr_t extra_info = 0);
+// Carries our marker, so the one-shot hook never counts it as a key.
+void SendMaskKey(Keyboard& keyboard);
+
+// A user's latch or release of a modifier: the mask key first when the key is released bare,
+// then SendModifierKey; the press is noted as ours.
+void SendLatchKey(MainForm& form, std::uint8_t selector, std::uint8_t action, std::uintptr_t extra_info = 0);
 
 }  // namespace modlatch

@@ -81,29 +81,28 @@ void StopOneShot(MainForm& form) {
   form.OneShot.hooked = false;
 }
 
-void ToggleLatch(MainForm& form, std::uint8_t selector, LatchSource source) {
-  Keyboard& keyboard = form.os.keyboard;
-  if (!form.Settings.OneShot) {
-    SendLatchKey(form, selector, key_action::kToggle);
-    return;
-  }
-  OneShotState& state = form.OneShot;
-  OneShotKey& key = state.keys[ModifierIndexOf(selector)];
+bool IsLockingDoubleClick(MainForm& form, int modifier_index, LatchSource source) {
+  const OneShotKey& key = form.OneShot.keys[modifier_index];
   // The limits are read at each click, so a change in the system's settings counts at once.
-  const bool double_click = source == LatchSource::kIndicator && key.lock_on_double_click &&
-                            IsDoubleClick(state, key, form.os.hooks.DoubleClick());
+  return source == LatchSource::kIndicator && key.lock_on_double_click &&
+         IsDoubleClick(form.OneShot, key, form.os.hooks.DoubleClick());
+}
+
+bool LockLatch(MainForm& form, int modifier_index) {
+  OneShotKey& key = form.OneShot.keys[modifier_index];
+  if (key.hold != Hold::kLatched) return false;
   Redraw(form);
-  if (double_click && key.hold == Hold::kLatched) {
-    // The first click of the pair latched the key; the second keeps it down.
-    key.hold = Hold::kLocked;
-    key.used = false;
-    key.lock_on_double_click = false;
-    return;
-  }
-  // The same decision as the plain toggle, made here so the hold can follow it. A double
-  // click whose first click released an earlier latch locks the key as well.
-  const bool was_down = keyboard.AsyncKeyState(LatchKeyOf(selector)) != 0;
-  SendLatchKey(form, selector, was_down ? key_action::kRelease : key_action::kPress, kOwnInputMarker);
+  key.hold = Hold::kLocked;
+  key.used = false;
+  key.lock_on_double_click = false;
+  return true;
+}
+
+void NoteToggle(MainForm& form, int modifier_index, LatchSource source, bool was_down, bool double_click) {
+  OneShotState& state = form.OneShot;
+  OneShotKey& key = state.keys[modifier_index];
+  Redraw(form);
+  // A double click whose first click released an earlier latch locks the key as well.
   const Hold before = key.hold;
   key = OneShotKey{};
   if (!was_down) key.hold = double_click ? Hold::kLocked : Hold::kLatched;

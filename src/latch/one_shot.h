@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "form/one_shot_state.h"
+#include "latch/toggle_latch.h"
 #include "platform/input_hooks.h"
 
 namespace modlatch {
@@ -22,20 +23,15 @@ struct HookButton {
   std::uintptr_t extra_info = 0;
 };
 
-// Carried by the key events we inject while the hooks run, so that they can tell ours apart
-// from an on-screen keyboard's, which do count as keys.
-constexpr std::uintptr_t kOwnInputMarker = 0x4D4C4F53;
-
-enum class LatchSource { kIndicator, kMenu };
-
 // Installs the hooks when OneShot is on; StopOneShot takes them down on the way out.
 void StartOneShot(MainForm& form);
 void StopOneShot(MainForm& form);
 
-// A user's toggle of a modifier by its selector (latch/modifier_key.h). With OneShot off it is the
-// plain toggle; with it on, a latch lasts one key or click, and a double click on an
-// indicator locks it instead.
-void ToggleLatch(MainForm& form, std::uint8_t selector, LatchSource source);
+// A toggle's two steps in the holds while OneShot is on. A double click on an indicator locks
+// what its first click latched; otherwise the hold follows the key sent.
+bool IsLockingDoubleClick(MainForm& form, int modifier_index, LatchSource source);
+bool LockLatch(MainForm& form, int modifier_index);
+void NoteToggle(MainForm& form, int modifier_index, LatchSource source, bool was_down, bool double_click);
 
 // Hook events: they only take note and ask for a release; they never inject.
 void OnHookKey(MainForm& form, const HookKey& event);

@@ -1,7 +1,6 @@
 #include "latch/toggle_buttons.h"
 
 #include "form/main_form.h"
-#include "latch/indicator_click.h"
 #include "latch/indicators.h"
 
 namespace modlatch {

@@ -1,6 +1,6 @@
 #include "mainwindow/help_file.h"
 
-#include "settings/ini_access.h"
+#include "form/beside_executable.h"
 
 namespace modlatch {
 namespace {

@@ -9,15 +9,6 @@ constexpr std::uint32_t kDeclaredReadSize = 128;
 
 }  // namespace
 
-Text WithTrailingBackslash(const Text& path) {
-  if (!path.empty() && path.back() == u'\\') return path;
-  return path + u'\\';
-}
-
-Text PathBesideExecutable(AppFiles& files, const Text& extension) {
-  return WithTrailingBackslash(files.AppPath()) + files.AppExeName() + extension;
-}
-
 Text IniFilePath(AppFiles& files) { return PathBesideExecutable(files, u".ini"); }
 
 std::string TrimAtNul(const std::string& buffer) {

@@ -1,15 +1,10 @@
 #pragma once
 #include <string>
 
+#include "form/beside_executable.h"
 #include "platform/platform.h"
 
 namespace modlatch {
-
-// Appends "\" unless the path already ends in one; the empty text gives "\".
-Text WithTrailingBackslash(const Text& path);
-
-// <executable folder>\<executable base name><extension>, computed anew on each call.
-Text PathBesideExecutable(AppFiles& files, const Text& extension);
 
 // <executable folder>\<executable base name>.ini.
 Text IniFilePath(AppFiles& files);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "form/main_form.h"
-#include "latch/indicator_click.h"
 
 namespace modlatch {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "latch/indicator_click.h"
+#include "form/main_form.h"
 #include "support/fake_platform.h"
 
 namespace modlatch {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "latch/indicator_click.h"
+#include "form/main_form.h"
 #include "latch/indicators.h"
+#include "latch/modifier_key.h"
 #include "latch/one_shot.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"

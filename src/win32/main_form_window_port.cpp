@@ -1,7 +1,7 @@
-#include "platform/win32/main_form_window.h"
+#include "win32/main_form_window.h"
 
 #include "mainwindow/twips.h"
-#include "platform/win32/no_activate.h"
+#include "win32/no_activate.h"
 
 // The main window as the logic sees it: shown or hidden, its place and size in twips, the end.
 namespace modlatch::win32 {

@@ -1,6 +1,6 @@
-#include "platform/win32/win32_system.h"
+#include "win32/win32_system.h"
 
-#include "platform/win32/system_library.h"
+#include "win32/system_library.h"
 
 #include <cstring>
 

@@ -5,8 +5,8 @@
 
 #include "about/about_design.h"
 #include "about/about_form.h"
-#include "platform/win32/print_surface.h"
-#include "platform/win32/win32_system.h"
+#include "win32/print_surface.h"
+#include "win32/win32_system.h"
 
 namespace modlatch::win32 {
 

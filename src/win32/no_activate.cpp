@@ -1,4 +1,4 @@
-#include "platform/win32/no_activate.h"
+#include "win32/no_activate.h"
 
 namespace modlatch::win32 {
 namespace {

@@ -1,11 +1,11 @@
-#include "platform/win32/main_form_window.h"
+#include "win32/main_form_window.h"
 
 #include <commctrl.h>
 
 #include "mainwindow/window_design.h"
-#include "platform/win32/no_activate.h"
-#include "platform/win32/popup_menu.h"
-#include "platform/win32/tray_pictures.h"
+#include "win32/no_activate.h"
+#include "win32/popup_menu.h"
+#include "win32/tray_pictures.h"
 
 // What the logic asks of the main window's controls, its popup menu and its polling timer.
 namespace modlatch::win32 {

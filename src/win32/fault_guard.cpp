@@ -1,4 +1,4 @@
-#include "platform/win32/fault_guard.h"
+#include "win32/fault_guard.h"
 
 #include <windows.h>
 

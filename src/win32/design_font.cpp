@@ -1,8 +1,8 @@
-#include "platform/win32/design_font.h"
+#include "win32/design_font.h"
 
 #include <iterator>
 
-#include "platform/win32/scoped_gdi.h"
+#include "win32/scoped_gdi.h"
 
 namespace modlatch::win32 {
 namespace {

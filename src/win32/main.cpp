@@ -1,12 +1,12 @@
 #include <windows.h>
 
 #include "mainwindow/size_limits.h"
-#include "platform/win32/dialogs.h"
-#include "platform/win32/fault_guard.h"
-#include "platform/win32/instance_lock.h"
-#include "platform/win32/main_form_window.h"
-#include "platform/win32/shell.h"
-#include "platform/win32/system_library.h"
+#include "win32/dialogs.h"
+#include "win32/fault_guard.h"
+#include "win32/instance_lock.h"
+#include "win32/main_form_window.h"
+#include "win32/shell.h"
+#include "win32/system_library.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/app_files.h"
+#include "win32/app_files.h"
 
 #include <windows.h>
 

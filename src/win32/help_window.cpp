@@ -1,10 +1,10 @@
-#include "platform/win32/help_window.h"
+#include "win32/help_window.h"
 
 #include <algorithm>
 
 #include "mainwindow/twips.h"
-#include "platform/win32/dpi.h"
-#include "platform/win32/win32_system.h"
+#include "win32/dpi.h"
+#include "win32/win32_system.h"
 #include "resource_ids.h"
 
 namespace modlatch::win32 {

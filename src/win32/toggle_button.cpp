@@ -1,8 +1,8 @@
-#include "platform/win32/toggle_button.h"
+#include "win32/toggle_button.h"
 
 #include "mainwindow/twips.h"
-#include "platform/win32/dpi.h"
-#include "platform/win32/scoped_gdi.h"
+#include "win32/dpi.h"
+#include "win32/scoped_gdi.h"
 
 namespace modlatch::win32 {
 namespace {

@@ -1,9 +1,9 @@
-#include "platform/win32/input_hooks.h"
+#include "win32/input_hooks.h"
 
 #include <shellapi.h>
 
 #include "latch/one_shot.h"
-#include "platform/win32/win32_system.h"
+#include "win32/win32_system.h"
 #include "tray/tray_icons.h"
 
 namespace modlatch::win32 {

@@ -1,4 +1,4 @@
-#include "platform/win32/main_form_window.h"
+#include "win32/main_form_window.h"
 
 #include <commctrl.h>
 
@@ -8,11 +8,11 @@
 #include "mainwindow/placement.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/window_design.h"
-#include "platform/win32/dpi.h"
-#include "platform/win32/no_activate.h"
-#include "platform/win32/scoped_gdi.h"
-#include "platform/win32/tooltips.h"
-#include "platform/win32/tray_pictures.h"
+#include "win32/dpi.h"
+#include "win32/no_activate.h"
+#include "win32/scoped_gdi.h"
+#include "win32/tooltips.h"
+#include "win32/tray_pictures.h"
 #include "resource_ids.h"
 #include "tray/tray_icons.h"
 

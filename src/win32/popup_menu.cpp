@@ -1,4 +1,4 @@
-#include "platform/win32/popup_menu.h"
+#include "win32/popup_menu.h"
 
 namespace modlatch::win32 {
 

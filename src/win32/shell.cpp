@@ -1,12 +1,12 @@
-#include "platform/win32/shell.h"
+#include "win32/shell.h"
 
 #include <windows.h>
 #include <shellapi.h>
 
 #include <cstring>
 
-#include "platform/win32/system_library.h"
-#include "platform/win32/win32_system.h"
+#include "win32/system_library.h"
+#include "win32/win32_system.h"
 
 namespace modlatch::win32 {
 

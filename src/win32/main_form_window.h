@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "app/main_form_events.h"
-#include "platform/win32/app_files.h"
-#include "platform/win32/input_hooks.h"
-#include "platform/win32/scoped_gdi.h"
-#include "platform/win32/toggle_button.h"
-#include "platform/win32/win32_system.h"
+#include "win32/app_files.h"
+#include "win32/input_hooks.h"
+#include "win32/scoped_gdi.h"
+#include "win32/toggle_button.h"
+#include "win32/win32_system.h"
 
 namespace modlatch::win32 {
 

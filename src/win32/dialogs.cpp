@@ -1,4 +1,4 @@
-#include "platform/win32/dialogs.h"
+#include "win32/dialogs.h"
 
 namespace modlatch::win32 {
 

@@ -1,8 +1,8 @@
-#include "platform/win32/tooltips.h"
+#include "win32/tooltips.h"
 
 #include <commctrl.h>
 
-#include "platform/win32/system_library.h"
+#include "win32/system_library.h"
 
 namespace modlatch::win32 {
 

@@ -1,13 +1,13 @@
-#include "platform/win32/about_window.h"
+#include "win32/about_window.h"
 
 #include <algorithm>
 #include <iterator>
 
 #include "mainwindow/twips.h"
-#include "platform/win32/design_font.h"
-#include "platform/win32/dpi.h"
-#include "platform/win32/scoped_gdi.h"
-#include "platform/win32/tooltips.h"
+#include "win32/design_font.h"
+#include "win32/dpi.h"
+#include "win32/scoped_gdi.h"
+#include "win32/tooltips.h"
 #include "resource_ids.h"
 
 namespace modlatch::win32 {

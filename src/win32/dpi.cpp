@@ -1,6 +1,6 @@
-#include "platform/win32/dpi.h"
+#include "win32/dpi.h"
 
-#include "platform/win32/scoped_gdi.h"
+#include "win32/scoped_gdi.h"
 
 namespace modlatch::win32 {
 namespace {

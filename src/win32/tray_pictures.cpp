@@ -1,8 +1,8 @@
-#include "platform/win32/tray_pictures.h"
+#include "win32/tray_pictures.h"
 
 #include <initializer_list>
 
-#include "platform/win32/scoped_gdi.h"
+#include "win32/scoped_gdi.h"
 #include "resource_ids.h"
 
 namespace modlatch::win32 {

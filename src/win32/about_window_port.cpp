@@ -1,9 +1,9 @@
-#include "platform/win32/about_window.h"
+#include "win32/about_window.h"
 
 #include <iterator>
 
 #include "mainwindow/twips.h"
-#include "platform/win32/popup_menu.h"
+#include "win32/popup_menu.h"
 #include "resource_ids.h"
 
 // What the portable About logic asks of the window: captions, geometry, the icon, the hover

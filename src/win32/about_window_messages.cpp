@@ -1,6 +1,6 @@
-#include "platform/win32/about_window.h"
+#include "win32/about_window.h"
 
-#include "platform/win32/scoped_gdi.h"
+#include "win32/scoped_gdi.h"
 
 // How the About window and its parts answer their messages, and how they paint.
 namespace modlatch::win32 {

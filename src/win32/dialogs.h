@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "platform/dialogs.h"
-#include "platform/win32/about_window.h"
-#include "platform/win32/help_window.h"
+#include "win32/about_window.h"
+#include "win32/help_window.h"
 
 namespace modlatch::win32 {
 

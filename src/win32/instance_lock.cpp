@@ -1,9 +1,9 @@
-#include "platform/win32/instance_lock.h"
+#include "win32/instance_lock.h"
 
 #include <windows.h>
 
 #include "app/single_instance.h"
-#include "platform/win32/win32_system.h"
+#include "win32/win32_system.h"
 
 namespace modlatch::win32 {
 namespace {

@@ -1,7 +1,7 @@
-#include "platform/win32/print_surface.h"
+#include "win32/print_surface.h"
 
-#include "platform/win32/scoped_gdi.h"
-#include "platform/win32/win32_system.h"
+#include "win32/scoped_gdi.h"
+#include "win32/win32_system.h"
 
 namespace modlatch::win32 {
 namespace {
