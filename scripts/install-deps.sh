@@ -11,6 +11,7 @@ packages=(
   wine wine64
   xvfb xauth x11-utils xdotool imagemagick fonts-ipafont-gothic
   libgtest-dev libbenchmark-dev
+  python3-jsonschema python3-rfc3987 python3-yaml
   clang libclang-rt-14-dev
   locales
 )

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The release: builds the shipped 32-bit exe and makes build/ModLatch-<version>-win32.zip with
-# build/SHA256SUMS. The same commit always gives the same bytes; the zip's dates are the
-# commit's (or SOURCE_DATE_EPOCH's).
+# build/SHA256SUMS and the winget and Scoop manifests in build/manifests/. The same commit always
+# gives the same bytes; the zip's dates are the commit's (or SOURCE_DATE_EPOCH's).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)

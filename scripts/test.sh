@@ -19,7 +19,7 @@ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=
 cmake --build build/fuzz --parallel "$(nproc)"
 
 # The release zip; then the shipped exe built again from nothing in another folder and packaged
-# there must give the same bytes, exe and zip alike.
+# there must give the same bytes, exe, zip and manifests alike.
 scripts/package.sh
 rm -rf build/repro
 cmake -S . -B build/repro/windows -DCMAKE_BUILD_TYPE=Release --log-level=WARNING \
@@ -29,6 +29,7 @@ sha256sum build/windows/ModLatch.exe build/repro/windows/ModLatch.exe
 cat build/SHA256SUMS build/repro/SHA256SUMS
 cmp build/windows/ModLatch.exe build/repro/windows/ModLatch.exe
 cmp build/SHA256SUMS build/repro/SHA256SUMS
+diff -r build/manifests build/repro/manifests
 
 echo "shipped build/windows/ModLatch.exe: $(stat -c %s build/windows/ModLatch.exe) bytes"
 ctest --test-dir build/native --output-on-failure

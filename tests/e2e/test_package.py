@@ -1,9 +1,10 @@
-"""The release zip (scripts/package.sh): what it holds, and the shipped exe run from it under
-32-bit Wine, unzipped where a user would put it: a folder named with spaces and Japanese
-characters on drive C: of a prefix of its own.
+"""The release zip (scripts/package.sh): what it holds, its winget and Scoop manifests, and the
+shipped exe run from it under 32-bit Wine, unzipped where a user would put it: a folder named
+with spaces and Japanese characters on drive C: of a prefix of its own.
 """
 
 import hashlib
+import json
 import os
 import re
 import shutil
@@ -11,6 +12,9 @@ import sys
 import time
 import unittest
 import zipfile
+
+import jsonschema
+import yaml
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
@@ -23,6 +27,7 @@ FILES = ["ModLatch.exe", "ModLatch.hlp", "ModLatch.ini.example", "README.txt", "
 CTRL_ID, SHIFT_ID = 1000, 1001
 UNZIP_FOLDER = "ダウンロード した ツール"
 COLOR_LINE = b"ShiftBgColor_0=C0FFC0"
+SCHEMAS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "schemas")  # see SOURCE.txt there
 
 
 def project_version():
@@ -58,6 +63,59 @@ class Contents(unittest.TestCase):
         sample = inside["ModLatch.ini.example"].decode("cp932")
         self.assertIn("\r\n;" + COLOR_LINE.decode() + "\r\n", sample)
         self.assertNotIn("\n\n", sample.replace("\r\n", "\r"), "Windows line ends throughout")
+
+
+def validator(schema):
+    """Draft-07 with the formats checked: without python3-rfc3987 "uri" would pass anything."""
+    checker = jsonschema.Draft7Validator.FORMAT_CHECKER
+    assert {"uri", "date", "regex"} <= set(checker.checkers), "install python3-rfc3987"
+    with open(os.path.join(SCHEMAS, schema), encoding="utf-8") as f:
+        return jsonschema.Draft7Validator(json.load(f), format_checker=checker)
+
+
+class Manifests(unittest.TestCase):
+    def test_winget_and_scoop_manifests_are_valid_and_name_this_zip(self):
+        zip_path, folder, sums = package()
+        digest, version, exe = hashlib.sha256(read(zip_path)).hexdigest(), project_version(), folder + "/ModLatch.exe"
+        self.assertEqual(read(sums).decode().split()[0], digest)
+        where = os.path.join(os.path.dirname(zip_path), "manifests")
+        winget = {}
+        for kind, suffix in [("version", ""), ("installer", ".installer"), ("defaultLocale", ".locale.en-US")]:
+            text = read(os.path.join(where, "winget", f"ZQ5.ModLatch{suffix}.yaml")).decode()
+            check = validator(f"manifest.{kind}.1.6.0.json")
+            self.assertIn(f"\n# yaml-language-server: $schema={check.schema['$id']}\n".lower(), text.lower())
+            self.assertNotIn("\r", text)
+            winget[kind] = yaml.safe_load(text)
+            check.validate(winget[kind])
+            self.assertEqual((winget[kind]["PackageIdentifier"], winget[kind]["PackageVersion"]), ("ZQ5.ModLatch", version))
+        installer = winget["installer"]
+        [entry] = installer["Installers"]
+        self.assertEqual((installer["InstallerType"], installer["NestedInstallerType"], entry["Architecture"]),
+                         ("zip", "portable", "x86"))
+        self.assertEqual(installer["NestedInstallerFiles"],
+                         [{"RelativeFilePath": exe.replace("/", "\\"), "PortableCommandAlias": "modlatch"}])
+        self.assertEqual(entry["InstallerSha256"].lower(), digest)
+        self.assertTrue(entry["InstallerUrl"].endswith("/" + os.path.basename(zip_path)))
+
+        scoop = json.loads(read(os.path.join(where, "scoop", "modlatch.json")))
+        check = validator("scoop.schema.json")
+        check.validate(scoop)
+        self.assertEqual([scoop[k] for k in ("version", "hash", "url", "extract_dir", "persist")],
+                         [version, digest, entry["InstallerUrl"], folder, "ModLatch.ini"])
+        self.assertEqual(scoop["shortcuts"][0][0], "ModLatch.exe")
+
+        # The schemas can say no: a format broken, a required field gone.
+        self.assertFalse(check.is_valid(dict(scoop, url="no scheme here")))
+        del entry["InstallerSha256"]
+        self.assertFalse(validator("manifest.installer.1.6.0.json").is_valid(installer))
+
+    def test_yaml_scalars_read_back_as_the_strings_written(self):
+        sys.dont_write_bytecode = True  # keep tools/ free of __pycache__
+        sys.path.insert(0, os.path.join(SOURCE, "tools"))
+        import make_package
+        for text in ["1.10", "no", "On", "null", "a: b", "#x", "ZQ5's software", "'quoted'", "2024-01-02",
+                     "C:\\dir\\ModLatch.exe", "https://example.invalid/a?b=c", "- item", "trailing "]:
+            self.assertEqual(yaml.safe_load(f"Key: {make_package.yaml_scalar(text)}\n"), {"Key": text}, text)
 
 
 def prefix_files(prefix):
