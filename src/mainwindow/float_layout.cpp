@@ -71,7 +71,10 @@ void ApplyFloatLayout(MainForm& form) {
 }
 
 std::int32_t MinFloatWidth(MainForm& form, std::int32_t two_button_minimum) {
-  const int count = ShownModifiersOf(form.Settings).count;
+  return MinFloatWidth(form, two_button_minimum, ShownModifiersOf(form.Settings).count);
+}
+
+std::int32_t MinFloatWidth(MainForm& form, std::int32_t two_button_minimum, int count) {
   if (count <= 2) return two_button_minimum;
   const int left = form.os.controls.GetBounds(Control::Check1_1).left;
   const int dpi = form.os.window.WindowDpi().x;

@@ -134,13 +134,18 @@ void OnSizeLockCommand(MainForm& form) {
   ApplySizeLock(form);
 }
 
-void FitLimitsToButtons(MainForm& form) {
+void WidenForButtons(MainForm& form, int count) {
   MainWindow& window = form.os.window;
-  // A window too narrow for the added buttons is widened to the narrowest that shows them all.
-  const std::int32_t minimum = MinFloatWidth(form, ScaleForDpi(size_limit::kMinWidth, window.WindowDpi().x));
+  // A window too narrow for the buttons is widened to the narrowest that shows them all.
+  const std::int32_t minimum =
+      MinFloatWidth(form, ScaleForDpi(size_limit::kMinWidth, window.WindowDpi().x), count);
   if (PixelsX(window, window.Width()) < minimum) {
     window.SetWidth(minimum * TwipsPerPixelX(window));
   }
+}
+
+void FitLimitsToButtons(MainForm& form) {
+  WidenForButtons(form, ShownModifiersOf(form.Settings).count);
   if (form.SizeLimits.PrevWndProc != 0) ApplySizeLock(form);
 }
 
