@@ -103,7 +103,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HWND ChildOf(Control control) const;
   RECT Pixels(int left, int top, int width, int height) const;
   RECT WindowRect() const;
-  PlaceFactors FactorsAt(const RECT& rect) { return MainWindowFactors(platform_.windows, rect.left, rect.top); }
+  PlaceFactors FactorsAt(const RECT& rect);
   void PlaceAt(const RECT& rect);
   void ApplyPendingPlace();
 

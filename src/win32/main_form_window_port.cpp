@@ -40,6 +40,10 @@ RECT MainFormWindow::WindowRect() const {
   return rect;
 }
 
+PlaceFactors MainFormWindow::FactorsAt(const RECT& rect) {
+  return MainWindowFactors(platform_.windows, rect.left, rect.top);
+}
+
 // Read and set at the same factors, so a saved window comes back exactly.
 double MainFormWindow::Left() {
   const RECT r = WindowRect();

@@ -104,6 +104,40 @@ TEST_P(GeometryRoundTrip, SetThenReadGivesBackTheSameTwipsNegativesIncluded) {
 
 INSTANTIATE_TEST_SUITE_P(Dpi, GeometryRoundTrip, ::testing::Values(96, 120, 144, 168, 192));
 
+// A 96-DPI primary monitor and a 144-DPI one to its right; the window is made on the primary.
+TEST(MixedDpi, APlaceOnEitherMonitorComesBackAtTheSamePixelsStartAfterStart) {
+  const struct {
+    Rect dragged_to;  // outer pixels where the user left the window
+    const char* xPos;
+    const char* Width;
+  } table[] = {
+      {{2500, 100, 2900, 180}, "37500", "4000"},  // on the 144-DPI monitor: 400 px are 4000 twips there
+      {{300, 200, 566, 253}, "4500", "3990"},     // on the primary
+      {{1800, 500, 2200, 560}, "27000", "6000"},  // straddling: the corner's monitor decides
+  };
+  for (const auto& row : table) {
+    std::map<std::string, FakePlatform::IniFile> ini;
+    for (int start = 0; start < 4; ++start) {
+      FakePlatform run;
+      run.whole_pixels = true;
+      run.monitors = {{0, 0, 1920, 1080}, {1920, 0, 4800, 1620}};
+      run.monitor_dpis = {{96, 96}, {144, 144}};
+      run.ini_files = ini;
+      MainForm form{run.platform()};
+      LoadSettings(form);
+      if (start == 0) run.PlacePixels(row.dragged_to);
+      EXPECT_EQ(run.outer.left, row.dragged_to.left) << row.xPos << " start " << start;
+      EXPECT_EQ(run.outer.top, row.dragged_to.top) << row.xPos << " start " << start;
+      EXPECT_EQ(run.outer.right, row.dragged_to.right) << row.xPos << " start " << start;
+      EXPECT_EQ(run.outer.bottom, row.dragged_to.bottom) << row.xPos << " start " << start;
+      SaveSettingsOnExit(form);
+      ini = run.ini_files;
+      EXPECT_EQ(ini[kIni]["Option"]["xPos"], row.xPos);
+      EXPECT_EQ(ini[kIni]["Option"]["Width"], row.Width);
+    }
+  }
+}
+
 class DpiChange : public ::testing::Test {
  protected:
   void SetUp() override {
