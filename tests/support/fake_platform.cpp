@@ -179,35 +179,28 @@ void FakePlatform::EndProcess() {
 }
 
 // In whole pixels each edge converts as the real window's does (MainWindowFactors).
-double FakePlatform::Left() { return whole_pixels ? outer.left * MainWindowFactors(*this, outer.left, outer.top).left : left; }
-double FakePlatform::Top() { return whole_pixels ? outer.top * MainWindowFactors(*this, outer.left, outer.top).top : top; }
-double FakePlatform::Width() {
-  return whole_pixels ? (outer.right - outer.left) * MainWindowFactors(*this, outer.left, outer.top).width : width;
-}
-double FakePlatform::Height() {
-  return whole_pixels ? (outer.bottom - outer.top) * MainWindowFactors(*this, outer.left, outer.top).height : height;
-}
+PlaceFactors FakePlatform::Factors() { return MainWindowFactors(*this, outer.left, outer.top); }
+double FakePlatform::Left() { return whole_pixels ? outer.left * Factors().left : left; }
+double FakePlatform::Top() { return whole_pixels ? outer.top * Factors().top : top; }
+double FakePlatform::Width() { return whole_pixels ? (outer.right - outer.left) * Factors().width : width; }
+double FakePlatform::Height() { return whole_pixels ? (outer.bottom - outer.top) * Factors().height : height; }
 void FakePlatform::SetLeft(double twips) {
-  Note(ui_calls, "left " + Num(twips));
-  left = twips;
-  const std::int32_t x = WindowPixels(twips, MainWindowFactors(*this, outer.left, outer.top).left);
+  Note(ui_calls, "left " + Num(twips)), left = twips;
+  const std::int32_t x = WindowPixels(twips, Factors().left);
   outer = {x, outer.top, x + outer.right - outer.left, outer.bottom};
 }
 void FakePlatform::SetTop(double twips) {
-  Note(ui_calls, "top " + Num(twips));
-  top = twips;
-  const std::int32_t y = WindowPixels(twips, MainWindowFactors(*this, outer.left, outer.top).top);
+  Note(ui_calls, "top " + Num(twips)), top = twips;
+  const std::int32_t y = WindowPixels(twips, Factors().top);
   outer = {outer.left, y, outer.right, y + outer.bottom - outer.top};
 }
 void FakePlatform::SetWidth(double twips) {
-  Note(ui_calls, "width " + Num(twips));
-  width = twips;
-  outer.right = outer.left + WindowPixels(twips, MainWindowFactors(*this, outer.left, outer.top).width);
+  Note(ui_calls, "width " + Num(twips)), width = twips;
+  outer.right = outer.left + WindowPixels(twips, Factors().width);
 }
 void FakePlatform::SetHeight(double twips) {
-  Note(ui_calls, "height " + Num(twips));
-  height = twips;
-  outer.bottom = outer.top + WindowPixels(twips, MainWindowFactors(*this, outer.left, outer.top).height);
+  Note(ui_calls, "height " + Num(twips)), height = twips;
+  outer.bottom = outer.top + WindowPixels(twips, Factors().height);
 }
 
 void FakePlatform::PlacePixels(const Rect& r) {

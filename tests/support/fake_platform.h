@@ -12,6 +12,7 @@
 #include "app/main_form_events.h"
 #include "platform/about_window.h"
 #include "platform/file_system.h"
+#include "mainwindow/twips.h"
 #include "platform/platform.h"
 
 namespace modlatch::testing {
@@ -239,6 +240,7 @@ class FakePlatform : public Keyboard,
 
  private:
   friend class FakeAboutWindow;
+  PlaceFactors Factors();
   void Note(int& counter, const std::string& entry);
   Platform platform_;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/main_form_events.h"
@@ -126,10 +127,10 @@ TEST(MixedDpi, APlaceOnEitherMonitorComesBackAtTheSamePixelsStartAfterStart) {
       MainForm form{run.platform()};
       LoadSettings(form);
       if (start == 0) run.PlacePixels(row.dragged_to);
-      EXPECT_EQ(run.outer.left, row.dragged_to.left) << row.xPos << " start " << start;
-      EXPECT_EQ(run.outer.top, row.dragged_to.top) << row.xPos << " start " << start;
-      EXPECT_EQ(run.outer.right, row.dragged_to.right) << row.xPos << " start " << start;
-      EXPECT_EQ(run.outer.bottom, row.dragged_to.bottom) << row.xPos << " start " << start;
+      const Rect& r = row.dragged_to;
+      EXPECT_EQ(std::tie(run.outer.left, run.outer.top, run.outer.right, run.outer.bottom),
+                std::tie(r.left, r.top, r.right, r.bottom))
+          << row.xPos << " start " << start;
       SaveSettingsOnExit(form);
       ini = run.ini_files;
       EXPECT_EQ(ini[kIni]["Option"]["xPos"], row.xPos);
