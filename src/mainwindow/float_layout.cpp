@@ -40,8 +40,10 @@ int ButtonWidth(int row, int count, int half_width_margin) {
 void ApplyFloatLayout(MainForm& form) {
   MainWindow& window = form.os.window;
   Controls& controls = form.os.controls;
-  const int w = PixelsX(window, window.Width());
-  const int h = PixelsY(window, window.Height());
+  // The window's own pixels: read back at the factor its size is kept at.
+  const Rect outer = MainWindowPixels(form.os.windows, window);
+  const int w = outer.right - outer.left;
+  const int h = outer.bottom - outer.top;
   const ShownModifiers shown = ShownModifiersOf(form.Settings);
   // The margins keep their proportion at every scale; 96 DPI keeps 8 and 4.
   const Dpi dpi = window.WindowDpi();

@@ -106,8 +106,8 @@ void LockSizeLimits(MainForm& form, std::int32_t w, std::int32_t h) {
 }  // namespace
 
 void LockAtCurrentSize(MainForm& form) {
-  MainWindow& window = form.os.window;
-  LockSizeLimits(form, PixelsX(window, window.Width()), PixelsY(window, window.Height()));
+  const Rect outer = MainWindowPixels(form.os.windows, form.os.window);
+  LockSizeLimits(form, outer.right - outer.left, outer.bottom - outer.top);
 }
 
 void ApplySizeLock(MainForm& form) {
@@ -139,8 +139,9 @@ void WidenForButtons(MainForm& form, int count) {
   // A window too narrow for the buttons is widened to the narrowest that shows them all.
   const std::int32_t minimum =
       MinFloatWidth(form, ScaleForDpi(size_limit::kMinWidth, window.WindowDpi().x), count);
-  if (PixelsX(window, window.Width()) < minimum) {
-    window.SetWidth(minimum * TwipsPerPixelX(window));
+  const Rect outer = MainWindowPixels(form.os.windows, window);
+  if (outer.right - outer.left < minimum) {
+    window.SetWidth(minimum * MainWindowFactors(form.os.windows, outer.left, outer.top).width);
   }
 }
 

@@ -41,6 +41,13 @@ PlaceFactors MainWindowFactors(WindowSystem& windows, std::int32_t left, std::in
   return {TwipsPerPixel(system.x), TwipsPerPixel(system.y), TwipsPerPixel(monitor.x), TwipsPerPixel(monitor.y)};
 }
 
+Rect MovedMainWindow(WindowSystem& windows, const Rect& outer, std::int32_t left, std::int32_t top) {
+  const PlaceFactors from = MainWindowFactors(windows, outer.left, outer.top);
+  const PlaceFactors to = MainWindowFactors(windows, left, top);
+  return {left, top, left + WindowPixels((outer.right - outer.left) * from.width, to.width),
+          top + WindowPixels((outer.bottom - outer.top) * from.height, to.height)};
+}
+
 Rect MainWindowPixels(WindowSystem& windows, MainWindow& window) {
   const Dpi system = windows.SystemDpi();
   const std::int32_t left = WindowPixels(window.Left(), TwipsPerPixel(system.x));

@@ -31,6 +31,9 @@ struct PlaceFactors {
   double left, top, width, height;
 };
 PlaceFactors MainWindowFactors(WindowSystem& windows, std::int32_t left, std::int32_t top);
+// The main window's outer rectangle with its top-left corner moved to (left, top), its size kept
+// in twips: on a monitor of another DPI it takes the pixels that monitor shows it at.
+Rect MovedMainWindow(WindowSystem& windows, const Rect& outer, std::int32_t left, std::int32_t top);
 // The main window's outer rectangle in screen pixels, from its place and size in twips.
 Rect MainWindowPixels(WindowSystem& windows, MainWindow& window);
 

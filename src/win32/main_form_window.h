@@ -104,6 +104,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   RECT Pixels(int left, int top, int width, int height) const;
   RECT WindowRect() const;
   PlaceFactors FactorsAt(const RECT& rect);
+  void MoveTo(const RECT& r, LONG left, LONG top);
   void PlaceAt(const RECT& rect);
   void ApplyPendingPlace();
 

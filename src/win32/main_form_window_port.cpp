@@ -80,14 +80,17 @@ void MainFormWindow::ApplyPendingPlace() {
 
 // Twips become pixels by the same rule everywhere: 4000 twips at 15 per pixel are 266 pixels.
 void MainFormWindow::SetLeft(double twips) {
-  RECT r = WindowRect();
-  ::OffsetRect(&r, WindowPixels(twips, FactorsAt(r).left) - r.left, 0);
-  PlaceAt(r);
+  const RECT r = WindowRect();
+  MoveTo(r, WindowPixels(twips, FactorsAt(r).left), r.top);
 }
 void MainFormWindow::SetTop(double twips) {
-  RECT r = WindowRect();
-  ::OffsetRect(&r, 0, WindowPixels(twips, FactorsAt(r).top) - r.top);
-  PlaceAt(r);
+  const RECT r = WindowRect();
+  MoveTo(r, r.left, WindowPixels(twips, FactorsAt(r).top));
+}
+
+void MainFormWindow::MoveTo(const RECT& r, LONG left, LONG top) {
+  const Rect moved = MovedMainWindow(platform_.windows, Rect{r.left, r.top, r.right, r.bottom}, left, top);
+  PlaceAt(RECT{moved.left, moved.top, moved.right, moved.bottom});
 }
 void MainFormWindow::SetWidth(double twips) {
   RECT r = WindowRect();
@@ -101,7 +104,11 @@ void MainFormWindow::SetHeight(double twips) {
 }
 
 // The screen's extent places the window, so it converts at the place's factor.
-double MainFormWindow::ScreenWidthTwips() { return ::GetSystemMetrics(SM_CXSCREEN) * FactorsAt(RECT{}).left; }
-double MainFormWindow::ScreenHeightTwips() { return ::GetSystemMetrics(SM_CYSCREEN) * FactorsAt(RECT{}).top; }
+double MainFormWindow::ScreenWidthTwips() {
+  return ::GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixel(platform_.windows.SystemDpi().x);
+}
+double MainFormWindow::ScreenHeightTwips() {
+  return ::GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixel(platform_.windows.SystemDpi().y);
+}
 
 }  // namespace modlatch::win32

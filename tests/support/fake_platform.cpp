@@ -186,13 +186,11 @@ double FakePlatform::Width() { return whole_pixels ? (outer.right - outer.left) 
 double FakePlatform::Height() { return whole_pixels ? (outer.bottom - outer.top) * Factors().height : height; }
 void FakePlatform::SetLeft(double twips) {
   Note(ui_calls, "left " + Num(twips)), left = twips;
-  const std::int32_t x = WindowPixels(twips, Factors().left);
-  outer = {x, outer.top, x + outer.right - outer.left, outer.bottom};
+  outer = MovedMainWindow(*this, outer, WindowPixels(twips, Factors().left), outer.top);
 }
 void FakePlatform::SetTop(double twips) {
   Note(ui_calls, "top " + Num(twips)), top = twips;
-  const std::int32_t y = WindowPixels(twips, Factors().top);
-  outer = {outer.left, y, outer.right, y + outer.bottom - outer.top};
+  outer = MovedMainWindow(*this, outer, outer.left, WindowPixels(twips, Factors().top));
 }
 void FakePlatform::SetWidth(double twips) {
   Note(ui_calls, "width " + Num(twips)), width = twips;

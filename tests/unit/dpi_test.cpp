@@ -139,6 +139,19 @@ TEST(MixedDpi, APlaceOnEitherMonitorComesBackAtTheSamePixelsStartAfterStart) {
   }
 }
 
+TEST(MixedDpi, AMoveOntoAMonitorOfAnotherScaleKeepsTheSizeInTwips) {
+  FakePlatform window;
+  window.whole_pixels = true;
+  window.monitors = {{0, 0, 1920, 1080}, {1920, 0, 4800, 1620}};
+  window.monitor_dpis = {{96, 96}, {144, 144}};
+  window.SetWidth(4000);  // 266 pixels on the primary
+  window.SetLeft(2500 * 15);
+  EXPECT_EQ(window.outer.right - window.outer.left, 399) << "3990 twips at 10 a pixel";
+  EXPECT_EQ(window.Width(), 3990);
+  window.SetLeft(0);
+  EXPECT_EQ(window.outer.right, 266);
+}
+
 class DpiChange : public ::testing::Test {
  protected:
   void SetUp() override {
