@@ -6,6 +6,7 @@
 #include "mainwindow/float_layout.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
+#include "mainwindow/window_design.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
 #include "tray/tray_icons.h"
@@ -66,6 +67,22 @@ void OnFault(MainForm& form) {
 }
 
 void OnResize(MainForm& form) { ApplyFloatLayout(form); }
+
+// The second start itself ends at once; without this the user would see nothing happen.
+void OnSecondStart(MainForm& form) {
+  Platform& os = form.os;
+  if (form.DisplayMode == display_mode::kFloat) {
+    MoveIntoWorkArea(form);
+    BringToFront(os.windows, os.window.Handle(), !form.Settings.NoActivate);
+    return;
+  }
+  // A new icon may sit in the tray's overflow: its balloon shows where.
+  for (const TrayIconData& record : form.TrayIcons) {
+    if (tray_record::Window(record) == 0) continue;
+    os.tray.ShowBalloon(record, design::kRunningBalloonTitle, design::kRunningBalloonText);
+    return;
+  }
+}
 
 void OnDpiChanged(MainForm& form, const Rect& suggested) {
   // Limits first: the old ones would hold the window at its old pixel size.

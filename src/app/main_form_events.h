@@ -12,6 +12,8 @@ void OnClose(MainForm& form);
 void OnFault(MainForm& form);
 void OnMenuCommand(MainForm& form, MenuItem item);
 void OnResize(MainForm& form);
+// The program was started again while it runs: show the user where it is.
+void OnSecondStart(MainForm& form);
 // The window's DPI has changed (the window already reports the new one); suggested is the
 // outer rectangle the system proposes, in pixels at the new DPI.
 void OnDpiChanged(MainForm& form, const Rect& suggested);

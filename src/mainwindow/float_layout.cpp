@@ -40,8 +40,10 @@ int ButtonWidth(int row, int count, int half_width_margin) {
 void ApplyFloatLayout(MainForm& form) {
   MainWindow& window = form.os.window;
   Controls& controls = form.os.controls;
-  const int w = PixelsX(window, window.Width());
-  const int h = PixelsY(window, window.Height());
+  // The window's own pixels: read back at the factor its size is kept at.
+  const Rect outer = MainWindowPixels(form.os.windows, window);
+  const int w = outer.right - outer.left;
+  const int h = outer.bottom - outer.top;
   const ShownModifiers shown = ShownModifiersOf(form.Settings);
   // The margins keep their proportion at every scale; 96 DPI keeps 8 and 4.
   const Dpi dpi = window.WindowDpi();
@@ -71,7 +73,10 @@ void ApplyFloatLayout(MainForm& form) {
 }
 
 std::int32_t MinFloatWidth(MainForm& form, std::int32_t two_button_minimum) {
-  const int count = ShownModifiersOf(form.Settings).count;
+  return MinFloatWidth(form, two_button_minimum, ShownModifiersOf(form.Settings).count);
+}
+
+std::int32_t MinFloatWidth(MainForm& form, std::int32_t two_button_minimum, int count) {
   if (count <= 2) return two_button_minimum;
   const int left = form.os.controls.GetBounds(Control::Check1_1).left;
   const int dpi = form.os.window.WindowDpi().x;

@@ -16,5 +16,7 @@ void PlaceDesignedControls(MainForm& form);
 // The smallest outer width (pixels at the window's DPI) at which every shown button keeps a
 // readable width; with SHIFT and CTRL alone it is the two-button minimum itself.
 std::int32_t MinFloatWidth(MainForm& form, std::int32_t two_button_minimum);
+// The same for `count` buttons, before they are shown.
+std::int32_t MinFloatWidth(MainForm& form, std::int32_t two_button_minimum, int count);
 
 }  // namespace modlatch

@@ -29,7 +29,7 @@ void ShowTitleBar(WindowSystem& windows, WindowHandle window, bool show) {
 
 void SetTopMost(WindowSystem& windows, WindowHandle window, bool on_top) {
   windows.SetPosition(window, on_top ? window_style::kTopMost : window_style::kNoTopMost, 0, 0, 0, 0,
-                      window_style::kTopMostFlags);
+                      window_style::kZOrderFlags);
 }
 
 std::intptr_t StartWindowDrag(WindowSystem& windows, WindowHandle window) {
@@ -44,13 +44,17 @@ void ApplyTopMost(MainForm& form) {
 
 void MoveIntoWorkArea(MainForm& form) {
   MainWindow& window = form.os.window;
-  const double x = TwipsPerPixelX(window);
-  const double y = TwipsPerPixelY(window);
+  const Rect place = MainWindowPixels(form.os.windows, window);
+  const PlaceFactors f = MainWindowFactors(form.os.windows, place.left, place.top);
+  const double x = f.left;
+  const double y = f.top;
   const Rect area = GetWorkArea(form.os.windows);
   const double left = window.Left();
   const double top = window.Top();
-  const double width = window.Width();
-  const double height = window.Height();
+  // The size in the place's twips, so the far edge is the sum converted once; with one DPI for
+  // every monitor these are the window's own twips.
+  const double width = window.Width() * x / f.width;
+  const double height = window.Height() * y / f.height;
 
   const std::int32_t new_left = CorrectedEdge(WindowPixels(left, x), WindowPixels(left + width, x),
                                               WindowPixels(width, x), area.left, area.right);
@@ -67,10 +71,12 @@ void KeepInWorkArea(MainForm& form) {
 }
 
 void BringOntoScreen(MainForm& form) {
-  MainWindow& window = form.os.window;
-  const Rect pixels{PixelsX(window, window.Left()), PixelsY(window, window.Top()),
-                    PixelsX(window, window.Left() + window.Width()), PixelsY(window, window.Top() + window.Height())};
-  if (!form.os.windows.OnAnyMonitor(pixels)) MoveIntoWorkArea(form);
+  if (!form.os.windows.OnAnyMonitor(MainWindowPixels(form.os.windows, form.os.window))) MoveIntoWorkArea(form);
+}
+
+void BringToFront(WindowSystem& windows, WindowHandle window, bool activate) {
+  windows.SetPosition(window, window_style::kTop, 0, 0, 0, 0, window_style::kZOrderFlags);
+  if (activate) windows.SetForeground(window);
 }
 
 void OnCaptionStripMouseDown(MainForm& form, int button) {

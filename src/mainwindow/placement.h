@@ -10,7 +10,8 @@ struct MainForm;
 namespace window_style {
 constexpr std::int32_t kCaption = 0x00C00000;
 constexpr std::uint32_t kFrameChangedFlags = 0x27;  // no size, no move, no z-order, frame changed
-constexpr std::uint32_t kTopMostFlags = 0x13;       // no size, no move, no activate
+constexpr std::uint32_t kZOrderFlags = 0x13;       // no size, no move, no activate
+const WindowHandle kTop = 0;
 const WindowHandle kTopMost = static_cast<WindowHandle>(-1);
 const WindowHandle kNoTopMost = static_cast<WindowHandle>(-2);
 }  // namespace window_style
@@ -19,6 +20,8 @@ const WindowHandle kNoTopMost = static_cast<WindowHandle>(-2);
 void ShowTitleBar(WindowSystem& windows, WindowHandle window, bool show);
 void SetTopMost(WindowSystem& windows, WindowHandle window, bool on_top);
 std::intptr_t StartWindowDrag(WindowSystem& windows, WindowHandle window);
+// Raises the window above the others of its band; with `activate` it also takes the foreground.
+void BringToFront(WindowSystem& windows, WindowHandle window, bool activate);
 
 void ApplyTopMost(MainForm& form);
 // Pulls the window inside the desktop work area, left and top edges first.

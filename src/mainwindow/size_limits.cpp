@@ -106,8 +106,8 @@ void LockSizeLimits(MainForm& form, std::int32_t w, std::int32_t h) {
 }  // namespace
 
 void LockAtCurrentSize(MainForm& form) {
-  MainWindow& window = form.os.window;
-  LockSizeLimits(form, PixelsX(window, window.Width()), PixelsY(window, window.Height()));
+  const Rect outer = MainWindowPixels(form.os.windows, form.os.window);
+  LockSizeLimits(form, outer.right - outer.left, outer.bottom - outer.top);
 }
 
 void ApplySizeLock(MainForm& form) {
@@ -134,13 +134,19 @@ void OnSizeLockCommand(MainForm& form) {
   ApplySizeLock(form);
 }
 
-void FitLimitsToButtons(MainForm& form) {
+void WidenForButtons(MainForm& form, int count) {
   MainWindow& window = form.os.window;
-  // A window too narrow for the added buttons is widened to the narrowest that shows them all.
-  const std::int32_t minimum = MinFloatWidth(form, ScaleForDpi(size_limit::kMinWidth, window.WindowDpi().x));
-  if (PixelsX(window, window.Width()) < minimum) {
-    window.SetWidth(minimum * TwipsPerPixelX(window));
+  // A window too narrow for the buttons is widened to the narrowest that shows them all.
+  const std::int32_t minimum =
+      MinFloatWidth(form, ScaleForDpi(size_limit::kMinWidth, window.WindowDpi().x), count);
+  const Rect outer = MainWindowPixels(form.os.windows, window);
+  if (outer.right - outer.left < minimum) {
+    window.SetWidth(minimum * MainWindowFactors(form.os.windows, outer.left, outer.top).width);
   }
+}
+
+void FitLimitsToButtons(MainForm& form) {
+  WidenForButtons(form, ShownModifiersOf(form.Settings).count);
   if (form.SizeLimits.PrevWndProc != 0) ApplySizeLock(form);
 }
 

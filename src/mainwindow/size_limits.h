@@ -44,6 +44,8 @@ void ConvertSizeLimits(MainForm& form, const Rect& outer);
 void LockAtCurrentSize(MainForm& form);
 // What the size-lock check mark asks for: locked at the current size, or the default limits.
 void ApplySizeLock(MainForm& form);
+// Widens a window too narrow for `count` buttons; at start-up before the window is shown.
+void WidenForButtons(MainForm& form, int count);
 // After buttons were added: widens a window too narrow for them and updates installed limits.
 void FitLimitsToButtons(MainForm& form);
 

@@ -35,4 +35,25 @@ std::int32_t ScaleForDpi(std::int32_t pixels_at_96, int dpi) {
   return static_cast<std::int32_t>(RoundHalfEven(static_cast<double>(pixels_at_96) * dpi / 96.0));
 }
 
+PlaceFactors MainWindowFactors(WindowSystem& windows, std::int32_t left, std::int32_t top) {
+  const Dpi system = windows.SystemDpi();
+  const Dpi monitor = windows.MonitorDpiAt(left, top);
+  return {TwipsPerPixel(system.x), TwipsPerPixel(system.y), TwipsPerPixel(monitor.x), TwipsPerPixel(monitor.y)};
+}
+
+Rect MovedMainWindow(WindowSystem& windows, const Rect& outer, std::int32_t left, std::int32_t top) {
+  const PlaceFactors from = MainWindowFactors(windows, outer.left, outer.top);
+  const PlaceFactors to = MainWindowFactors(windows, left, top);
+  return {left, top, left + WindowPixels((outer.right - outer.left) * from.width, to.width),
+          top + WindowPixels((outer.bottom - outer.top) * from.height, to.height)};
+}
+
+Rect MainWindowPixels(WindowSystem& windows, MainWindow& window) {
+  const Dpi system = windows.SystemDpi();
+  const std::int32_t left = WindowPixels(window.Left(), TwipsPerPixel(system.x));
+  const std::int32_t top = WindowPixels(window.Top(), TwipsPerPixel(system.y));
+  const PlaceFactors at = MainWindowFactors(windows, left, top);
+  return {left, top, left + WindowPixels(window.Width(), at.width), top + WindowPixels(window.Height(), at.height)};
+}
+
 }  // namespace modlatch

@@ -28,6 +28,9 @@ const std::array<MenuEntry, 2> kLatchMenuItems{{
     {MenuItem::mWIN, u"WINｷｰ"},
 }};
 
+const char16_t kRunningBalloonTitle[] = u"ModLatch";
+const char16_t kRunningBalloonText[] = u"ModLatch は実行中です";
+
 const char16_t* LatchItemCaption(MenuItem item) {
   for (const MenuEntry& entry : kLatchMenuItems) {
     if (entry.item == item) return entry.caption;

@@ -42,6 +42,10 @@ const char16_t* LatchItemCaption(MenuItem item);
 constexpr char16_t kAltCaption[] = u"ALT";
 constexpr char16_t kWinCaption[] = u"WIN";
 
+// The balloon on the tray icon when the program is started while it runs.
+extern const char16_t kRunningBalloonTitle[];
+extern const char16_t kRunningBalloonText[];
+
 inline bool IsSeparator(const MenuEntry& entry) { return entry.caption[0] == u'-' && entry.caption[1] == 0; }
 
 }  // namespace design

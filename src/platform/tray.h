@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstddef>
 
+#include "platform/types.h"
+
 namespace modlatch {
 
 // The first-version ANSI notify-icon record, byte for byte (88 bytes, little-endian).
@@ -31,6 +33,8 @@ class Tray {
  public:
   virtual ~Tray() = default;
   virtual void NotifyIcon(std::uint32_t message, const TrayIconData& record) = 0;
+  // A balloon notification on the icon the record stands for; the record itself is not changed.
+  virtual void ShowBalloon(const TrayIconData& record, const Text& title, const Text& text) = 0;
 };
 
 }  // namespace modlatch

@@ -17,10 +17,16 @@ class WindowSystem {
   virtual std::intptr_t SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
                                      std::intptr_t lparam) = 0;
   virtual WindowHandle ForegroundWindow() = 0;
+  // Gives the window the foreground and the keyboard focus.
+  virtual void SetForeground(WindowHandle window) = 0;
   // The desktop work area; leaves the rectangle untouched when the query fails.
   virtual void QueryWorkArea(Rect* area) = 0;
   // Whether any part of the rectangle (screen pixels) lies on an attached monitor.
   virtual bool OnAnyMonitor(const Rect& rect) = 0;
+  // The system's DPI, one for the whole process, and the DPI of the monitor that holds a point
+  // (screen pixels; the nearest monitor's for a point on none).
+  virtual Dpi SystemDpi() = 0;
+  virtual Dpi MonitorDpiAt(std::int32_t x, std::int32_t y) = 0;
   // Puts the size-limit procedure in place of the window's own and returns the one it replaced.
   virtual std::uintptr_t InstallSizeLimitProcedure(WindowHandle window) = 0;
   virtual void RestoreWindowProcedure(WindowHandle window, std::uintptr_t procedure) = 0;

@@ -162,11 +162,22 @@ const std::array<LatchKeys, 2> kLatchKeys{{
      {{{u"WinChr_1", u"WIN", &AppSettings::WinChr_1}, {u"WinChr_0", u"WIN", &AppSettings::WinChr_0}}}},
 }};
 
+// Read before the mode is up: the window takes the width the added buttons need before it is
+// first shown, not with a visible jump afterwards.
+struct AltAndWin {
+  bool alt, win;
+};
+AltAndWin ReadAltAndWin(MainForm& form, SectionReader& option) {
+  const AltAndWin latches{IsTrue(option(u"LatchAlt", u"")), IsTrue(option(u"LatchWin", u""))};
+  if (latches.alt || latches.win) WidenForButtons(form, 2 + latches.alt + latches.win);
+  return latches;
+}
+
 // Runs after the mode is up, so each added key gets its controls, menu item and icon here.
-void LoadAltAndWin(MainForm& form, SectionReader& icon, SectionReader& option) {
+void LoadAltAndWin(MainForm& form, SectionReader& icon, SectionReader& option, AltAndWin latches) {
   AppSettings& s = form.Settings;
-  s.LatchAlt = IsTrue(option(u"LatchAlt", u""));
-  s.LatchWin = IsTrue(option(u"LatchWin", u""));
+  s.LatchAlt = latches.alt;
+  s.LatchWin = latches.win;
   if (!s.LatchAlt && !s.LatchWin) return;
   for (const LatchKeys& latch : kLatchKeys) {
     if (!(s.*latch.enabled)) continue;
@@ -192,6 +203,7 @@ void LoadSettings(MainForm& form) {
 
   LoadPictures(form, icon);
   LoadGeometry(form, option);
+  const AltAndWin latches = ReadAltAndWin(form, option);
   LoadButtonLooks(form, option);
   s.Timer = TimerInterval(option(u"Timer", u"0"));
   os.timer.SetInterval(static_cast<std::uint32_t>(s.Timer));
@@ -210,7 +222,7 @@ void LoadSettings(MainForm& form) {
   s.NoActivate = IsTrue(option(u"NoActivate", u""));
   if (s.NoActivate) os.window.PreventActivation();
   s.OneShot = IsTrue(option(u"OneShot", u""));
-  LoadAltAndWin(form, icon, option);
+  LoadAltAndWin(form, icon, option, latches);
   StartOneShot(form);
 }
 

@@ -1,6 +1,7 @@
 #include "win32/dpi.h"
 
 #include "win32/scoped_gdi.h"
+#include "win32/system_library.h"
 
 namespace modlatch::win32 {
 namespace {
@@ -13,6 +14,7 @@ Function User32Function(const char* name) {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
+using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 
 Dpi ScreenDpi() {
@@ -27,6 +29,23 @@ Dpi DpiOfWindow(HWND window) {
   if (window && get_dpi_for_window) {
     const int dpi = static_cast<int>(get_dpi_for_window(window));
     if (dpi > 0) return Dpi{dpi, dpi};
+  }
+  return ScreenDpi();
+}
+
+Dpi DpiOfMonitorAt(POINT point) {
+  // Asked only where the system has DPIs per window, so older systems never load the library.
+  static const auto get_dpi_for_window = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+  static const auto get_dpi_for_monitor =
+      get_dpi_for_window ? reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void*>(
+                               ::GetProcAddress(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor")))
+                         : nullptr;
+  UINT x = 0, y = 0;
+  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  if (get_dpi_for_monitor &&
+      SUCCEEDED(get_dpi_for_monitor(::MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)) &&
+      x > 0 && y > 0) {
+    return Dpi{static_cast<int>(x), static_cast<int>(y)};
   }
   return ScreenDpi();
 }

@@ -9,6 +9,10 @@ namespace modlatch::win32 {
 // LOGPIXELSX and LOGPIXELSY. A null window asks for the screen's.
 Dpi DpiOfWindow(HWND window);
 
+// The DPI of the monitor that holds a point (the nearest one's): the screen's where the system
+// knows no DPI per monitor.
+Dpi DpiOfMonitorAt(POINT point);
+
 // The DPI the shell draws the notification area at.
 int SystemDpi();
 

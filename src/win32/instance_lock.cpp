@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/single_instance.h"
+#include "win32/main_form_window.h"
 #include "win32/win32_system.h"
 
 namespace modlatch::win32 {
@@ -56,12 +57,27 @@ Text Files::NormalizedPath(const Text& path) {
   return normalized;
 }
 
-bool AnotherInstanceRunning() {
+bool AnotherInstanceRunning(UINT* second_start) {
   Files files;
   const Text name = InstanceLockName(files, ExecutablePath());
+  *second_start = ::RegisterWindowMessageW(Wide(name + u"-SecondStart"));
   // Kept open for the life of the process.
   ::CreateMutexW(nullptr, FALSE, Wide(name));
   return ::GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+void TellRunningInstance(UINT second_start) {
+  if (second_start == 0) return;
+  // Copies of the program at other paths share the class but not the message: they ignore it.
+  HWND window = nullptr;
+  while ((window = ::FindWindowExW(nullptr, window, kMainWindowClass, nullptr)) != nullptr) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    // The user started this process, so it may hand the foreground on.
+    ::AllowSetForegroundWindow(process);
+    // Sent, not posted: the leave to take the foreground lasts while this process does.
+    ::SendMessageTimeoutW(window, second_start, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+  }
 }
 
 }  // namespace modlatch::win32

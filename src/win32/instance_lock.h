@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include "platform/file_system.h"
 
 namespace modlatch::win32 {
@@ -11,7 +13,11 @@ class Files : public FileSystem {
 };
 
 // True when another instance of this executable file runs; otherwise this process now holds
-// the lock until it ends.
-bool AnotherInstanceRunning();
+// the lock until it ends. `second_start` receives the message that tells a running instance of
+// this file that it was started again; no other program knows it.
+bool AnotherInstanceRunning(UINT* second_start);
+
+// Tells the running instance that the user started it again, so that it can show where it is.
+void TellRunningInstance(UINT second_start);
 
 }  // namespace modlatch::win32

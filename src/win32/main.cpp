@@ -28,7 +28,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   modlatch::win32::RestrictDllSearch();
   // An icon path on an empty removable drive must just fail, not stop start-up with a "no disk" box.
   ::SetErrorMode(SEM_FAILCRITICALERRORS);
-  if (modlatch::win32::AnotherInstanceRunning()) return 0;
+  UINT second_start = 0;
+  if (modlatch::win32::AnotherInstanceRunning(&second_start)) {
+    modlatch::win32::TellRunningInstance(second_start);
+    return 0;
+  }
 
   static modlatch::win32::System system(SizeLimitWndProc);
   static modlatch::win32::Win32AppFiles files;
@@ -38,7 +42,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   static modlatch::win32::MainFormWindow main_form(system, files, hooks, shell, dialogs);
   g_main_form = &main_form;
   modlatch::win32::InstallFaultGuard(ReleaseOnFault);
-  main_form.Create(instance);
+  main_form.Create(instance, second_start);
   hooks.Attach(main_form.form(), main_form.hwnd());
   modlatch::OnLoad(main_form.form());
 

@@ -19,7 +19,6 @@
 namespace modlatch::win32 {
 namespace {
 
-constexpr wchar_t kMainClass[] = L"ModLatchMainForm";
 constexpr wchar_t kPictureClass[] = L"ModLatchPicture";
 constexpr int kCheck1Id = 1000;  // + ModifierIndex for CTRL and SHIFT
 constexpr int kStripId = 1002;
@@ -56,8 +55,9 @@ MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files, Win32InputH
     : platform_{system, system, *this, *this, *this, *this, system, system, files, hooks, shell, dialogs},
       form_(platform_) {}
 
-void MainFormWindow::Create(HINSTANCE instance) {
+void MainFormWindow::Create(HINSTANCE instance, UINT second_start) {
   instance_ = instance;
+  second_start_ = second_start;
   foreground_before_ = ::GetForegroundWindow();
   dpi_ = DpiOfWindow(nullptr);
 
@@ -65,7 +65,7 @@ void MainFormWindow::Create(HINSTANCE instance) {
   RECT client = Pixels(0, 0, design::kClientWidth, design::kClientHeight);
   const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
   ::AdjustWindowRectEx(&client, style, FALSE, WS_EX_TOOLWINDOW);
-  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kMainClass, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
+  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kMainWindowClass, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
                             client.right - client.left, client.bottom - client.top, nullptr, nullptr, instance, this);
   // The window lies on some monitor now; its controls are made for that monitor's DPI.
   dpi_ = DpiOfWindow(hwnd_);
@@ -86,7 +86,7 @@ void MainFormWindow::RegisterClasses(HINSTANCE instance) {
   main.hIconSm = LoadIconResource(instance, IDI_APP, 16);
   main.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   main.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
-  main.lpszClassName = kMainClass;
+  main.lpszClassName = kMainWindowClass;
   ::RegisterClassExW(&main);
 
   WNDCLASSEXW picture{};
@@ -209,6 +209,10 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
     OnTaskbarCreated(form_);
     return 0;
   }
+  if (message == second_start_ && second_start_ != 0) {
+    OnSecondStart(form_);
+    return 0;
+  }
   switch (message) {
     case WM_TIMER:
       if (wparam == kPollTimer) OnTick(form_);
@@ -218,8 +222,9 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
       return 0;
     case kDpiChanged: {
       dpi_ = Dpi{LOWORD(wparam), HIWORD(wparam)};
-      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
-      OnDpiChanged(form_, Rect{suggested->left, suggested->top, suggested->right, suggested->bottom});
+      // A move of ours already sized the window for the monitor it goes to.
+      const RECT outer = moving_to_ ? *moving_to_ : *reinterpret_cast<const RECT*>(lparam);
+      OnDpiChanged(form_, Rect{outer.left, outer.top, outer.right, outer.bottom});
       return 0;
     }
     case WM_COMMAND:

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/main_form_events.h"
+#include "mainwindow/twips.h"
 #include "win32/app_files.h"
 #include "win32/input_hooks.h"
 #include "win32/scoped_gdi.h"
@@ -13,6 +14,8 @@
 
 namespace modlatch::win32 {
 
+constexpr wchar_t kMainWindowClass[] = L"ModLatchMainForm";
+
 // The main window and its controls on the real API; every event goes to the portable handlers.
 class MainFormWindow : public MainWindow, public Controls, public Menu, public Timer, public ToggleEvents {
  public:
@@ -20,7 +23,8 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   MainFormWindow(const MainFormWindow&) = delete;
   MainFormWindow& operator=(const MainFormWindow&) = delete;
 
-  void Create(HINSTANCE instance);
+  // `second_start` is the message a second start of this executable sends.
+  void Create(HINSTANCE instance, UINT second_start);
   MainForm& form() { return form_; }
   HWND hwnd() const { return hwnd_; }
 
@@ -99,6 +103,8 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HWND ChildOf(Control control) const;
   RECT Pixels(int left, int top, int width, int height) const;
   RECT WindowRect() const;
+  PlaceFactors FactorsAt(const RECT& rect);
+  void MoveTo(const RECT& r, LONG left, LONG top);
   void PlaceAt(const RECT& rect);
   void ApplyPendingPlace();
 
@@ -128,10 +134,13 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   // While the window is hidden its place and size collect here and reach the system in one
   // move: every separate move costs Wine a round of messages and server calls.
   std::optional<RECT> pending_place_;
+  // Where a move of ours is taking the window, while the move is made.
+  std::optional<RECT> moving_to_;
   std::array<ScopedIcon, 12> file_pictures_;  // pictures loaded from icon files, freed with the window
   std::array<ImageHandle, 4> holder_image_{};
   std::uint32_t strip_color_ = kActiveCaptionColor;
   UINT taskbar_created_ = 0;
+  UINT second_start_ = 0;
   UINT interval_ = 100;
   bool timer_enabled_ = false;
   bool controls_created_ = false;

@@ -40,16 +40,26 @@ RECT MainFormWindow::WindowRect() const {
   return rect;
 }
 
-// Read and set at the same factor, so a saved window comes back exactly.
-double MainFormWindow::Left() { return WindowRect().left * TwipsPerPixel(dpi_.x); }
-double MainFormWindow::Top() { return WindowRect().top * TwipsPerPixel(dpi_.y); }
+PlaceFactors MainFormWindow::FactorsAt(const RECT& rect) {
+  return MainWindowFactors(platform_.windows, rect.left, rect.top);
+}
+
+// Read and set at the same factors, so a saved window comes back exactly.
+double MainFormWindow::Left() {
+  const RECT r = WindowRect();
+  return r.left * FactorsAt(r).left;
+}
+double MainFormWindow::Top() {
+  const RECT r = WindowRect();
+  return r.top * FactorsAt(r).top;
+}
 double MainFormWindow::Width() {
   const RECT r = WindowRect();
-  return (r.right - r.left) * TwipsPerPixel(dpi_.x);
+  return (r.right - r.left) * FactorsAt(r).width;
 }
 double MainFormWindow::Height() {
   const RECT r = WindowRect();
-  return (r.bottom - r.top) * TwipsPerPixel(dpi_.y);
+  return (r.bottom - r.top) * FactorsAt(r).height;
 }
 
 void MainFormWindow::PlacePixels(const Rect& r) { PlaceAt(RECT{r.left, r.top, r.right, r.bottom}); }
@@ -63,32 +73,42 @@ void MainFormWindow::ApplyPendingPlace() {
   if (!pending_place_) return;
   const RECT r = *pending_place_;
   pending_place_.reset();
+  moving_to_ = r;
   ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  moving_to_.reset();
 }
 
 // Twips become pixels by the same rule everywhere: 4000 twips at 15 per pixel are 266 pixels.
 void MainFormWindow::SetLeft(double twips) {
-  RECT r = WindowRect();
-  ::OffsetRect(&r, WindowPixels(twips, TwipsPerPixel(dpi_.x)) - r.left, 0);
-  PlaceAt(r);
+  const RECT r = WindowRect();
+  MoveTo(r, WindowPixels(twips, FactorsAt(r).left), r.top);
 }
 void MainFormWindow::SetTop(double twips) {
-  RECT r = WindowRect();
-  ::OffsetRect(&r, 0, WindowPixels(twips, TwipsPerPixel(dpi_.y)) - r.top);
-  PlaceAt(r);
+  const RECT r = WindowRect();
+  MoveTo(r, r.left, WindowPixels(twips, FactorsAt(r).top));
+}
+
+void MainFormWindow::MoveTo(const RECT& r, LONG left, LONG top) {
+  const Rect moved = MovedMainWindow(platform_.windows, Rect{r.left, r.top, r.right, r.bottom}, left, top);
+  PlaceAt(RECT{moved.left, moved.top, moved.right, moved.bottom});
 }
 void MainFormWindow::SetWidth(double twips) {
   RECT r = WindowRect();
-  r.right = r.left + WindowPixels(twips, TwipsPerPixel(dpi_.x));
+  r.right = r.left + WindowPixels(twips, FactorsAt(r).width);
   PlaceAt(r);
 }
 void MainFormWindow::SetHeight(double twips) {
   RECT r = WindowRect();
-  r.bottom = r.top + WindowPixels(twips, TwipsPerPixel(dpi_.y));
+  r.bottom = r.top + WindowPixels(twips, FactorsAt(r).height);
   PlaceAt(r);
 }
 
-double MainFormWindow::ScreenWidthTwips() { return ::GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixel(dpi_.x); }
-double MainFormWindow::ScreenHeightTwips() { return ::GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixel(dpi_.y); }
+// The screen's extent places the window, so it converts at the place's factor.
+double MainFormWindow::ScreenWidthTwips() {
+  return ::GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixel(platform_.windows.SystemDpi().x);
+}
+double MainFormWindow::ScreenHeightTwips() {
+  return ::GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixel(platform_.windows.SystemDpi().y);
+}
 
 }  // namespace modlatch::win32

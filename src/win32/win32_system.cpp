@@ -1,8 +1,11 @@
 #include "win32/win32_system.h"
 
+#include "win32/dpi.h"
 #include "win32/system_library.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace modlatch::win32 {
 namespace {
@@ -49,6 +52,8 @@ std::intptr_t System::SendToWindow(WindowHandle window, std::uint32_t message, s
 
 WindowHandle System::ForegroundWindow() { return FromHwnd(::GetForegroundWindow()); }
 
+void System::SetForeground(WindowHandle window) { ::SetForegroundWindow(ToHwnd(window)); }
+
 void System::QueryWorkArea(Rect* area) {
   RECT rect;
   if (::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rect, 0)) *area = {rect.left, rect.top, rect.right, rect.bottom};
@@ -58,6 +63,14 @@ bool System::OnAnyMonitor(const Rect& rect) {
   const RECT r{rect.left, rect.top, rect.right, rect.bottom};
   return ::MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
 }
+
+Dpi System::SystemDpi() {
+  // Fixed for the session; asking costs a device context each time.
+  static const int dpi = win32::SystemDpi();
+  return Dpi{dpi, dpi};
+}
+
+Dpi System::MonitorDpiAt(std::int32_t x, std::int32_t y) { return DpiOfMonitorAt(POINT{x, y}); }
 
 std::uintptr_t System::InstallSizeLimitProcedure(WindowHandle window) {
   return static_cast<std::uintptr_t>(::SetWindowLongPtrW(
@@ -99,6 +112,26 @@ void System::NotifyIcon(std::uint32_t message, const TrayIconData& record) {
     std::memcpy(data.szTip, record.bytes.data() + tray_field::kTip, sizeof data.szTip);
     notify_icon_(message, &data);
   }
+}
+
+void System::ShowBalloon(const TrayIconData& record, const Text& title, const Text& text) {
+  // Shell32 is loaded with the first icon; with no icon there is nothing to show it on.
+  using NotifyIconW = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAW*);
+  const auto notify_icon_w = reinterpret_cast<NotifyIconW>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"shell32.dll"), "Shell_NotifyIconW")));
+  if (!notify_icon_ || !notify_icon_w) return;
+  // The stored record has no room for a balloon: this one names the same icon and asks only that.
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  data.hWnd = HandleFrom32<HWND>(Read32(record, tray_field::kWindow));
+  data.uID = Read32(record, tray_field::kId);
+  data.uFlags = NIF_INFO;
+  data.dwInfoFlags = NIIF_INFO;
+  const std::size_t title_length = std::min(title.size(), std::size(data.szInfoTitle) - 1);
+  const std::size_t text_length = std::min(text.size(), std::size(data.szInfo) - 1);
+  std::memcpy(data.szInfoTitle, title.data(), title_length * sizeof(wchar_t));
+  std::memcpy(data.szInfo, text.data(), text_length * sizeof(wchar_t));
+  notify_icon_w(NIM_MODIFY, &data);
 }
 
 std::string System::Encode(const Text& text) {

@@ -28,14 +28,18 @@ class System : public Keyboard, public WindowSystem, public Tray, public AnsiTex
   std::intptr_t SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
                              std::intptr_t lparam) override;
   WindowHandle ForegroundWindow() override;
+  void SetForeground(WindowHandle window) override;
   void QueryWorkArea(Rect* area) override;
   bool OnAnyMonitor(const Rect& rect) override;
+  Dpi SystemDpi() override;
+  Dpi MonitorDpiAt(std::int32_t x, std::int32_t y) override;
   std::uintptr_t InstallSizeLimitProcedure(WindowHandle window) override;
   void RestoreWindowProcedure(WindowHandle window, std::uintptr_t procedure) override;
   std::intptr_t CallWindowProcedure(std::uintptr_t procedure, WindowHandle window, std::uint32_t message,
                                     std::uintptr_t wparam, std::intptr_t lparam) override;
 
   void NotifyIcon(std::uint32_t message, const TrayIconData& record) override;
+  void ShowBalloon(const TrayIconData& record, const Text& title, const Text& text) override;
 
   std::string Encode(const Text& text) override;
   Text Decode(const std::string& ansi) override;

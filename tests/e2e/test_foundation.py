@@ -191,15 +191,39 @@ class Ending(unittest.TestCase):
         s.run_wine("wineboot", "--end-session")
         self.assert_ended_with_keys_up(s)
 
-    def test_second_instance_exits_at_once(self):
+    def test_second_instance_exits_at_once_and_the_first_shows_itself(self):
         with Session("second") as s:
-            s.main_window()
+            window = s.main_window()
+            hwnd, rect = window["hwnd"], window["rect"]
+            centre = s.center(rect)
+            # Another window covers the floating window entirely.
+            box = s.typebox(seconds=120)
+            s.set_pos(box.hwnd, rect["x"] - 30, rect["y"] - 30, rect["w"] + 60, rect["h"] + 60)
+            wait_until("the typebox in front", lambda: s.probe("window-at", *centre)["root"] == box.hwnd)
+            s.screenshot("second-start-covered.png")
+
             started = time.monotonic()
             second = s.launch()
             self.assertTrue(s.app_exited(timeout=10, proc=second), "the second instance should exit")
             self.assertLess(time.monotonic() - started, 5.0)
+            wait_until("the floating window in front", lambda: s.probe("window-at", *centre)["root"] == hwnd)
+            self.assertEqual(s.probe("focus")["foreground"], hwnd, "without NoActivate it takes the foreground")
+            s.screenshot("second-start-float-in-front.png")
+
+            # In Compact mode the icon may sit where the user cannot see it: it shows a balloon.
+            s.choose(s.open_menu(s.children(hwnd)[SHIFT_ID]["screen"]), "コンパクトモード")
+            s.wait_tray_icons(1)
+            self.assertIsNone(s.tooltip(500), "no tooltip shows before the second start")
+            second = s.launch()
+            self.assertTrue(s.app_exited(timeout=10, proc=second), "the second instance should exit")
+            balloon = s.tooltip(5000)
+            s.screenshot("second-start-compact-balloon.png")
+            self.assertIsNotNone(balloon, "the tray icon should show a balloon")
+            self.assertIn("ModLatch は実行中です", balloon["text"])
+
             self.assertIsNone(s.app.poll(), "the first instance keeps running")
             self.assertEqual(s.probe("find", harness.MAIN_CLASS)["count"], 1)
+            s.stop(box.proc)
 
 
 if __name__ == "__main__":

@@ -120,6 +120,11 @@ WindowHandle FakePlatform::ForegroundWindow() {
   return foreground;
 }
 
+void FakePlatform::SetForeground(WindowHandle window) {
+  Note(ui_calls, "setforeground " + Hex(window));
+  foreground = window;
+}
+
 void FakePlatform::QueryWorkArea(Rect* area) {
   Note(ui_calls, "workarea");
   if (!work_area_fails) *area = work_area;
@@ -173,20 +178,33 @@ void FakePlatform::EndProcess() {
   ended = true;
 }
 
-double FakePlatform::HeldX(double twips) {
-  return whole_pixels ? PixelsX(*this, twips) * TwipsPerPixelX(*this) : twips;
+// In whole pixels each edge converts as the real window's does (MainWindowFactors).
+PlaceFactors FakePlatform::Factors() { return MainWindowFactors(*this, outer.left, outer.top); }
+double FakePlatform::Left() { return whole_pixels ? outer.left * Factors().left : left; }
+double FakePlatform::Top() { return whole_pixels ? outer.top * Factors().top : top; }
+double FakePlatform::Width() { return whole_pixels ? (outer.right - outer.left) * Factors().width : width; }
+double FakePlatform::Height() { return whole_pixels ? (outer.bottom - outer.top) * Factors().height : height; }
+void FakePlatform::SetLeft(double twips) {
+  Note(ui_calls, "left " + Num(twips)), left = twips;
+  outer = MovedMainWindow(*this, outer, WindowPixels(twips, Factors().left), outer.top);
 }
-double FakePlatform::HeldY(double twips) {
-  return whole_pixels ? PixelsY(*this, twips) * TwipsPerPixelY(*this) : twips;
+void FakePlatform::SetTop(double twips) {
+  Note(ui_calls, "top " + Num(twips)), top = twips;
+  outer = MovedMainWindow(*this, outer, outer.left, WindowPixels(twips, Factors().top));
 }
-void FakePlatform::SetLeft(double twips) { Note(ui_calls, "left " + Num(twips)), left = HeldX(twips); }
-void FakePlatform::SetTop(double twips) { Note(ui_calls, "top " + Num(twips)), top = HeldY(twips); }
-void FakePlatform::SetWidth(double twips) { Note(ui_calls, "width " + Num(twips)), width = HeldX(twips); }
-void FakePlatform::SetHeight(double twips) { Note(ui_calls, "height " + Num(twips)), height = HeldY(twips); }
+void FakePlatform::SetWidth(double twips) {
+  Note(ui_calls, "width " + Num(twips)), width = twips;
+  outer.right = outer.left + WindowPixels(twips, Factors().width);
+}
+void FakePlatform::SetHeight(double twips) {
+  Note(ui_calls, "height " + Num(twips)), height = twips;
+  outer.bottom = outer.top + WindowPixels(twips, Factors().height);
+}
 
 void FakePlatform::PlacePixels(const Rect& r) {
   Note(ui_calls, "place " + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
                      "," + std::to_string(r.bottom));
+  outer = r;
   // Held as the real window holds it: pixels, read at the window's DPI.
   left = r.left * TwipsPerPixel(dpi.x);
   top = r.top * TwipsPerPixel(dpi.y);
@@ -310,6 +328,13 @@ void FakePlatform::NotifyIcon(std::uint32_t message, const TrayIconData& record)
   tray_records.push_back(record);
 }
 
+void FakePlatform::ShowBalloon(const TrayIconData& record, const Text& title, const Text& text) {
+  std::uint32_t window = 0;
+  std::memcpy(&window, &record.bytes[4], 4);
+  Note(tray_calls, "tray balloon " + Hex(window));
+  balloons.push_back(Hex(window) + " " + Utf8(title) + "|" + Utf8(text));
+}
+
 std::string FakePlatform::Encode(const Text& text) {
   Text mapped = text;
   for (char16_t& c : mapped) {
@@ -417,6 +442,14 @@ bool FakePlatform::WriteProfileKey(const std::string& section, const std::string
 bool FakePlatform::PathExists(const std::string& path) {
   Note(ui_calls, "exists " + path);
   return existing_paths.count(path) != 0;
+}
+
+Dpi FakePlatform::MonitorDpiAt(std::int32_t x, std::int32_t y) {
+  for (std::size_t i = 0; i < monitors.size() && i < monitor_dpis.size(); ++i) {
+    const Rect& m = monitors[i];
+    if (x >= m.left && x < m.right && y >= m.top && y < m.bottom) return monitor_dpis[i];
+  }
+  return dpi;
 }
 
 bool FakePlatform::OnAnyMonitor(const Rect& rect) {

@@ -12,6 +12,7 @@
 #include "app/main_form_events.h"
 #include "platform/about_window.h"
 #include "platform/file_system.h"
+#include "mainwindow/twips.h"
 #include "platform/platform.h"
 
 namespace modlatch::testing {
@@ -68,15 +69,20 @@ class FakePlatform : public Keyboard,
   Rect work_area{0, 0, 1024, 738};
   bool work_area_fails = false;
   std::vector<Rect> monitors{{0, 0, 1024, 768}};
+  std::vector<Dpi> monitor_dpis;  // by monitor; empty: every monitor at dpi
+  std::optional<Dpi> system_dpi;  // absent: dpi
+  std::vector<std::string> balloons;  // "window title|text" of each balloon asked for
   std::uintptr_t window_procedure = 0x7000;  // the window's own procedure
   std::uintptr_t size_limit_procedure = 0x7100;
   // Arguments of the last call passed on to a window procedure.
   std::uintptr_t proc_wparam = 0;
   std::intptr_t proc_lparam = 0;
   Dpi dpi;  // the main window's and the About window's
-  // Geometry kept in whole pixels at dpi, as the real window keeps it; else the twips as set.
+  // Geometry kept as the real window keeps it, in whole pixels (outer) converted at the main
+  // window's factors; else the twips as set.
   bool whole_pixels = false;
   double left = 0, top = 0, width = 0, height = 0;
+  Rect outer{};
   double screen_width_twips = 1024 * 15, screen_height_twips = 768 * 15;
 
   std::array<bool, 4> toggle_value{};
@@ -138,8 +144,11 @@ class FakePlatform : public Keyboard,
   std::intptr_t SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
                              std::intptr_t lparam) override;
   WindowHandle ForegroundWindow() override;
+  void SetForeground(WindowHandle window) override;
   void QueryWorkArea(Rect* area) override;
   bool OnAnyMonitor(const Rect& rect) override;
+  Dpi SystemDpi() override { return system_dpi.value_or(dpi); }
+  Dpi MonitorDpiAt(std::int32_t x, std::int32_t y) override;
   std::uintptr_t InstallSizeLimitProcedure(WindowHandle window) override;
   void RestoreWindowProcedure(WindowHandle window, std::uintptr_t procedure) override;
   std::intptr_t CallWindowProcedure(std::uintptr_t procedure, WindowHandle window, std::uint32_t message,
@@ -152,10 +161,10 @@ class FakePlatform : public Keyboard,
   void PreventActivation() override;
   void Unload() override;
   void EndProcess() override;
-  double Left() override { return left; }
-  double Top() override { return top; }
-  double Width() override { return width; }
-  double Height() override { return height; }
+  double Left() override;
+  double Top() override;
+  double Width() override;
+  double Height() override;
   void SetLeft(double twips) override;
   void SetTop(double twips) override;
   void SetWidth(double twips) override;
@@ -194,6 +203,7 @@ class FakePlatform : public Keyboard,
   void Enable() override;
   // Tray
   void NotifyIcon(std::uint32_t message, const TrayIconData& record) override;
+  void ShowBalloon(const TrayIconData& record, const Text& title, const Text& text) override;
   // AnsiText: UTF-8 stands in for the code page, so anything beyond ASCII takes several bytes.
   std::string Encode(const Text& text) override;
   Text Decode(const std::string& ansi) override;
@@ -230,8 +240,7 @@ class FakePlatform : public Keyboard,
 
  private:
   friend class FakeAboutWindow;
-  double HeldX(double twips);
-  double HeldY(double twips);
+  PlaceFactors Factors();
   void Note(int& counter, const std::string& entry);
   Platform platform_;
 };

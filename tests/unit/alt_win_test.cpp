@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "form/main_form.h"
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"
@@ -193,10 +195,16 @@ TEST_F(AltWin, ButtonsShareTheRowInOrderAndTheMinimumKeepsThemReadable) {
   }
 }
 
-TEST_F(AltWin, ANarrowWindowIsWidenedForTheAddedButtons) {
-  Start("Width=1500\nLatchAlt=True\nLatchWin=True");
+TEST_F(AltWin, ANarrowWindowIsWidenedForTheAddedButtonsBeforeItIsShown) {
+  fake.SetIniText(kIni, "[Option]\nWidth=1500\nLatchAlt=True\nLatchWin=True\n");
+  OnLoad(form);
   EXPECT_EQ(fake.width, 222 * 15.0);
   EXPECT_EQ(form.SizeLimits.MinTrackWidth, 222);
+  // Every width is set while the window is still hidden: no visible jump once it shows.
+  const auto shown = std::find(fake.log.begin(), fake.log.end(), "show");
+  ASSERT_NE(shown, fake.log.end());
+  EXPECT_NE(std::find(fake.log.begin(), shown, "width 3330"), shown);
+  EXPECT_TRUE(std::none_of(shown, fake.log.end(), [](const std::string& line) { return line.rfind("width", 0) == 0; }));
 }
 
 TEST_F(AltWin, SettingsDefaultsAndConversions) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/main_form_events.h"
@@ -103,6 +104,53 @@ TEST_P(GeometryRoundTrip, SetThenReadGivesBackTheSameTwipsNegativesIncluded) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, GeometryRoundTrip, ::testing::Values(96, 120, 144, 168, 192));
+
+// A 96-DPI primary monitor and a 144-DPI one to its right; the window is made on the primary.
+TEST(MixedDpi, APlaceOnEitherMonitorComesBackAtTheSamePixelsStartAfterStart) {
+  const struct {
+    Rect dragged_to;  // outer pixels where the user left the window
+    const char* xPos;
+    const char* Width;
+  } table[] = {
+      {{2500, 100, 2900, 180}, "37500", "4000"},  // on the 144-DPI monitor: 400 px are 4000 twips there
+      {{300, 200, 566, 253}, "4500", "3990"},     // on the primary
+      {{1800, 500, 2200, 560}, "27000", "6000"},  // straddling: the corner's monitor decides
+  };
+  for (const auto& row : table) {
+    std::map<std::string, FakePlatform::IniFile> ini;
+    for (int start = 0; start < 4; ++start) {
+      FakePlatform run;
+      run.whole_pixels = true;
+      run.monitors = {{0, 0, 1920, 1080}, {1920, 0, 4800, 1620}};
+      run.monitor_dpis = {{96, 96}, {144, 144}};
+      run.ini_files = ini;
+      MainForm form{run.platform()};
+      LoadSettings(form);
+      if (start == 0) run.PlacePixels(row.dragged_to);
+      const Rect& r = row.dragged_to;
+      EXPECT_EQ(std::tie(run.outer.left, run.outer.top, run.outer.right, run.outer.bottom),
+                std::tie(r.left, r.top, r.right, r.bottom))
+          << row.xPos << " start " << start;
+      SaveSettingsOnExit(form);
+      ini = run.ini_files;
+      EXPECT_EQ(ini[kIni]["Option"]["xPos"], row.xPos);
+      EXPECT_EQ(ini[kIni]["Option"]["Width"], row.Width);
+    }
+  }
+}
+
+TEST(MixedDpi, AMoveOntoAMonitorOfAnotherScaleKeepsTheSizeInTwips) {
+  FakePlatform window;
+  window.whole_pixels = true;
+  window.monitors = {{0, 0, 1920, 1080}, {1920, 0, 4800, 1620}};
+  window.monitor_dpis = {{96, 96}, {144, 144}};
+  window.SetWidth(4000);  // 266 pixels on the primary
+  window.SetLeft(2500 * 15);
+  EXPECT_EQ(window.outer.right - window.outer.left, 399) << "3990 twips at 10 a pixel";
+  EXPECT_EQ(window.Width(), 3990);
+  window.SetLeft(0);
+  EXPECT_EQ(window.outer.right, 266);
+}
 
 class DpiChange : public ::testing::Test {
  protected:

@@ -176,6 +176,35 @@ TEST_F(Lifecycle, MenuLatchCommandsToggle) {
   EXPECT_TRUE(fake.log.empty());
 }
 
+// What the running program does when it is started again, by how it shows itself.
+TEST(SecondStart, TheWindowComesIntoViewAndToTheFrontOrTheIconShowsABalloon) {
+  const struct {
+    const char* options;
+    std::vector<std::string> expected;
+  } table[] = {
+      {"TaskTop=1", {"workarea", "left 0", "setpos 1000 after=0 0,0,0,0 flags=13", "setforeground 1000"}},
+      {"NoActivate=True", {"workarea", "left 0", "setpos 1000 after=0 0,0,0,0 flags=13"}},
+      {"zPos=True", {"workarea", "left 0", "setpos 1000 after=0 0,0,0,0 flags=13", "setforeground 1000"}},
+      {"WindowType=0", {"tray balloon 2000"}},
+      {"WindowType=1", {"tray balloon 2000"}},
+  };
+  for (const auto& row : table) {
+    FakePlatform fake;
+    MainForm form{fake.platform()};
+    fake.SetIniText("C:\\Tools\\ModLatch.ini", std::string("[Option]\n") + row.options + "\n");
+    OnLoad(form);
+    const bool shown = fake.visible;
+    fake.left = -3000;  // dragged half off the screen, where TaskTop leaves it
+    fake.ClearLog();
+    OnSecondStart(form);
+    EXPECT_EQ(fake.log, row.expected) << row.options;
+    EXPECT_EQ(fake.visible, shown) << row.options;
+    if (form.DisplayMode != display_mode::kFloat) {
+      EXPECT_EQ(fake.balloons, std::vector<std::string>{"2000 ModLatch|ModLatch は実行中です"}) << row.options;
+    }
+  }
+}
+
 class SingleInstance : public ::testing::Test {
  protected:
   Text Lock(const Text& path) { return InstanceLockName(fake, path); }

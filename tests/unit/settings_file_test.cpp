@@ -52,13 +52,15 @@ TEST_F(SettingsFile, EveryKeyIsReadInItsOrderAndApplied) {
   EXPECT_EQ(reads, (std::vector<std::string>{
                        "Icon W_Ctrl0", "Icon W_Ctrl1", "Icon W_Shift0", "Icon W_Shift1", "Icon S_Shift0_Ctrl0",
                        "Icon S_Shift0_Ctrl1", "Icon S_Shift1_Ctrl0", "Icon S_Shift1_Ctrl1", "Option xPos",
-                       "Option yPos", "Option Height", "Option Width", "Option ShiftBgColor_0",
+                       "Option yPos", "Option Height", "Option Width",
+                       // the added buttons' width is known before the window is shown
+                       "Option LatchAlt", "Option LatchWin", "Option ShiftBgColor_0",
                        "Option ShiftBgColor_1", "Option CtrlBgColor_0", "Option CtrlBgColor_1",
                        "Option ShiftForeColor_0", "Option ShiftForeColor_1", "Option CtrlForeColor_0",
                        "Option CtrlForeColor_1", "Option CtrlChr_1", "Option CtrlChr_0", "Option ShiftChr_1",
                        "Option ShiftChr_0", "Option Timer", "Option NoProc", "Option TaskTop",
                        "Option WindowType", "Option zPos", "Option SizeLock", "Option MiddleButton",
-                       "Option NoActivate", "Option OneShot", "Option LatchAlt", "Option LatchWin"}));
+                       "Option NoActivate", "Option OneShot"}));
   const std::vector<std::string> effects = Effects();
   const std::vector<std::string> expected_start{"picture Picture3(0) c:\\i\\w0.ico",
                                                 "picture Picture2(3) c:\\i\\s3.ico",

@@ -75,7 +75,7 @@ TEST(TimerInterval, ComparesZeroAsTextRoundsDecimalsAndFallsBackTo100) {
       {u"2e2", 200},   {u"5 0", 100},    {u"99999999999999999999", 100},
       {u"50.6", 51},   {u"5e1", 50},     {u"50.0", 50},      {u"13.5", 14},     {u"0.0", 0},     {u"-0.4", 0},
       {u"-0.6", 100},  {u"32767.4", 32767}, {u"32767.5", 100}, {u"50abc", 100}, {u"5e", 100},   {u".", 100},
-      {u"1e400", 100}, {u"2.5e1", 25},   {u"50.", 50},       {u".5", 0},
+      {u"1e400", 100}, {u"2.5e1", 25},   {u"50.", 50},       {u".5", 0},        {u"000", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(TimerInterval(c.text), c.expected) << testing::Narrow(c.text);
 }

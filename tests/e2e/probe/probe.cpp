@@ -525,6 +525,13 @@ int WorkArea() {
   return ok ? 0 : 1;
 }
 
+// The top-level window a user sees at a screen point: what lies in front there.
+int WindowAt(int x, int y) {
+  const HWND root = GetAncestor(WindowFromPoint(POINT{x, y}), GA_ROOT);
+  Json().Handle("root", root).Str("class", ClassOf(root)).Print();
+  return 0;
+}
+
 // SetWindowPos from outside runs the target's own WM_WINDOWPOSCHANGING and
 // WM_GETMINMAXINFO handling, as a user's resize does.
 int SetPos(HWND hwnd, int x, int y, int w, int h, UINT flags) {
@@ -1005,7 +1012,7 @@ int Usage() {
       "usage: probe keys | find CLASS | wait-window CLASS MS | children HWND | click HWND ID\n"
       "       | send HWND MSG WPARAM LPARAM [MS] | post HWND MSG WPARAM LPARAM | minmax HWND\n"
       "       | focus | menu [MS] | typebox SECONDS | text HWND | idle SECONDS\n"
-      "       | syscolors | workarea | setpos HWND X Y W H FLAGS\n"
+      "       | syscolors | workarea | setpos HWND X Y W H FLAGS | window-at X Y\n"
       "       | watch-check HWND ID VK VALUE MS | watch-window CLASS MS\n"
       "       | key-log MS | key-cost BATCHES PER_BATCH | bare-hook MS\n"
       "       | tray | tooltip MS | taskbar-created [HWND] | tray-delete HWND ID\n"
@@ -1044,6 +1051,7 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"setpos" && n == 6)
     return SetPos(AsWindow(a[0]), static_cast<int>(Number(a[1])), static_cast<int>(Number(a[2])),
                   static_cast<int>(Number(a[3])), static_cast<int>(Number(a[4])), static_cast<UINT>(Number(a[5])));
+  if (cmd == L"window-at" && n == 2) return WindowAt(static_cast<int>(Number(a[0])), static_cast<int>(Number(a[1])));
   if (cmd == L"watch-check" && n == 5)
     return WatchCheck(AsWindow(a[0]), static_cast<int>(Number(a[1])), static_cast<int>(Number(a[2])),
                       static_cast<int>(Number(a[3])), static_cast<DWORD>(Number(a[4])));
