@@ -241,6 +241,10 @@ void FakePlatform::AddModifierControls(int index) {
 void FakePlatform::RemoveModifierControls(int index) {
   Note(ui_calls, "remove-controls " + std::to_string(index));
   bounds.erase(index == 2 ? Control::Check1_2 : Control::Check1_3);
+  // A new button is made with the design's caption and colours.
+  caption[index] = index == 2 ? u"ALT" : u"WIN";
+  back_color[index] = fore_color[index] = -1;
+  toggle_value[index] = false;
 }
 
 void FakePlatform::SetStripColor(std::uint32_t color) {
@@ -291,10 +295,14 @@ void FakePlatform::SetEnabled(MenuItem item, bool enabled) {
   }
 }
 
-void FakePlatform::AddLatchItem(MenuItem item) { Note(ui_calls, "menu-add " + MenuItemName(item)); }
+void FakePlatform::AddLatchItem(MenuItem item) {
+  Note(ui_calls, "menu-add " + MenuItemName(item));
+  latch_items.insert(item);
+}
 
 void FakePlatform::RemoveLatchItem(MenuItem item) {
   Note(ui_calls, "menu-remove " + MenuItemName(item));
+  latch_items.erase(item);
   checked.erase(item);
 }
 

@@ -89,6 +89,7 @@ class FakePlatform : public Keyboard,
   std::array<ImageHandle, 4> holder_image{};
 
   std::set<MenuItem> checked;
+  std::set<MenuItem> latch_items;  // the ALT and WIN items in the menu
   std::set<MenuItem> disabled;
   std::uint32_t interval = 0;
   bool timer_enabled = false;
