@@ -30,7 +30,6 @@ int ModifierIndexOf(std::uint8_t key_selector) {
   }
 }
 
-
 bool ToggleFindsDown(Keyboard& keyboard, std::uint8_t key_selector) {
   const ModifierKey& key = kModifierKeys[ModifierIndexOf(key_selector)];
   const std::int16_t state = keyboard.AsyncKeyState(key.virtual_key);
