@@ -7,6 +7,7 @@
 #include "mainwindow/help_commands.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
+#include "settings/options_menu.h"
 
 namespace modlatch {
 namespace {
@@ -17,6 +18,8 @@ void OnResetCommand(MainForm& form) {
   if (state & modifier_state::kShift) SendModifierKey(form.os.keyboard, 1, key_action::kRelease);
   if (state & modifier_state::kCtrl) SendModifierKey(form.os.keyboard, 2, key_action::kRelease);
   ReleaseAltAndWin(form, state);
+  // After an unchanged refresh the last state read is the one that is down now.
+  if ((state == -1 ? form.LastModifierState : state) != 0) PlayLatchSound(form, LatchSound::kRelease);
 }
 
 }  // namespace
@@ -51,6 +54,13 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
     case MenuItem::mMode1:
     case MenuItem::mMode2:
       OnModeCommand(form, static_cast<std::int16_t>(static_cast<int>(item) - static_cast<int>(MenuItem::mMode0)));
+      break;
+    case MenuItem::mOptNoActivate:
+    case MenuItem::mOptOneShot:
+    case MenuItem::mOptLatchAlt:
+    case MenuItem::mOptLatchWin:
+    case MenuItem::mOptSounds:
+      OnOptionCommand(form, item);
       break;
     case MenuItem::mHelp:
       OnHelpCommand(form);

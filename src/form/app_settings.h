@@ -39,7 +39,8 @@ struct AppSettings {
   bool SizeLock = false;
   bool MiddleButton = false;
 
-  // Options that only a hand edit sets: the save never writes them.
+  // Options beyond the menu's own: set by hand or in the options submenu, which writes only
+  // the key chosen; the save at exit never writes them.
   bool NoActivate = false;
   bool OneShot = false;
   // ALT and WIN latches, with their own pictures, looks and captions beside SHIFT's and CTRL's.
@@ -58,6 +59,7 @@ struct AppSettings {
   Text AltChr_1 = u"ALT";
   Text WinChr_0 = u"WIN";
   Text WinChr_1 = u"WIN";
+  bool Sounds = false;  // a tone for each latch, lock and release ModLatch makes
 };
 
 }  // namespace modlatch

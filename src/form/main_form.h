@@ -30,6 +30,7 @@ struct MainForm {
   SizeLimitState SizeLimits;
   OneShotState OneShot;
   OwnPresses OwnPressed;
+  bool OptionNotSavedShown = false;  // the notice that an option was not written, once a run
 };
 
 // The two actions an indicator or the strip can ask of the whole program; the program's

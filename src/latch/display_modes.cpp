@@ -18,6 +18,13 @@ void AddHolderIcon(MainForm& form, int index) {
   AddTrayIcon(form.os, controls.HolderWindow(index), controls.HolderImage(index), Text(), form.TrayIcons[index]);
 }
 
+void RemoveTrayIcon(MainForm& form, int index) {
+  TrayIconData& record = form.TrayIcons[index];
+  DeleteTrayIcon(form.os, record);
+  record = TrayIconData{};
+  form.os.controls.SetHolderImage(index, 0);
+}
+
 }  // namespace
 
 void OnModeCommand(MainForm& form, std::int16_t index) {
@@ -35,11 +42,8 @@ void OnModeCommand(MainForm& form, std::int16_t index) {
 void ApplyDisplayMode(MainForm& form) {
   for (int i = 0; i < modifier_index::kCount; ++i) {
     if (!ModifierShown(form.Settings, i)) continue;
-    TrayIconData& record = form.TrayIcons[i];
-    if (form.DisplayMode == display_mode::kFloat || tray_record::Window(record) != 0) {
-      DeleteTrayIcon(form.os, record);
-      record = TrayIconData{};
-      form.os.controls.SetHolderImage(i, 0);
+    if (form.DisplayMode == display_mode::kFloat || tray_record::Window(form.TrayIcons[i]) != 0) {
+      RemoveTrayIcon(form, i);
     }
   }
   RemoveSizeLimits(form);
@@ -71,6 +75,10 @@ void ApplyDisplayMode(MainForm& form) {
 
 void AddDoubleModeIcon(MainForm& form, int index) {
   if (form.DisplayMode == display_mode::kDouble) AddHolderIcon(form, index);
+}
+
+void RemoveModifierIcon(MainForm& form, int index) {
+  if (tray_record::Window(form.TrayIcons[index]) != 0) RemoveTrayIcon(form, index);
 }
 
 void OnTaskbarCreated(MainForm& form) {

@@ -30,14 +30,18 @@ int ModifierIndexOf(std::uint8_t key_selector) {
   }
 }
 
-std::uint8_t LatchKeyOf(std::uint8_t key_selector) { return kModifierKeys[ModifierIndexOf(key_selector)].virtual_key; }
+bool ToggleFindsDown(Keyboard& keyboard, std::uint8_t key_selector) {
+  const ModifierKey& key = kModifierKeys[ModifierIndexOf(key_selector)];
+  const std::int16_t state = keyboard.AsyncKeyState(key.virtual_key);
+  if (key.down_now_only) return (static_cast<std::uint16_t>(state) & 0x8000u) != 0;
+  return state != 0;
+}
 
 void SendModifierKey(Keyboard& keyboard, std::uint8_t selector, std::uint8_t action, std::uintptr_t extra_info) {
   const ModifierKey& key = kModifierKeys[ModifierIndexOf(selector)];
   bool key_up = false;
   if (action == key_action::kToggle) {
-    // Down now, or pressed since the last query: either way the next event releases it.
-    key_up = keyboard.AsyncKeyState(key.virtual_key) != 0;
+    key_up = ToggleFindsDown(keyboard, selector);
   } else if (action == key_action::kRelease) {
     key_up = true;
   }
@@ -50,17 +54,22 @@ void SendMaskKey(Keyboard& keyboard) {
   keyboard.InjectKey(vk::kMaskKey, 0, key_event::kKeyUp, kOwnInputMarker);
 }
 
-void SendLatchKey(MainForm& form, std::uint8_t key_selector, std::uint8_t action, std::uintptr_t extra_info) {
+bool SendLatchKey(MainForm& form, std::uint8_t key_selector, std::uint8_t action, std::uintptr_t extra_info) {
   Keyboard& keyboard = form.os.keyboard;
   const int index = ModifierIndexOf(key_selector);
   const ModifierKey& key = kModifierKeys[index];
   const bool up = action == key_action::kRelease ||
-                  (action == key_action::kToggle && keyboard.AsyncKeyState(key.virtual_key) != 0);
+                  (action == key_action::kToggle && ToggleFindsDown(keyboard, key_selector));
   OwnPress& own = form.OwnPressed[index];
   if (up && key.masked_when_bare && IsBare(own)) SendMaskKey(keyboard);
   SendModifierKey(keyboard, key_selector, up ? key_action::kRelease : key_action::kPress, extra_info);
   own = OwnPress{};
   own.down = !up;
+  return up;
+}
+
+void PlayLatchSound(MainForm& form, LatchSound sound) {
+  if (form.Settings.Sounds) form.os.shell.PlayLatchSound(sound);
 }
 
 }  // namespace modlatch

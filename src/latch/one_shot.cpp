@@ -70,7 +70,7 @@ void Redraw(MainForm& form) { form.LastModifierState = modifier_state::kForceRed
 void StartOneShot(MainForm& form) {
   // The ALT and WIN latches watch the keys too: a lone ALT or WIN needs the mask key.
   const AppSettings& s = form.Settings;
-  if (!s.OneShot && !s.LatchAlt && !s.LatchWin) return;
+  if (form.OneShot.hooked || (!s.OneShot && !s.LatchAlt && !s.LatchWin)) return;
   form.os.hooks.InstallInputHooks();
   form.OneShot.hooked = true;
 }
@@ -79,6 +79,25 @@ void StopOneShot(MainForm& form) {
   if (!form.OneShot.hooked) return;
   form.os.hooks.RemoveInputHooks();
   form.OneShot.hooked = false;
+}
+
+void UpdateOneShotHooks(MainForm& form) {
+  const AppSettings& s = form.Settings;
+  if (s.OneShot || s.LatchAlt || s.LatchWin) {
+    StartOneShot(form);
+  } else {
+    StopOneShot(form);
+  }
+}
+
+void EndOneShotHolds(MainForm& form) {
+  ReleaseLatches(form, false);
+  // A locked key stays down as a plain latch, as it would without the option.
+  for (int index = 0; index < modifier_index::kCount; ++index) {
+    form.OneShot.keys[index] = OneShotKey{};
+    if (ModifierShown(form.Settings, index)) form.os.controls.SetToggleLocked(index, false);
+  }
+  Redraw(form);
 }
 
 bool IsLockingDoubleClick(MainForm& form, int modifier_index, LatchSource source) {
@@ -137,15 +156,20 @@ void OnHookButton(MainForm& form, const HookButton& event) {
   }
 }
 
-void ReleaseUsedLatches(MainForm& form) {
+void ReleaseUsedLatches(MainForm& form) { ReleaseLatches(form, true); }
+
+void ReleaseLatches(MainForm& form, bool used_only) {
+  bool released = false;
   // SHIFT first, as the reset command does.
   for (int index : {modifier_index::kShift, modifier_index::kCtrl, modifier_index::kAlt, modifier_index::kWin}) {
     OneShotKey& key = form.OneShot.keys[index];
-    if (key.hold != Hold::kLatched || !key.used) continue;
+    if (key.hold != Hold::kLatched || (used_only && !key.used)) continue;
     SendLatchKey(form, SelectorOf(index), key_action::kRelease, kOwnInputMarker);
     key = OneShotKey{};
     Redraw(form);
+    released = true;
   }
+  if (released) PlayLatchSound(form, LatchSound::kRelease);
 }
 
 void NoteKeyStates(MainForm& form, std::uint8_t state) {

@@ -26,6 +26,10 @@ struct HookButton {
 // Installs the hooks when OneShot is on; StopOneShot takes them down on the way out.
 void StartOneShot(MainForm& form);
 void StopOneShot(MainForm& form);
+// Hooks installed while any option that needs them is on, removed otherwise.
+void UpdateOneShotHooks(MainForm& form);
+// OneShot switched off: pending latches released, locks kept down as plain latches.
+void EndOneShotHolds(MainForm& form);
 
 // A toggle's two steps in the holds while OneShot is on. A double click on an indicator locks
 // what its first click latched; otherwise the hold follows the key sent.
@@ -37,6 +41,8 @@ void NoteToggle(MainForm& form, int modifier_index, LatchSource source, bool was
 void OnHookKey(MainForm& form, const HookKey& event);
 void OnHookButton(MainForm& form, const HookButton& event);
 void ReleaseUsedLatches(MainForm& form);
+// Releases the latched (not locked) keys: only those a key or click has used, or all of them.
+void ReleaseLatches(MainForm& form, bool used_only);
 
 // Each refresh reports the key states it read (a ModifierState: bit 1 << ModifierIndex per
 // key down), so a latch released elsewhere is forgotten.

@@ -31,6 +31,19 @@ const std::array<MenuEntry, 2> kLatchMenuItems{{
 const char16_t kRunningBalloonTitle[] = u"ModLatch";
 const char16_t kRunningBalloonText[] = u"ModLatch は実行中です";
 
+const MenuEntry kOptionsMenu{MenuItem::mOptions, u"オプション"};
+
+const std::array<MenuEntry, 5> kOptionMenuItems{{
+    {MenuItem::mOptNoActivate, u"フォーカスを奪わない"},
+    {MenuItem::mOptOneShot, u"ワンショット(次のキーで解除)"},
+    {MenuItem::mOptLatchAlt, u"ALTｷｰを使う"},
+    {MenuItem::mOptLatchWin, u"WINｷｰを使う"},
+    {MenuItem::mOptSounds, u"効果音を鳴らす"},
+}};
+
+const char16_t kOptionNotSavedBefore[] = u"設定を保存できませんでした。\n";
+const char16_t kOptionNotSavedAfter[] = u"\nこのファイルに書き込めないため、この設定は ModLatch を終了するまで有効です。";
+
 const char16_t* LatchItemCaption(MenuItem item) {
   for (const MenuEntry& entry : kLatchMenuItems) {
     if (entry.item == item) return entry.caption;

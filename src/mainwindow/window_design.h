@@ -37,6 +37,13 @@ extern const std::array<MenuEntry, kMenuItemCount> kPopupMenu;
 // The ALT and WIN latch items, put before mReset while their latch is on.
 extern const std::array<MenuEntry, 2> kLatchMenuItems;
 const char16_t* LatchItemCaption(MenuItem item);
+// The options submenu: its item, put right after kOptionsAfter, and its check items in order.
+constexpr MenuItem kOptionsAfter = MenuItem::mSizeLock;
+extern const MenuEntry kOptionsMenu;
+extern const std::array<MenuEntry, 5> kOptionMenuItems;
+// The notice when an option could not be written: before and after the INI file's path.
+extern const char16_t kOptionNotSavedBefore[];
+extern const char16_t kOptionNotSavedAfter[];
 
 // Captions of the ALT and WIN toggle buttons as created.
 constexpr char16_t kAltCaption[] = u"ALT";

@@ -36,6 +36,8 @@ class Controls {
   // Creates toggle button Check1(index) and icon holder Picture1(index) of the ALT (2) or WIN (3)
   // latch; the other controls exist from the start.
   virtual void AddModifierControls(int index) = 0;
+  // Destroys what AddModifierControls made, when the latch is switched off.
+  virtual void RemoveModifierControls(int index) = 0;
   // The lock mark of a one-shot modifier that a double click has locked.
   virtual void SetToggleLocked(int index, bool locked) = 0;
 

@@ -13,6 +13,8 @@ class MainWindow {
   virtual bool IsVisible() = 0;
   // From now on the window is never activated and never takes the keyboard focus.
   virtual void PreventActivation() = 0;
+  // Undoes PreventActivation: the window activates on a click again.
+  virtual void AllowActivation() = 0;
   // Asks the window to close; the close steps follow.
   virtual void Unload() = 0;
   virtual void EndProcess() = 0;

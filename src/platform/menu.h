@@ -25,9 +25,16 @@ enum class MenuItem {
   // Shown after mCTRL only while their latch is on; numbered after the fixed items.
   mALT,
   mWIN,
+  // The options submenu, right after mSizeLock, and its check items.
+  mOptions,
+  mOptNoActivate,
+  mOptOneShot,
+  mOptLatchAlt,
+  mOptLatchWin,
+  mOptSounds,
 };
 constexpr int kMenuItemCount = 17;
-constexpr int kAllMenuItemCount = 19;
+constexpr int kAllMenuItemCount = 25;
 
 // The popup menu: its check marks and enabled states are the only run-time holders of the options.
 class Menu {
@@ -38,6 +45,7 @@ class Menu {
   virtual void SetEnabled(MenuItem item, bool enabled) = 0;
   // Puts mALT or mWIN into the menu, before mReset.
   virtual void AddLatchItem(MenuItem item) = 0;
+  virtual void RemoveLatchItem(MenuItem item) = 0;
   // Shows the menu at the mouse cursor and returns once it has closed: the chosen item, if any.
   virtual std::optional<MenuItem> PopupAtCursor() = 0;
 };

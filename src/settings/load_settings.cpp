@@ -10,6 +10,7 @@
 #include "mainwindow/size_limits.h"
 #include "mainwindow/twips.h"
 #include "settings/ini_access.h"
+#include "settings/options_menu.h"
 #include "settings/value_conversions.h"
 
 namespace modlatch {
@@ -173,26 +174,41 @@ AltAndWin ReadAltAndWin(MainForm& form, SectionReader& option) {
   return latches;
 }
 
-// Runs after the mode is up, so each added key gets its controls, menu item and icon here.
+// Runs after the mode is up, so the key gets its controls, menu item and icon here.
+void LoadLatchKey(MainForm& form, SectionReader& icon, SectionReader& option, const LatchKeys& latch) {
+  AppSettings& s = form.Settings;
+  for (const PictureKey& picture : latch.pictures) LoadPicture(form, icon, picture);
+  for (const ColorKey& color : latch.colors) LoadColor(form, option, color);
+  for (const CaptionKey& caption : latch.captions) s.*caption.field = option(caption.key, caption.fallback);
+  form.os.controls.AddModifierControls(latch.index);
+  form.os.menu.AddLatchItem(latch.item);
+  AddDoubleModeIcon(form, latch.index);
+}
+
 void LoadAltAndWin(MainForm& form, SectionReader& icon, SectionReader& option, AltAndWin latches) {
   AppSettings& s = form.Settings;
   s.LatchAlt = latches.alt;
   s.LatchWin = latches.win;
   if (!s.LatchAlt && !s.LatchWin) return;
   for (const LatchKeys& latch : kLatchKeys) {
-    if (!(s.*latch.enabled)) continue;
-    for (const PictureKey& picture : latch.pictures) LoadPicture(form, icon, picture);
-    for (const ColorKey& color : latch.colors) LoadColor(form, option, color);
-    for (const CaptionKey& caption : latch.captions) s.*caption.field = option(caption.key, caption.fallback);
-    form.os.controls.AddModifierControls(latch.index);
-    form.os.menu.AddLatchItem(latch.item);
-    AddDoubleModeIcon(form, latch.index);
+    if (s.*latch.enabled) LoadLatchKey(form, icon, option, latch);
   }
   FitLimitsToButtons(form);
   ApplyFloatLayout(form);
 }
 
 }  // namespace
+
+void AddLatchKey(MainForm& form, int index) {
+  const Text path = IniFilePath(form.os.files);
+  SectionReader icon(form.os, path, u"Icon");
+  SectionReader option(form.os, path, u"Option");
+  const LatchKeys& latch = kLatchKeys[index == modifier_index::kWin ? 1 : 0];
+  form.Settings.*latch.enabled = true;
+  LoadLatchKey(form, icon, option, latch);
+  FitLimitsToButtons(form);
+  ApplyFloatLayout(form);
+}
 
 void LoadSettings(MainForm& form) {
   Platform& os = form.os;
@@ -224,6 +240,8 @@ void LoadSettings(MainForm& form) {
   s.OneShot = IsTrue(option(u"OneShot", u""));
   LoadAltAndWin(form, icon, option, latches);
   StartOneShot(form);
+  s.Sounds = IsTrue(option(u"Sounds", u""));
+  ShowOptionChecks(form);
 }
 
 }  // namespace modlatch

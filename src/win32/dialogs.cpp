@@ -12,4 +12,8 @@ void Win32Dialogs::ShowHelpMessage(const Text& text) {
   ::MessageBoxW(nullptr, Wide(text), L"ModLatch ヘルプ", MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
+void Win32Dialogs::ShowNotice(const Text& text) {
+  ::MessageBoxW(nullptr, Wide(text), L"ModLatch", MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
+}
+
 }  // namespace modlatch::win32

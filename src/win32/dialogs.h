@@ -20,6 +20,7 @@ class Win32Dialogs : public Dialogs {
   void ShowAbout() override { about_->Show(); }
   void ShowHelp(const std::vector<HelpTopic>& topics) override { help_.Show(instance_, topics); }
   void ShowHelpMessage(const Text& text) override;
+  void ShowNotice(const Text& text) override;
   // The help window's keyboard navigation; true when the message was handled.
   bool TranslateDialogMessage(MSG* message) { return help_.TranslateDialogMessage(message); }
 

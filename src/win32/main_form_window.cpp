@@ -174,6 +174,15 @@ void MainFormWindow::AddModifierControls(int index) {
   holder_[index] = CreateHolder(index);
 }
 
+void MainFormWindow::RemoveModifierControls(int index) {
+  if (index < 2 || index > 3 || !check_[index]) return;
+  ::DestroyWindow(check_[index]);
+  ::DestroyWindow(holder_[index]);
+  check_[index] = nullptr;
+  holder_[index] = nullptr;
+  holder_image_[index] = 0;
+}
+
 // The tip is made when the pointer first reaches the strip, so start-up needs no common controls.
 void MainFormWindow::CreateStripTooltip() {
   tooltip_ = CreateTooltipControl();
@@ -188,7 +197,18 @@ void MainFormWindow::CreatePopupMenuItems() {
     } else {
       ::AppendMenuW(menu_, MF_STRING, MenuId(entry.item), reinterpret_cast<const wchar_t*>(entry.caption));
     }
+    if (entry.item == design::kOptionsAfter) AppendOptionsMenu();
   }
+}
+
+// The submenu belongs to the menu and goes with it; its items' check marks are found by command.
+void MainFormWindow::AppendOptionsMenu() {
+  HMENU options = ::CreatePopupMenu();
+  for (const design::MenuEntry& entry : design::kOptionMenuItems) {
+    ::AppendMenuW(options, MF_STRING, MenuId(entry.item), reinterpret_cast<const wchar_t*>(entry.caption));
+  }
+  ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(options),
+                reinterpret_cast<const wchar_t*>(design::kOptionsMenu.caption));
 }
 
 // ---- messages ----

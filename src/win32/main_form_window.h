@@ -34,6 +34,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void Hide() override;
   bool IsVisible() override;
   void PreventActivation() override;
+  void AllowActivation() override;
   void Unload() override;
   void EndProcess() override;
   double Left() override;
@@ -57,6 +58,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void SetToggleCaption(int index, const Text& caption) override;
   void SetToggleLocked(int index, bool locked) override;
   void AddModifierControls(int index) override;
+  void RemoveModifierControls(int index) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
   void RecreateFonts() override;
@@ -74,6 +76,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void SetChecked(MenuItem item, bool checked) override;
   void SetEnabled(MenuItem item, bool enabled) override;
   void AddLatchItem(MenuItem item) override;
+  void RemoveLatchItem(MenuItem item) override;
   std::optional<MenuItem> PopupAtCursor() override;
 
   // Timer
@@ -97,6 +100,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void RegisterClasses(HINSTANCE instance);
   void CreateControls(HINSTANCE instance);
   void CreatePopupMenuItems();
+  void AppendOptionsMenu();
   void CreateStripTooltip();
   void SetCloseGlyph();
   void UpdateStripTooltip();

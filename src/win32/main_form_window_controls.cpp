@@ -126,7 +126,11 @@ void MainFormWindow::AddLatchItem(MenuItem item) {
                 reinterpret_cast<const wchar_t*>(design::LatchItemCaption(item)));
 }
 
+void MainFormWindow::RemoveLatchItem(MenuItem item) { ::DeleteMenu(menu_, MenuId(item), MF_BYCOMMAND); }
+
 std::optional<MenuItem> MainFormWindow::PopupAtCursor() {
+  // Where the focus goes back if the menu switches NoActivate on.
+  if (HWND foreground = ::GetForegroundWindow(); foreground && foreground != hwnd_) foreground_before_ = foreground;
   // Foreground first, or a menu opened from the tray never closes.
   const MenuForeground foreground(hwnd_);
   const UINT chosen = TrackPopupAtCursor(hwnd_, menu_);

@@ -26,6 +26,7 @@ void MainFormWindow::PreventActivation() {
     ::SetForegroundWindow(foreground_before_);
   }
 }
+void MainFormWindow::AllowActivation() { win32::AllowActivation(hwnd_); }
 void MainFormWindow::Unload() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
 void MainFormWindow::EndProcess() {
   // ExitProcess runs no destructors of ours.

@@ -21,12 +21,21 @@ LRESULT CALLBACK RefuseActivation(int code, WPARAM wparam, LPARAM lparam) {
 }  // namespace
 
 void PreventActivation(HWND window) {
+  if (ActivationPrevented(window)) return;
   g_window = window;
   ::SetWindowLongW(window, GWL_EXSTYLE, ::GetWindowLongW(window, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
   g_hook = ::SetWindowsHookExW(WH_CBT, RefuseActivation, nullptr, ::GetCurrentThreadId());
 }
 
 bool ActivationPrevented(HWND window) { return g_hook != nullptr && window == g_window; }
+
+void AllowActivation(HWND window) {
+  if (!ActivationPrevented(window)) return;
+  ::UnhookWindowsHookEx(g_hook);
+  g_hook = nullptr;
+  g_window = nullptr;
+  ::SetWindowLongW(window, GWL_EXSTYLE, ::GetWindowLongW(window, GWL_EXSTYLE) & ~WS_EX_NOACTIVATE);
+}
 
 MenuForeground::MenuForeground(HWND window) : window_(window), previous_(::GetForegroundWindow()) {
   g_menu_open = true;

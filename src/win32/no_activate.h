@@ -7,6 +7,8 @@ namespace modlatch::win32 {
 // that the document the user types into keeps both. One window per process.
 void PreventActivation(HWND window);
 bool ActivationPrevented(HWND window);
+// Gives the window back its ordinary activation.
+void AllowActivation(HWND window);
 
 // While it lives, the window holds the foreground for its popup menu, which needs it to close
 // on a click elsewhere. A window kept from activation hands the foreground back afterwards.

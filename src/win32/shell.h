@@ -10,6 +10,7 @@ class Win32Shell : public Shell {
                int show) override;
   void PutOnClipboard(WindowHandle owner, const Text& text) override;
   void Beep(std::uint32_t sound) override;
+  void PlayLatchSound(LatchSound sound) override;
   void OpenWinHelp(WindowHandle owner, const std::string& path, std::uint32_t command, std::uintptr_t data) override;
 };
 

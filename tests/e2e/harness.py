@@ -368,10 +368,14 @@ class Session:
 
     # --- the program ----------------------------------------------------
 
-    def launch(self, exe=None, cwd=None):
-        """Starts the folder's ModLatch.exe, or `exe` (a Unix or a DOS path); returns its Popen."""
+    def launch(self, exe=None, cwd=None, trace=None):
+        """Starts the folder's ModLatch.exe, or `exe` (a Unix or a DOS path); returns its Popen.
+        `trace`: (Wine debug channels, an open file for Wine's log), e.g. ("+winmm", f)."""
+        env = self.env()
+        if trace:
+            env["WINEDEBUG"] = trace[0]
         return self._spawn([self.loader, exe or self.exe], cwd=cwd or self.folder, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL)
+                           stderr=trace[1] if trace else subprocess.DEVNULL, env=env)
 
     def start_program(self):
         """Starts the program of a Session made with start_app=False; returns its window."""

@@ -115,6 +115,21 @@ class AltAndWinLatches(_DocumentHasTheFocus):
                    lambda: (s.check_state(self.hwnd, ALT_ID), s.check_state(self.hwnd, WIN_ID)) == (0, 0), timeout=5)
         s.focus_window(self.box.xid)
 
+    def test_3a_a_click_latches_alt_or_win_after_the_key_was_pressed_on_the_keyboard(self):
+        # The keyboard's key leaves its "pressed since the last query" bit set: the click must
+        # read the key as up all the same.
+        s = self.s
+        s.xdotool("keydown", "alt", "super")
+        s.xdotool("key", "shift")
+        s.xdotool("keyup", "super", "alt")
+        s.focus_window(self.box.xid)
+        time.sleep(1.0)
+        for control, key in ((ALT_ID, "lalt"), (WIN_ID, "win")):
+            self.click(control)
+            wait_until(f"{key} down after a click", lambda: s.keys()[key], timeout=5)
+            self.click(control)
+            wait_until(f"{key} up again", lambda: not s.keys()[key], timeout=5)
+
     def test_4_double_mode_shows_an_icon_per_key_and_a_click_toggles_alt(self):
         s = self.s
         icons = leave_float_mode(s, self.hwnd, DOUBLE, 4)

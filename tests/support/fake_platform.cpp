@@ -24,7 +24,8 @@ std::string Num(double value) {
 
 const char* const kMenuNames[kAllMenuItemCount] = {
     "mSHIFT", "mCTRL", "mReset", "msep0", "mTop",  "mCenter", "mSizeLock", "msep1", "mMode0", "mMode1",
-    "mMode2", "msep2", "mHelp",  "mInfo", "msep3", "mCancel", "mExit",     "mALT",  "mWIN"};
+    "mMode2", "msep2", "mHelp",  "mInfo", "msep3", "mCancel", "mExit",     "mALT",  "mWIN",
+    "mOptions", "mOptNoActivate", "mOptOneShot", "mOptLatchAlt", "mOptLatchWin", "mOptSounds"};
 
 const char* ControlName(Control control) {
   switch (control) {
@@ -171,6 +172,11 @@ void FakePlatform::PreventActivation() {
   no_activate = true;
 }
 
+void FakePlatform::AllowActivation() {
+  Note(ui_calls, "activate");
+  no_activate = false;
+}
+
 void FakePlatform::Unload() { Note(ui_calls, "unload"), ++unload_requests; }
 
 void FakePlatform::EndProcess() {
@@ -250,6 +256,15 @@ void FakePlatform::AddModifierControls(int index) {
   bounds[index == 2 ? Control::Check1_2 : Control::Check1_3] = {248, 0, 113, 33};
 }
 
+void FakePlatform::RemoveModifierControls(int index) {
+  Note(ui_calls, "remove-controls " + std::to_string(index));
+  bounds.erase(index == 2 ? Control::Check1_2 : Control::Check1_3);
+  // A new button is made with the design's caption and colours.
+  caption[index] = index == 2 ? u"ALT" : u"WIN";
+  back_color[index] = fore_color[index] = -1;
+  toggle_value[index] = false;
+}
+
 void FakePlatform::SetStripColor(std::uint32_t color) {
   // Called on every tick: the benchmark must not count the fake's own strings.
   ++ui_calls;
@@ -298,7 +313,16 @@ void FakePlatform::SetEnabled(MenuItem item, bool enabled) {
   }
 }
 
-void FakePlatform::AddLatchItem(MenuItem item) { Note(ui_calls, "menu-add " + MenuItemName(item)); }
+void FakePlatform::AddLatchItem(MenuItem item) {
+  Note(ui_calls, "menu-add " + MenuItemName(item));
+  latch_items.insert(item);
+}
+
+void FakePlatform::RemoveLatchItem(MenuItem item) {
+  Note(ui_calls, "menu-remove " + MenuItemName(item));
+  latch_items.erase(item);
+  checked.erase(item);
+}
 
 std::optional<MenuItem> FakePlatform::PopupAtCursor() {
   Note(ui_calls, "popup");
@@ -507,6 +531,11 @@ void FakePlatform::PutOnClipboard(WindowHandle owner, const Text& text) {
 
 void FakePlatform::Beep(std::uint32_t sound) { Note(ui_calls, "beep " + Hex(sound)); }
 
+void FakePlatform::PlayLatchSound(LatchSound sound) {
+  const char* const names[] = {"latch", "lock", "release"};
+  Note(ui_calls, std::string("sound ") + names[static_cast<int>(sound)]);
+}
+
 void FakePlatform::OpenWinHelp(WindowHandle owner, const std::string& path, std::uint32_t command, std::uintptr_t data) {
   Note(ui_calls, "winhelp " + Hex(owner) + " " + path + " " + std::to_string(command) + " " + std::to_string(data));
 }
@@ -524,6 +553,8 @@ void FakePlatform::ShowHelp(const std::vector<HelpTopic>& topics) {
 }
 
 void FakePlatform::ShowHelpMessage(const Text& text) { Note(ui_calls, "help-message " + Encode(text)); }
+
+void FakePlatform::ShowNotice(const Text& text) { Note(ui_calls, "notice " + Encode(text)); }
 
 namespace {
 

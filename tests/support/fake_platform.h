@@ -95,6 +95,7 @@ class FakePlatform : public Keyboard,
   std::array<ImageHandle, 4> holder_image{};
 
   std::set<MenuItem> checked;
+  std::set<MenuItem> latch_items;  // the ALT and WIN items in the menu
   std::set<MenuItem> disabled;
   std::uint32_t interval = 0;
   bool timer_enabled = false;
@@ -159,6 +160,7 @@ class FakePlatform : public Keyboard,
   void Hide() override;
   bool IsVisible() override;
   void PreventActivation() override;
+  void AllowActivation() override;
   void Unload() override;
   void EndProcess() override;
   double Left() override;
@@ -181,6 +183,7 @@ class FakePlatform : public Keyboard,
   void SetToggleCaption(int index, const Text& text) override;
   void SetToggleLocked(int index, bool locked) override;
   void AddModifierControls(int index) override;
+  void RemoveModifierControls(int index) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
   void RecreateFonts() override;
@@ -197,6 +200,7 @@ class FakePlatform : public Keyboard,
   void SetChecked(MenuItem item, bool on) override;
   void SetEnabled(MenuItem item, bool enabled) override;
   void AddLatchItem(MenuItem item) override;
+  void RemoveLatchItem(MenuItem item) override;
   std::optional<MenuItem> PopupAtCursor() override;
   // Timer
   void SetInterval(std::uint32_t milliseconds) override;
@@ -227,6 +231,7 @@ class FakePlatform : public Keyboard,
                int show) override;
   void PutOnClipboard(WindowHandle owner, const Text& text) override;
   void Beep(std::uint32_t sound) override;
+  void PlayLatchSound(LatchSound sound) override;
   void OpenWinHelp(WindowHandle owner, const std::string& path, std::uint32_t command, std::uintptr_t data) override;
   // Dialogs
   bool AboutExists() override { return about_exists; }
@@ -234,6 +239,7 @@ class FakePlatform : public Keyboard,
   void ShowAbout() override;
   void ShowHelp(const std::vector<HelpTopic>& topics) override;
   void ShowHelpMessage(const Text& text) override;
+  void ShowNotice(const Text& text) override;
   // FileSystem
   std::optional<FileId> IdOf(const Text& path) override;
   Text NormalizedPath(const Text& path) override;

@@ -60,7 +60,7 @@ TEST_F(SettingsFile, EveryKeyIsReadInItsOrderAndApplied) {
                        "Option CtrlForeColor_1", "Option CtrlChr_1", "Option CtrlChr_0", "Option ShiftChr_1",
                        "Option ShiftChr_0", "Option Timer", "Option NoProc", "Option TaskTop",
                        "Option WindowType", "Option zPos", "Option SizeLock", "Option MiddleButton",
-                       "Option NoActivate", "Option OneShot"}));
+                       "Option NoActivate", "Option OneShot", "Option Sounds"}));
   const std::vector<std::string> effects = Effects();
   const std::vector<std::string> expected_start{"picture Picture3(0) c:\\i\\w0.ico",
                                                 "picture Picture2(3) c:\\i\\s3.ico",
@@ -76,7 +76,10 @@ TEST_F(SettingsFile, EveryKeyIsReadInItsOrderAndApplied) {
   EXPECT_LT(at("check mMode1 1"), at("check mTop 1"));
   EXPECT_LT(at("check mTop 1"), at("check mSizeLock 1"));
   EXPECT_LT(at("check mSizeLock 1"), at("check mCenter 1"));
-  EXPECT_EQ(effects.back(), "check mCenter 1") << "only the check mark; the command is not run";
+  // Only the check mark, the command is not run; the options submenu's marks follow.
+  EXPECT_EQ(std::vector<std::string>(at("check mCenter 1") + 1, effects.end()),
+            (std::vector<std::string>{"check mOptNoActivate 0", "check mOptOneShot 0", "check mOptLatchAlt 0",
+                                      "check mOptLatchWin 0", "check mOptSounds 0"}));
   EXPECT_EQ(fake.disabled.count(MenuItem::mTop), 1u) << "mTop is run even though Double mode disabled it";
   EXPECT_TRUE(fake.Matching("setpos 1000 after=-1").empty()) << "the hidden window is not made topmost";
   EXPECT_EQ(form.SizeLimits.MaxTrackWidth, 200) << "locked at the loaded 3000 x 600 twips";

@@ -29,6 +29,12 @@ std::string ItemJson(HMENU menu, int index) {
       .Bool("default", (info.fState & MFS_DEFAULT) != 0)
       .Bool("submenu", info.hSubMenu != nullptr);
   if (hasRect) item.Rect("rect", rect);
+  // A submenu's items come with it, open or not.
+  if (info.hSubMenu) {
+    std::string items;
+    for (int i = 0; i < GetMenuItemCount(info.hSubMenu); ++i) items += (i ? "," : "") + ItemJson(info.hSubMenu, i);
+    item.Raw("items", probe::Array(items));
+  }
   return item.Text();
 }
 

@@ -1,0 +1,107 @@
+#include "settings/options_menu.h"
+
+#include "form/main_form.h"
+#include "latch/alt_win_keys.h"
+#include "latch/display_modes.h"
+#include "latch/indicators.h"
+#include "latch/modifier_key.h"
+#include "latch/one_shot.h"
+#include "mainwindow/float_layout.h"
+#include "mainwindow/size_limits.h"
+#include "mainwindow/window_design.h"
+#include "settings/ini_access.h"
+#include "settings/load_settings.h"
+
+namespace modlatch {
+namespace {
+
+void ApplyNoActivate(MainForm& form, bool on) {
+  form.Settings.NoActivate = on;
+  if (on) {
+    form.os.window.PreventActivation();
+  } else {
+    form.os.window.AllowActivation();
+  }
+}
+
+void ApplyOneShot(MainForm& form, bool on) {
+  if (!on) EndOneShotHolds(form);
+  form.Settings.OneShot = on;
+  UpdateOneShotHooks(form);
+}
+
+// Off: a key of ours still down comes up first, masked if it was pressed alone.
+void RemoveLatchKey(MainForm& form, int index, bool AppSettings::*enabled, MenuItem item) {
+  if (ToggleFindsDown(form.os.keyboard, SelectorOf(index))) {
+    ReleaseAltAndWin(form, 1 << index);
+    PlayLatchSound(form, LatchSound::kRelease);
+  }
+  form.Settings.*enabled = false;
+  form.OneShot.keys[index] = OneShotKey{};
+  form.OwnPressed[index] = OwnPress{};
+  RemoveModifierIcon(form, index);
+  form.os.menu.RemoveLatchItem(item);
+  form.os.controls.RemoveModifierControls(index);
+  FitLimitsToButtons(form);
+  ApplyFloatLayout(form);
+}
+
+void ApplyLatchKey(MainForm& form, int index, bool on) {
+  if (on) {
+    AddLatchKey(form, index);
+    ApplyButtonLook(form, static_cast<std::int16_t>(index));
+  } else if (index == modifier_index::kAlt) {
+    RemoveLatchKey(form, index, &AppSettings::LatchAlt, MenuItem::mALT);
+  } else {
+    RemoveLatchKey(form, index, &AppSettings::LatchWin, MenuItem::mWIN);
+  }
+  UpdateOneShotHooks(form);
+  form.LastModifierState = modifier_state::kForceRedraw;
+}
+
+void ApplyLatchAlt(MainForm& form, bool on) { ApplyLatchKey(form, modifier_index::kAlt, on); }
+void ApplyLatchWin(MainForm& form, bool on) { ApplyLatchKey(form, modifier_index::kWin, on); }
+void ApplySounds(MainForm& form, bool on) { form.Settings.Sounds = on; }
+
+struct OptionItem {
+  MenuItem item;
+  const char16_t* key;
+  bool AppSettings::*field;
+  void (*apply)(MainForm& form, bool on);  // sets the field at the right step
+};
+
+constexpr OptionItem kOptionItems[] = {
+    {MenuItem::mOptNoActivate, u"NoActivate", &AppSettings::NoActivate, ApplyNoActivate},
+    {MenuItem::mOptOneShot, u"OneShot", &AppSettings::OneShot, ApplyOneShot},
+    {MenuItem::mOptLatchAlt, u"LatchAlt", &AppSettings::LatchAlt, ApplyLatchAlt},
+    {MenuItem::mOptLatchWin, u"LatchWin", &AppSettings::LatchWin, ApplyLatchWin},
+    {MenuItem::mOptSounds, u"Sounds", &AppSettings::Sounds, ApplySounds},
+};
+
+// Written at once, so a crash or a forced end keeps the choice; a file that cannot be written
+// leaves the option on for this run only, which the user is told once.
+void SaveOption(MainForm& form, const OptionItem& option, bool on) {
+  const Text path = IniFilePath(form.os.files);
+  if (WriteIniString(form.os, path, u"Option", option.key, on ? u"True" : u"False")) return;
+  if (form.OptionNotSavedShown) return;
+  form.OptionNotSavedShown = true;
+  form.os.dialogs.ShowNotice(design::kOptionNotSavedBefore + path + design::kOptionNotSavedAfter);
+}
+
+}  // namespace
+
+void OnOptionCommand(MainForm& form, MenuItem item) {
+  for (const OptionItem& option : kOptionItems) {
+    if (option.item != item) continue;
+    const bool on = !(form.Settings.*option.field);
+    option.apply(form, on);
+    form.os.menu.SetChecked(item, on);
+    SaveOption(form, option, on);
+  }
+}
+
+void ShowOptionChecks(MainForm& form) {
+  for (const OptionItem& option : kOptionItems) form.os.menu.SetChecked(option.item, form.Settings.*option.field);
+}
+
+}  // namespace modlatch

@@ -1,0 +1,84 @@
+"""The options submenu under 64-bit Wine, driven from the keyboard as a user without a second
+key would: ALT chosen applies at once, is in the INI file before the program ends and is checked
+after a restart. Wine has no sound device here, so its own trace of the audio calls shows which
+tone each click asked for."""
+
+import os
+import re
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from harness import Session, crop, wait_until  # noqa: E402
+from test_settings import sections  # noqa: E402
+
+SHIFT_ID, ALT_ID = 1001, 1004
+OPTIONS = "オプション"
+OPTION_ITEMS = ["フォーカスを奪わない", "ワンショット(次のキーで解除)", "ALTｷｰを使う", "WINｷｰを使う", "効果音を鳴らす"]
+HAND_WRITTEN = "[Option]\n; written by hand\nUnknownKey=kept\nOneShot=True\nSounds=True\n"
+# The data chunk of each tone in bytes (22050 8-bit samples a second): 70 ms, 170 ms, 90 ms.
+TONES = {0x607: "latch", 0xEA4: "lock", 0x7C0: "release"}
+
+
+class OptionsMenu(unittest.TestCase):
+    def choose_alt(self, s, hwnd, screenshot=None):
+        """Right click on SHIFT, Down to the submenu, Right, Down to the ALT item, Return."""
+        menu = s.open_menu(s.children(hwnd)[SHIFT_ID]["screen"])
+        captions = [i["caption"] for i in menu["menu"]["items"] if not i["separator"]]
+        for key in ["Down"] * (captions.index(OPTIONS) + 1) + ["Right", "Down", "Down"]:
+            s.xdotool("key", key)
+        if screenshot:
+            time.sleep(0.3)
+            s.screenshot(screenshot)
+        s.xdotool("key", "Return")
+        return menu["menu"]["items"], next(i for i in menu["menu"]["items"] if i["caption"] == OPTIONS)["items"]
+
+    def test_alt_from_the_submenu_applies_at_once_is_kept_and_its_clicks_sound(self):
+        with Session("options-menu", start_app=False, ini=HAND_WRITTEN) as s, \
+                open(os.path.join(s.artifacts, "options-winmm.log"), "w+") as trace:
+            s.app = s.launch(trace=("+winmm", trace))
+            hwnd = s.main_window()["hwnd"]
+            _, options = self.choose_alt(s, hwnd, screenshot="options-submenu.png")
+            self.assertEqual([(i["caption"], i["checked"]) for i in options],
+                             list(zip(OPTION_ITEMS, [False, True, False, False, True])))
+            wait_until("the ALT button", lambda: ALT_ID in s.children(hwnd), timeout=5)
+            time.sleep(0.3)
+            crop(s.screenshot("options-alt-added.png"), s.window(hwnd)["rect"], "options-alt-added-window.png")
+            data = s.read_ini()
+            self.assertIn(b"; written by hand", data)
+            self.assertEqual(sections(data)["Option"],
+                             [("UnknownKey", "kept"), ("OneShot", "True"), ("Sounds", "True"), ("LatchAlt", "True")])
+
+            # Click, click, double click, click: latch, release, latch and lock, release.
+            alt = s.center(s.children(hwnd)[ALT_ID]["screen"])
+            for step, down in ((s.click_at, True), (s.click_at, False), (s.double_click_at, True), (s.click_at, False)):
+                step(*alt)
+                wait_until(f"ALT {'down' if down else 'up'}", lambda: s.keys()["lalt"] == down, timeout=5)
+                time.sleep(0.7)  # longer than a double click
+            s.xdotool("key", "shift")  # a key on the keyboard makes no sound
+            time.sleep(0.5)
+            s.close_app(hwnd)
+            trace.seek(0)
+            log = trace.read()
+            flags = set(re.findall(r"MULTIMEDIA_PlaySound .*fdwSound=([0-9A-F]+)", log))
+            tones = [TONES.get(int(n, 16), n) for n in re.findall(r"ckid=data .*cksize=([0-9A-F]+)", log)]
+            print(f"\nPlaySound flags {flags}; tones asked for: {tones}")
+            self.assertEqual(flags, {"00000007"}, "SND_ASYNC | SND_NODEFAULT | SND_MEMORY")
+            self.assertEqual(tones, ["latch", "release", "latch", "lock", "release"])
+
+            # Restarted: the button is there and the item checked; chosen again, both are gone.
+            s.app = s.launch()
+            hwnd = s.main_window()["hwnd"]
+            self.assertIn(ALT_ID, s.children(hwnd))
+            items, options = self.choose_alt(s, hwnd)
+            self.assertIn("ALTｷｰ", [i["caption"] for i in items])
+            self.assertTrue(options[OPTION_ITEMS.index("ALTｷｰを使う")]["checked"])
+            wait_until("the ALT button gone", lambda: ALT_ID not in s.children(hwnd), timeout=5)
+            self.assertIn(("LatchAlt", "False"), sections(s.read_ini())["Option"])
+            s.close_app(hwnd)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

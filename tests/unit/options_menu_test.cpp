@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "form/main_form.h"
+#include "latch/one_shot.h"
+#include "support/fake_platform.h"
+#include "tray/tray_icons.h"
+
+namespace modlatch {
+namespace {
+
+using testing::FakePlatform;
+using Lines = std::vector<std::string>;
+
+constexpr char kIni[] = "C:\\Tools\\ModLatch.ini";
+
+struct Program {
+  explicit Program(const std::string& option_lines) {
+    fake.SetIniText(kIni, "[Option]\n" + option_lines + "\n");
+    OnLoad(form);
+    fake.ClearLog();
+  }
+  // What a user or the next steps can see, after the size message every real window gets.
+  std::string State() {
+    OnResize(form);
+    const AppSettings& s = form.Settings;
+    std::ostringstream out;
+    out << s.NoActivate << s.OneShot << s.LatchAlt << s.LatchWin << s.Sounds << " noactivate " << fake.no_activate
+        << " hooks " << fake.hooks_installed << " width " << fake.width << " min " << form.SizeLimits.MinTrackWidth;
+    for (MenuItem item : fake.checked) out << " check " << static_cast<int>(item);
+    for (MenuItem item : fake.latch_items) out << " item " << static_cast<int>(item);
+    for (const auto& [control, b] : fake.bounds) {
+      out << " bounds " << static_cast<int>(control) << ":" << b.left << "," << b.width << "x" << b.height;
+    }
+    for (int i = 0; i < 4; ++i) out << " look " << FakePlatform::Utf8(fake.caption[i]) << "," << fake.back_color[i];
+    for (const TrayIconData& record : form.TrayIcons) out << " icon " << tray_record::Window(record);
+    return out.str();
+  }
+  FakePlatform fake;
+  MainForm form{fake.platform()};
+};
+
+TEST(OptionsMenu, EachOptionOnOrOffAtRunTimeEndsAsAStartWithThatValueAndWritesOnlyItsKey) {
+  const std::pair<MenuItem, std::string> options[] = {
+      {MenuItem::mOptNoActivate, "NoActivate"}, {MenuItem::mOptOneShot, "OneShot"},
+      {MenuItem::mOptLatchAlt, "LatchAlt"},     {MenuItem::mOptLatchWin, "LatchWin"},
+      {MenuItem::mOptSounds, "Sounds"}};
+  // Looks of the ALT and WIN keys are in the file, read when their latch comes on.
+  const std::string looks = "AltChr_0=Alt\nWinBgColor_0=FF8000\n";
+  for (const char* mode : {"WindowType=2\n", "WindowType=1\n", "WindowType=0\n"}) {
+    for (const auto& [item, key] : options) {
+      for (bool on : {true, false}) {
+        SCOPED_TRACE(::testing::Message() << mode << key << (on ? " on" : " off"));
+        Program changed(looks + mode + key + (on ? "=False" : "=True"));
+        OnMenuCommand(changed.form, item);
+        EXPECT_EQ(changed.fake.Matching("ini-write"),
+                  Lines{"ini-write Option " + key + (on ? " True " : " False ") + kIni});
+        EXPECT_TRUE(changed.fake.Matching("notice").empty());
+        Program started(looks + mode + key + (on ? "=True" : "=False"));
+        EXPECT_EQ(changed.State(), started.State());
+      }
+    }
+  }
+}
+
+TEST(OptionsMenu, AFailedWriteStillAppliesTheOptionAndTellsTheUserOnce) {
+  Program p("");
+  p.fake.ini_read_only = true;
+  OnMenuCommand(p.form, MenuItem::mOptLatchAlt);
+  OnMenuCommand(p.form, MenuItem::mOptOneShot);
+  EXPECT_EQ(p.State(), Program("LatchAlt=True\nOneShot=True").State());
+  EXPECT_EQ(p.fake.Matching("notice"), Lines{std::string("notice 設定を保存できませんでした。\n") + kIni +
+                                             "\nこのファイルに書き込めないため、この設定は ModLatch を終了するまで有効です。"});
+}
+
+TEST(OptionsMenu, SwitchingOffReleasesWhatIsLatchedFirstAndSoundsOnlyForWhatModLatchDoes) {
+  struct Case {
+    const char* ini;
+    std::function<void(Program&)> act;
+    Lines injected;  // by the last step
+    Lines sounds;
+  };
+  const std::string m = " 4d4c4f53";
+  const auto menu = [](MenuItem first, MenuItem second) {
+    return [=](Program& p) {
+      OnMenuCommand(p.form, first);
+      OnTick(p.form);
+      p.fake.ClearLog();
+      OnMenuCommand(p.form, second);
+    };
+  };
+  const Case cases[] = {
+      // A bare ALT or WIN of ours comes up behind the mask key.
+      {"LatchAlt=True", menu(MenuItem::mALT, MenuItem::mOptLatchAlt),
+       {"inject e8 0 0" + m, "inject e8 0 2" + m, "inject a4 0 2 0"}, {"sound release"}},
+      {"LatchWin=True", menu(MenuItem::mWIN, MenuItem::mOptLatchWin),
+       {"inject e8 0 0" + m, "inject e8 0 2" + m, "inject 5b 0 3 0"}, {"sound release"}},
+      // A pending one-shot latch is released; a locked key stays down as a plain latch.
+      {"OneShot=True", menu(MenuItem::mSHIFT, MenuItem::mOptOneShot), {"inject 10 0 3" + m}, {"sound release"}},
+      {"OneShot=True", [](Program& p) { LockLatch(p.form, 1), OnMenuCommand(p.form, MenuItem::mOptOneShot); }, {}, {}},
+      {"", menu(MenuItem::mSHIFT, MenuItem::mSHIFT), {"inject 10 0 3 0"}, {"sound release"}},
+      // Reset after an unchanged tick sends both key-ups, but sounds only when a key was down.
+      {"", menu(MenuItem::mCTRL, MenuItem::mReset), {"inject 10 0 3 0", "inject 11 0 3 0"}, {"sound release"}},
+      {"", menu(MenuItem::mCancel, MenuItem::mReset), {"inject 10 0 3 0", "inject 11 0 3 0"}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    Program p(std::string(c.ini) + "\nSounds=True");
+    c.act(p);
+    EXPECT_EQ(p.fake.Matching("inject"), c.injected);
+    EXPECT_EQ(p.fake.Matching("sound"), c.sounds);
+    for (int index = 0; index < modifier_index::kCount; ++index) EXPECT_EQ(HoldOf(p.form, index), Hold::kNone);
+  }
+}
+
+}  // namespace
+}  // namespace modlatch
