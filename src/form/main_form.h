@@ -30,6 +30,7 @@ struct MainForm {
   SizeLimitState SizeLimits;
   OneShotState OneShot;
   OwnPresses OwnPressed;
+  Language UiLanguage = Language::kJapanese;
 };
 
 // The two actions an indicator or the strip can ask of the whole program; the program's

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 
+#include "form/texts.h"
 #include "platform/menu.h"
 #include "platform/types.h"
 
@@ -29,20 +30,23 @@ constexpr char16_t kShiftCaption[] = u"SHIFT";
 
 struct MenuEntry {
   MenuItem item;
-  const char16_t* caption;  // "-" makes a separator
+  TextId caption;  // unused for a separator
 };
 
 // The popup menu m, in order.
 extern const std::array<MenuEntry, kMenuItemCount> kPopupMenu;
 // The ALT and WIN latch items, put before mReset while their latch is on.
 extern const std::array<MenuEntry, 2> kLatchMenuItems;
-const char16_t* LatchItemCaption(MenuItem item);
+TextId LatchItemCaption(MenuItem item);
 
 // Captions of the ALT and WIN toggle buttons as created.
 constexpr char16_t kAltCaption[] = u"ALT";
 constexpr char16_t kWinCaption[] = u"WIN";
 
-inline bool IsSeparator(const MenuEntry& entry) { return entry.caption[0] == u'-' && entry.caption[1] == 0; }
+inline bool IsSeparator(const MenuEntry& entry) {
+  return entry.item == MenuItem::msep0 || entry.item == MenuItem::msep1 || entry.item == MenuItem::msep2 ||
+         entry.item == MenuItem::msep3;
+}
 
 }  // namespace design
 }  // namespace modlatch

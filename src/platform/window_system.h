@@ -17,6 +17,8 @@ class WindowSystem {
   virtual std::intptr_t SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
                                      std::intptr_t lparam) = 0;
   virtual WindowHandle ForegroundWindow() = 0;
+  // The user's interface language, a LANGID (primary language in the low ten bits).
+  virtual std::uint16_t UserUiLanguage() = 0;
   // The desktop work area; leaves the rectangle untouched when the query fails.
   virtual void QueryWorkArea(Rect* area) = 0;
   // Whether any part of the rectangle (screen pixels) lies on an attached monitor.

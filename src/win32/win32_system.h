@@ -28,6 +28,7 @@ class System : public Keyboard, public WindowSystem, public Tray, public AnsiTex
   std::intptr_t SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
                              std::intptr_t lparam) override;
   WindowHandle ForegroundWindow() override;
+  std::uint16_t UserUiLanguage() override { return ::GetUserDefaultUILanguage(); }
   void QueryWorkArea(Rect* area) override;
   bool OnAnyMonitor(const Rect& rect) override;
   std::uintptr_t InstallSizeLimitProcedure(WindowHandle window) override;
@@ -50,5 +51,6 @@ class System : public Keyboard, public WindowSystem, public Tray, public AnsiTex
 inline HWND ToHwnd(WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
 inline WindowHandle FromHwnd(HWND hwnd) { return reinterpret_cast<WindowHandle>(hwnd); }
 inline const wchar_t* Wide(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+inline const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 }  // namespace modlatch::win32
