@@ -31,6 +31,7 @@ import zipfile
 CONTENTS = [
     ("ModLatch.exe", None, None),
     ("ModLatch.hlp", "resources/ModLatch.hlp", None),
+    ("ModLatch.en.hlp", "resources/ModLatch.en.hlp", None),
     # Renamed to ModLatch.ini it is read in the ANSI code page, like the file the program writes.
     ("ModLatch.ini.example", "resources/ModLatch.ini.example", "cp932"),
     # With a byte-order mark, so that older Notepads also read it as UTF-8.

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "form/texts.h"
 #include "mainwindow/window_design.h"
 #include "modlatch_version.h"
 
@@ -11,11 +12,8 @@ namespace modlatch::about {
 constexpr char16_t kWebAddress[] = u"https://example.org/";
 constexpr char16_t kMailAddress[] = u"modlatch@example.org";
 
-constexpr char16_t kCaption[] = u"バージョン情報";
 constexpr char16_t kHeading[] = u"Keyboard Utility       <<<< From ZQ5's software >>>>       Mod Latch!     ";
 constexpr char16_t kVersion[] = u"" MODLATCH_VERSION_LABEL;
-constexpr char16_t kCloseLabel[] = u"ウィンドウを閉じる";
-constexpr char16_t kCopySuffix[] = u"をコピー";
 constexpr char16_t kMailPrefix[] = u"mailto:";
 constexpr char kShellVerb[] = "open";
 constexpr int kShowNormal = 1;
@@ -64,20 +62,17 @@ enum class LabelFont { kPanel, kUiGothic, kName };
 
 struct LabelDesign {
   TwipsBounds bounds;
-  const char16_t* caption;
+  TextId caption;
   std::uint32_t color;
   LabelFont font;  // a label without a font of its own has the panel's
-  const char16_t* tooltip;
+  TextId tooltip;
 };
 
 enum Label { kLabel2, kCopyRight, kVer, kRDay, kLabel3, kLabelCount };
 
 extern const std::array<LabelDesign, kLabelCount> kLabels;
 
-constexpr char16_t kAppIconTip[] = u"当ソフトのアイコンです";
 constexpr char16_t kCharaIconTip[] = u"Mod Latch! About box, version 1.0";
-constexpr std::array<const char16_t*, 2> kWebInfoTips{
-    {u"作者のホームページへ行きたい場合はクリックしてください", u"作者へメールを送りたい場合はクリックしてください"}};
-constexpr char16_t kPicture2Tip[] = u"元の画面へ戻ります。";
+constexpr std::array<TextId, 2> kWebInfoTips{{TextId::kAboutWebTip, TextId::kAboutMailTip}};
 
 }  // namespace modlatch::about

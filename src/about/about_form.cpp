@@ -27,8 +27,8 @@ void DrawLinkLook(AboutForm& form, int index, bool hover) {
 void DrawCloseLook(AboutForm& form, CloseLook look) {
   const std::uint32_t color = look == CloseLook::kNormal ? about::kCloseNormalColor : about::kCloseHotColor;
   const std::int16_t shift = look == CloseLook::kPressed ? 1 : 0;
-  DrawAlignedText(form.window, AboutSurface::Picture2, about::kCloseLabel, color, align::kCentre | align::kMiddle, shift,
-                  shift, false);
+  DrawAlignedText(form.window, AboutSurface::Picture2, UiText(form.language, TextId::kAboutCloseLabel), color,
+                  align::kCentre | align::kMiddle, shift, shift, false);
 }
 
 }  // namespace
@@ -150,7 +150,7 @@ void OnAboutFrameMouseDown(AboutForm& form, int button) {
 void OnLinkMouseDown(AboutForm& form, int index, int button) {
   if (button == mouse_button::kRight) {
     form.LastButton = static_cast<std::int16_t>(index);
-    const Text caption = u"\"" + Text(LinkAddress(index)) + u"\"" + about::kCopySuffix;
+    const Text caption = FillIn(UiText(form.language, TextId::kAboutCopyLink), LinkAddress(index));
     if (form.window.PopupCopyMenu(caption)) OnCopyMenuChosen(form);
   } else if (button == mouse_button::kLeft) {
     const Text target = index == 0 ? Text(about::kWebAddress) : about::kMailPrefix + Text(about::kMailAddress);

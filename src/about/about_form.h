@@ -12,14 +12,20 @@ namespace modlatch {
 // The About window's state; it lives as long as the window.
 struct AboutForm {
   AboutForm(AboutWindow& about, WindowSystem& system_windows, Shell& system_shell, AnsiText& code_page,
-            AppFiles& app_files)
-      : window(about), windows(system_windows), shell(system_shell), ansi(code_page), files(app_files) {}
+            AppFiles& app_files, Language ui_language)
+      : window(about),
+        windows(system_windows),
+        shell(system_shell),
+        ansi(code_page),
+        files(app_files),
+        language(ui_language) {}
 
   AboutWindow& window;
   WindowSystem& windows;
   Shell& shell;
   AnsiText& ansi;
   AppFiles& files;
+  const Language language;
   bool WebHot = false;
   bool MailHot = false;
   bool CloseHot = false;

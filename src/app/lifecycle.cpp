@@ -79,7 +79,7 @@ void OnSecondStart(MainForm& form) {
   // A new icon may sit in the tray's overflow: its balloon shows where.
   for (const TrayIconData& record : form.TrayIcons) {
     if (tray_record::Window(record) == 0) continue;
-    os.tray.ShowBalloon(record, design::kRunningBalloonTitle, design::kRunningBalloonText);
+    os.tray.ShowBalloon(record, design::kRunningBalloonTitle, UiText(form.UiLanguage, TextId::kRunningBalloon));
     return;
   }
 }

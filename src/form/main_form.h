@@ -31,6 +31,7 @@ struct MainForm {
   OneShotState OneShot;
   OwnPresses OwnPressed;
   bool OptionNotSavedShown = false;  // the notice that an option was not written, once a run
+  Language UiLanguage = Language::kJapanese;
 };
 
 // The two actions an indicator or the strip can ask of the whole program; the program's

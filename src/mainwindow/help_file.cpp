@@ -1,13 +1,13 @@
 #include "mainwindow/help_file.h"
 
 #include "form/beside_executable.h"
+#include "form/texts.h"
 
 namespace modlatch {
 namespace {
 
 constexpr char kWinHelpSignature[] = {0x3F, 0x5F, 0x03, 0x00};
 constexpr char16_t kHeadingMark[] = u"==";
-constexpr char16_t kContentsTitle[] = u"目次";
 
 // Length of the UTF-8 sequence a lead byte starts; 0 for a byte that cannot lead.
 std::size_t SequenceLength(unsigned char lead) {
@@ -69,13 +69,15 @@ Text TrimmedBody(const Text& body) {
 
 }  // namespace
 
-Text HelpFilePath(AppFiles& files) { return PathBesideExecutable(files, u".hlp"); }
+Text HelpFilePath(AppFiles& files, Language language) {
+  return PathBesideExecutable(files, language == Language::kEnglish ? u".en.hlp" : u".hlp");
+}
 
 bool IsWinHelpFile(const std::string& bytes) {
   return bytes.compare(0, sizeof kWinHelpSignature, kWinHelpSignature, sizeof kWinHelpSignature) == 0;
 }
 
-std::vector<HelpTopic> ReadHelpTopics(const std::string& bytes, AnsiText& ansi) {
+std::vector<HelpTopic> ReadHelpTopics(const std::string& bytes, AnsiText& ansi, Language language) {
   Text text;
   if (!DecodeUtf8(bytes, &text)) text = ansi.Decode(bytes);
   if (!text.empty() && text[0] == u'\uFEFF') text.erase(0, 1);
@@ -97,7 +99,7 @@ std::vector<HelpTopic> ReadHelpTopics(const std::string& bytes, AnsiText& ansi) 
   }
   for (HelpTopic& topic : topics) topic.body = TrimmedBody(topic.body);
   contents = TrimmedBody(contents);
-  if (!contents.empty()) topics.insert(topics.begin(), HelpTopic{kContentsTitle, contents});
+  if (!contents.empty()) topics.insert(topics.begin(), HelpTopic{UiText(language, TextId::kHelpContents), contents});
   return topics;
 }
 

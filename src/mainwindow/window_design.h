@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 
+#include "form/texts.h"
 #include "platform/menu.h"
 #include "platform/types.h"
 
@@ -29,31 +30,30 @@ constexpr char16_t kShiftCaption[] = u"SHIFT";
 
 struct MenuEntry {
   MenuItem item;
-  const char16_t* caption;  // "-" makes a separator
+  TextId caption;  // unused for a separator
 };
 
 // The popup menu m, in order.
 extern const std::array<MenuEntry, kMenuItemCount> kPopupMenu;
 // The ALT and WIN latch items, put before mReset while their latch is on.
 extern const std::array<MenuEntry, 2> kLatchMenuItems;
-const char16_t* LatchItemCaption(MenuItem item);
+TextId LatchItemCaption(MenuItem item);
 // The options submenu: its item, put right after kOptionsAfter, and its check items in order.
 constexpr MenuItem kOptionsAfter = MenuItem::mSizeLock;
 extern const MenuEntry kOptionsMenu;
 extern const std::array<MenuEntry, 5> kOptionMenuItems;
-// The notice when an option could not be written: before and after the INI file's path.
-extern const char16_t kOptionNotSavedBefore[];
-extern const char16_t kOptionNotSavedAfter[];
 
 // Captions of the ALT and WIN toggle buttons as created.
 constexpr char16_t kAltCaption[] = u"ALT";
 constexpr char16_t kWinCaption[] = u"WIN";
 
-// The balloon on the tray icon when the program is started while it runs.
-extern const char16_t kRunningBalloonTitle[];
-extern const char16_t kRunningBalloonText[];
+// The balloon's title on the tray icon when the program is started while it runs.
+constexpr char16_t kRunningBalloonTitle[] = u"ModLatch";
 
-inline bool IsSeparator(const MenuEntry& entry) { return entry.caption[0] == u'-' && entry.caption[1] == 0; }
+inline bool IsSeparator(const MenuEntry& entry) {
+  return entry.item == MenuItem::msep0 || entry.item == MenuItem::msep1 || entry.item == MenuItem::msep2 ||
+         entry.item == MenuItem::msep3;
+}
 
 }  // namespace design
 }  // namespace modlatch

@@ -16,12 +16,12 @@ class Dialogs {
   virtual ~Dialogs() = default;
   virtual bool AboutExists() = 0;
   // Creates the About window; its load steps run before it is first shown.
-  virtual void LoadAbout() = 0;
+  virtual void LoadAbout(Language language) = 0;
   // Shows it modeless and without an owner, and returns at once.
   virtual void ShowAbout() = 0;
   // Shows the help window at the first topic, the others one click away.
-  virtual void ShowHelp(const std::vector<HelpTopic>& topics) = 0;
-  virtual void ShowHelpMessage(const Text& text) = 0;
+  virtual void ShowHelp(const std::vector<HelpTopic>& topics, Language language) = 0;
+  virtual void ShowHelpMessage(const Text& text, Language language) = 0;
   // A plain notice from the program, with the information icon.
   virtual void ShowNotice(const Text& text) = 0;
 };

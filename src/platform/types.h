@@ -11,6 +11,9 @@ using ImageHandle = std::uintptr_t;
 // UI text is UTF-16 everywhere, on every platform.
 using Text = std::u16string;
 
+// The language of every text the program shows.
+enum class Language : std::uint8_t { kJapanese, kEnglish };
+
 // 0 or more: a colour 0x00BBGGRR; negative: no colour set.
 using ColorValue = std::int32_t;
 

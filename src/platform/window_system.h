@@ -19,6 +19,8 @@ class WindowSystem {
   virtual WindowHandle ForegroundWindow() = 0;
   // Gives the window the foreground and the keyboard focus.
   virtual void SetForeground(WindowHandle window) = 0;
+  // The user's interface language, a LANGID (primary language in the low ten bits).
+  virtual std::uint16_t UserUiLanguage() = 0;
   // The desktop work area; leaves the rectangle untouched when the query fails.
   virtual void QueryWorkArea(Rect* area) = 0;
   // Whether any part of the rectangle (screen pixels) lies on an attached monitor.

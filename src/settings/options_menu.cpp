@@ -85,7 +85,7 @@ void SaveOption(MainForm& form, const OptionItem& option, bool on) {
   if (WriteIniString(form.os, path, u"Option", option.key, on ? u"True" : u"False")) return;
   if (form.OptionNotSavedShown) return;
   form.OptionNotSavedShown = true;
-  form.os.dialogs.ShowNotice(design::kOptionNotSavedBefore + path + design::kOptionNotSavedAfter);
+  form.os.dialogs.ShowNotice(FillIn(UiText(form.UiLanguage, TextId::kSettingNotSaved), path));
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ enum FontIndex { kHeading, kHeadingUnderlined, kUiGothic, kUiGothicUnderlined, k
 
 }  // namespace
 
-AboutFormWindow::AboutFormWindow(System& system, Shell& shell, AppFiles& files)
-    : form_(*this, system, shell, system, files) {}
+AboutFormWindow::AboutFormWindow(System& system, Shell& shell, AppFiles& files, Language language)
+    : form_(*this, system, shell, system, files, language) {}
 
 AboutFormWindow::~AboutFormWindow() {
   if (hwnd_) ::DestroyWindow(hwnd_);
@@ -35,7 +35,7 @@ void AboutFormWindow::Load(HINSTANCE instance) {
   CreateFonts();
   const RECT client = Pixels(about::kDesignClient);
   // No caption from the start: the heading is centred on the width the window keeps.
-  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kFormClass, reinterpret_cast<const wchar_t*>(about::kCaption),
+  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kFormClass, Wide(UiText(form_.language, TextId::kAboutCaption)),
                             WS_POPUP | WS_CLIPCHILDREN, 0, 0, client.right, client.bottom, nullptr, nullptr, instance,
                             this);
   SurfaceOf(AboutSurface::FormInfo).Attach(hwnd_, about::kBlack, fonts_[kHeading], fonts_[kHeadingUnderlined], nullptr);
@@ -98,9 +98,16 @@ void AboutFormWindow::RegisterClasses(HINSTANCE instance) {
 void AboutFormWindow::CreateFonts() {
   fonts_[kHeading] = CreateDesignFont(about::kHeadingFont, false, dpi_.y);
   fonts_[kHeadingUnderlined] = CreateDesignFont(about::kHeadingFont, true, dpi_.y);
-  fonts_[kUiGothic] = CreateDesignFont(about::kUiGothic, false, dpi_.y);
-  fonts_[kUiGothicUnderlined] = CreateDesignFont(about::kUiGothic, true, dpi_.y);
-  fonts_[kPanel] = CreateDesignFont(about::kPanelFont, false, dpi_.y);
+  if (form_.language == Language::kJapanese) {
+    fonts_[kUiGothic] = CreateDesignFont(about::kUiGothic, false, dpi_.y);
+    fonts_[kUiGothicUnderlined] = CreateDesignFont(about::kUiGothic, true, dpi_.y);
+    fonts_[kPanel] = CreateDesignFont(about::kPanelFont, false, dpi_.y);
+  } else {
+    // The designed faces are Japanese; other texts take the system's message font.
+    fonts_[kUiGothic] = CreateMessageFont(dpi_.y);
+    fonts_[kUiGothicUnderlined] = CreateMessageFont(dpi_.y, true);
+    fonts_[kPanel] = CreateMessageFont(dpi_.y);
+  }
   fonts_[kName] = CreateDesignFont(about::kNameFont, false, dpi_.y);
 }
 
@@ -132,7 +139,7 @@ void AboutFormWindow::CreateControls(HINSTANCE instance) {
   panel_ = CreatePart(about::kPicture1, hwnd_, instance);
   for (int i = 0; i < about::kLabelCount; ++i) {
     const about::LabelDesign& label = about::kLabels[i];
-    labels_[i] = CreateStatic(label.bounds, SS_LEFTNOWORDWRAP, label.caption, instance);
+    labels_[i] = CreateStatic(label.bounds, SS_LEFTNOWORDWRAP, UiText(form_.language, label.caption), instance);
     const int font = label.font == about::LabelFont::kName       ? kName
                      : label.font == about::LabelFont::kUiGothic ? kUiGothic
                                                                  : kPanel;
@@ -154,7 +161,7 @@ void AboutFormWindow::CreateControls(HINSTANCE instance) {
         .Attach(links_[i], about::kWhite, fonts_[kUiGothic], fonts_[kUiGothicUnderlined], link_picture_[i]);
   }
   close_ = CreatePart(about::kPicture2, panel_, instance);
-  ::SetWindowTextW(close_, reinterpret_cast<const wchar_t*>(about::kCloseLabel));
+  ::SetWindowTextW(close_, Wide(UiText(form_.language, TextId::kAboutCloseLabel)));
   SurfaceOf(AboutSurface::Picture2).Attach(close_, about::kWhite, fonts_[kUiGothic], fonts_[kUiGothicUnderlined], nullptr);
 
   // It paints nothing, so it never hides the message under it, but it takes the pointer there.
@@ -166,14 +173,14 @@ void AboutFormWindow::CreateTooltips() {
   tooltip_ = CreateTooltipControl();
   if (!tooltip_) return;
   for (int i = 0; i < about::kLabelCount; ++i) {
-    AddTooltipTool(tooltip_, panel_, labels_[i], reinterpret_cast<const wchar_t*>(about::kLabels[i].tooltip));
+    AddTooltipTool(tooltip_, panel_, labels_[i], Wide(UiText(form_.language, about::kLabels[i].tooltip)));
   }
-  AddTooltipTool(tooltip_, panel_, app_icon_, reinterpret_cast<const wchar_t*>(about::kAppIconTip));
+  AddTooltipTool(tooltip_, panel_, app_icon_, Wide(UiText(form_.language, TextId::kAboutIconTip)));
   AddTooltipTool(tooltip_, panel_, chara_icon_, reinterpret_cast<const wchar_t*>(about::kCharaIconTip));
   for (int i = 0; i < 2; ++i) {
-    AddTooltipTool(tooltip_, panel_, links_[i], reinterpret_cast<const wchar_t*>(about::kWebInfoTips[i]));
+    AddTooltipTool(tooltip_, panel_, links_[i], Wide(UiText(form_.language, about::kWebInfoTips[i])));
   }
-  AddTooltipTool(tooltip_, panel_, close_, reinterpret_cast<const wchar_t*>(about::kPicture2Tip));
+  AddTooltipTool(tooltip_, panel_, close_, Wide(UiText(form_.language, TextId::kAboutCloseTip)));
 }
 
 void AboutFormWindow::FitLabel(int label) {

@@ -15,7 +15,7 @@ namespace modlatch::win32 {
 // portable handlers of the About window.
 class AboutFormWindow : public AboutWindow {
  public:
-  AboutFormWindow(System& system, Shell& shell, AppFiles& files);
+  AboutFormWindow(System& system, Shell& shell, AppFiles& files, Language language);
   ~AboutFormWindow() override;
   AboutFormWindow(const AboutFormWindow&) = delete;
   AboutFormWindow& operator=(const AboutFormWindow&) = delete;

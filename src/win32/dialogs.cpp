@@ -1,15 +1,18 @@
 #include "win32/dialogs.h"
 
+#include "form/texts.h"
+
 namespace modlatch::win32 {
 
-void Win32Dialogs::LoadAbout() {
+void Win32Dialogs::LoadAbout(Language language) {
   // A closed About window leaves only its object behind; a new one loads afresh.
-  about_ = std::make_unique<AboutFormWindow>(system_, shell_, files_);
+  about_ = std::make_unique<AboutFormWindow>(system_, shell_, files_, language);
   about_->Load(instance_);
 }
 
-void Win32Dialogs::ShowHelpMessage(const Text& text) {
-  ::MessageBoxW(nullptr, Wide(text), L"ModLatch ヘルプ", MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST);
+void Win32Dialogs::ShowHelpMessage(const Text& text, Language language) {
+  ::MessageBoxW(nullptr, Wide(text), Wide(UiText(language, TextId::kHelpTitle)),
+                MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
 void Win32Dialogs::ShowNotice(const Text& text) {

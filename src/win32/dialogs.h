@@ -16,10 +16,12 @@ class Win32Dialogs : public Dialogs {
       : instance_(instance), system_(system), shell_(shell), files_(files) {}
 
   bool AboutExists() override { return about_ && about_->IsOpen(); }
-  void LoadAbout() override;
+  void LoadAbout(Language language) override;
   void ShowAbout() override { about_->Show(); }
-  void ShowHelp(const std::vector<HelpTopic>& topics) override { help_.Show(instance_, topics); }
-  void ShowHelpMessage(const Text& text) override;
+  void ShowHelp(const std::vector<HelpTopic>& topics, Language language) override {
+    help_.Show(instance_, topics, language);
+  }
+  void ShowHelpMessage(const Text& text, Language language) override;
   void ShowNotice(const Text& text) override;
   // The help window's keyboard navigation; true when the message was handled.
   bool TranslateDialogMessage(MSG* message) { return help_.TranslateDialogMessage(message); }

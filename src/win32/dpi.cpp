@@ -58,16 +58,16 @@ int SmallIconSize(int dpi) {
   return ::MulDiv(::GetSystemMetrics(SM_CXSMICON), dpi, SystemDpi());
 }
 
-HFONT CreateMessageFont(int dpi) {
+HFONT CreateMessageFont(int dpi, bool underline) {
   static const auto for_dpi = User32Function<SystemParametersInfoForDpiFunction>("SystemParametersInfoForDpi");
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  if (for_dpi && for_dpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
-    return ::CreateFontIndirectW(&metrics.lfMessageFont);
+  if (!for_dpi || !for_dpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    // The metrics are made for the screen's DPI.
+    metrics.lfMessageFont.lfHeight = ::MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
   }
-  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  // The metrics are made for the screen's DPI.
-  metrics.lfMessageFont.lfHeight = ::MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
+  metrics.lfMessageFont.lfUnderline = underline ? TRUE : FALSE;
   return ::CreateFontIndirectW(&metrics.lfMessageFont);
 }
 

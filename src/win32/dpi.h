@@ -19,8 +19,8 @@ int SystemDpi();
 // The small-icon size at a DPI, as the shell asks for tray pictures (16 at 96).
 int SmallIconSize(int dpi);
 
-// The system's message font made for a DPI.
-HFONT CreateMessageFont(int dpi);
+// The system's message font made for a DPI: the one message boxes and menus use.
+HFONT CreateMessageFont(int dpi, bool underline = false);
 
 // The system's high-contrast mode is on.
 bool HighContrast();

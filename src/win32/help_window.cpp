@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "form/texts.h"
 #include "mainwindow/twips.h"
 #include "win32/dpi.h"
 #include "win32/win32_system.h"
@@ -11,7 +12,6 @@ namespace modlatch::win32 {
 namespace {
 
 constexpr wchar_t kHelpClass[] = L"ModLatchHelp";
-constexpr char16_t kTitle[] = u"ModLatch ヘルプ - ";
 constexpr int kListId = 100;
 constexpr int kTextId = 101;
 constexpr int kMargin = 6;
@@ -38,8 +38,9 @@ HelpWindow::~HelpWindow() {
   if (font_) ::DeleteObject(font_);
 }
 
-void HelpWindow::Show(HINSTANCE instance, const std::vector<HelpTopic>& topics) {
+void HelpWindow::Show(HINSTANCE instance, const std::vector<HelpTopic>& topics, Language language) {
   topics_ = topics;
+  title_ = UiText(language, TextId::kHelpTitle) + Text(u" - ");
   if (!hwnd_) Create(instance);
   ::SendMessageW(list_, LB_RESETCONTENT, 0, 0);
   for (const HelpTopic& topic : topics_) {
@@ -93,7 +94,7 @@ void HelpWindow::ShowTopic(int index) {
   if (index < 0 || index >= static_cast<int>(topics_.size())) return;
   ::SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   ::SetWindowTextW(text_, Wide(WithCrLf(topics_[index].body)));
-  ::SetWindowTextW(hwnd_, Wide(kTitle + topics_[index].title));
+  ::SetWindowTextW(hwnd_, Wide(title_ + topics_[index].title));
 }
 
 void HelpWindow::Layout() {

@@ -17,7 +17,7 @@ class HelpWindow {
   HelpWindow& operator=(const HelpWindow&) = delete;
 
   // Opens the window, or brings it forward, at the first topic.
-  void Show(HINSTANCE instance, const std::vector<HelpTopic>& topics);
+  void Show(HINSTANCE instance, const std::vector<HelpTopic>& topics, Language language);
   // Keyboard navigation between the list and the text, and Escape to close.
   bool TranslateDialogMessage(MSG* message);
 
@@ -34,6 +34,7 @@ class HelpWindow {
   HFONT font_ = nullptr;
   int dpi_ = 96;
   std::vector<HelpTopic> topics_;
+  Text title_;  // before the topic's own
 };
 
 }  // namespace modlatch::win32

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "mainwindow/size_limits.h"
+#include "settings/language.h"
 #include "win32/dialogs.h"
 #include "win32/fault_guard.h"
 #include "win32/instance_lock.h"
@@ -42,6 +43,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   static modlatch::win32::MainFormWindow main_form(system, files, hooks, shell, dialogs);
   g_main_form = &main_form;
   modlatch::win32::InstallFaultGuard(ReleaseOnFault);
+  // The windows are made in the user's language.
+  modlatch::LoadLanguage(main_form.form());
   main_form.Create(instance, second_start);
   hooks.Attach(main_form.form(), main_form.hwnd());
   modlatch::OnLoad(main_form.form());

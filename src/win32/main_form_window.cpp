@@ -28,8 +28,7 @@ constexpr int kHolderId = 1010;  // + index
 constexpr UINT kTrayCallback = 0x0200;
 constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, absent from older headers
 constexpr int kCloseGlyphSize = 8;  // at 96 DPI
-// Accessible names of controls that show no text of their own.
-constexpr wchar_t kCloseName[] = L"閉じる";
+// The accessible name of the strip, which shows no text of its own.
 constexpr wchar_t kStripName[] = L"ModLatch";
 
 HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
@@ -120,7 +119,7 @@ void MainFormWindow::CreateControls(HINSTANCE instance) {
   const auto& b = design::kCommand1;
   const RECT close = Pixels(b.left, b.top, b.width, b.height);
   // BS_ICON shows the picture only; the text is the button's name for screen readers.
-  close_button_ = ::CreateWindowExW(0, L"BUTTON", kCloseName, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
+  close_button_ = ::CreateWindowExW(0, L"BUTTON", Wide(UiText(form_.UiLanguage, TextId::kCloseName)), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
                                     close.left, close.top, close.right - close.left, close.bottom - close.top, strip_,
                                     ControlId(kCommand1Id), instance, nullptr);
   ::SetWindowTextW(strip_, kStripName);
@@ -195,7 +194,7 @@ void MainFormWindow::CreatePopupMenuItems() {
     if (design::IsSeparator(entry)) {
       ::AppendMenuW(menu_, MF_SEPARATOR, MenuId(entry.item), nullptr);
     } else {
-      ::AppendMenuW(menu_, MF_STRING, MenuId(entry.item), reinterpret_cast<const wchar_t*>(entry.caption));
+      ::AppendMenuW(menu_, MF_STRING, MenuId(entry.item), Wide(UiText(form_.UiLanguage, entry.caption)));
     }
     if (entry.item == design::kOptionsAfter) AppendOptionsMenu();
   }
@@ -205,10 +204,10 @@ void MainFormWindow::CreatePopupMenuItems() {
 void MainFormWindow::AppendOptionsMenu() {
   HMENU options = ::CreatePopupMenu();
   for (const design::MenuEntry& entry : design::kOptionMenuItems) {
-    ::AppendMenuW(options, MF_STRING, MenuId(entry.item), reinterpret_cast<const wchar_t*>(entry.caption));
+    ::AppendMenuW(options, MF_STRING, MenuId(entry.item), Wide(UiText(form_.UiLanguage, entry.caption)));
   }
   ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(options),
-                reinterpret_cast<const wchar_t*>(design::kOptionsMenu.caption));
+                Wide(UiText(form_.UiLanguage, design::kOptionsMenu.caption)));
 }
 
 // ---- messages ----

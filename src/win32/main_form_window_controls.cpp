@@ -123,7 +123,7 @@ void MainFormWindow::SetEnabled(MenuItem item, bool enabled) {
 
 void MainFormWindow::AddLatchItem(MenuItem item) {
   ::InsertMenuW(menu_, MenuId(MenuItem::mReset), MF_BYCOMMAND | MF_STRING, MenuId(item),
-                reinterpret_cast<const wchar_t*>(design::LatchItemCaption(item)));
+                Wide(UiText(form_.UiLanguage, design::LatchItemCaption(item))));
 }
 
 void MainFormWindow::RemoveLatchItem(MenuItem item) { ::DeleteMenu(menu_, MenuId(item), MF_BYCOMMAND); }

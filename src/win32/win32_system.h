@@ -29,6 +29,7 @@ class System : public Keyboard, public WindowSystem, public Tray, public AnsiTex
                              std::intptr_t lparam) override;
   WindowHandle ForegroundWindow() override;
   void SetForeground(WindowHandle window) override;
+  std::uint16_t UserUiLanguage() override { return ::GetUserDefaultUILanguage(); }
   void QueryWorkArea(Rect* area) override;
   bool OnAnyMonitor(const Rect& rect) override;
   Dpi SystemDpi() override;
@@ -54,5 +55,6 @@ class System : public Keyboard, public WindowSystem, public Tray, public AnsiTex
 inline HWND ToHwnd(WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
 inline WindowHandle FromHwnd(HWND hwnd) { return reinterpret_cast<WindowHandle>(hwnd); }
 inline const wchar_t* Wide(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+inline const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 }  // namespace modlatch::win32

@@ -27,6 +27,8 @@ WINE32 = "/usr/lib/wine/wine32"  # installed under this name so that `wine` stay
 # The native server serves 32-bit clients too, and runs at full speed under an emulator.
 WINESERVER = "/usr/lib/wine/wineserver64"
 MAIN_CLASS = "ModLatchMainForm"
+# Each Wine program takes its interface language and code page from its own LANG.
+JAPANESE, ENGLISH = "ja_JP.UTF-8", "C.UTF-8"
 MENU_CLASS = "#32768"
 SCREEN = (1024, 768)
 
@@ -168,8 +170,10 @@ class Session:
     """One end-to-end scenario: `with Session("name") as s: ...`."""
 
     def __init__(self, name, start_app=True, bits=None, ini=None, prefix="e2e-wineprefix", dll_overrides="",
-                 dpi=None):
+                 dpi=None, lang=JAPANESE):
         """`prefix`: a Wine prefix of its own lets a long run leave the tests' prefix free.
+        `lang`: the locale of the session's programs (ENGLISH: interface language 0x0409, code page 1252),
+        in a prefix made under that locale.
         `dll_overrides`: further WINEDLLOVERRIDES entries for every Wine process of the session.
         `dpi`: the screen's dots per inch (Wine's LogPixels), in a prefix kept for that DPI."""
         bits = bits or int(os.environ.get("MODLATCH_E2E_BITS", "64"))
@@ -183,11 +187,14 @@ class Session:
         self.loader = WINE64 if bits == 64 else WINE32
         self.root = e2e_dir() if bits == 64 else shipped_dir()
         self.exe_source = os.path.join(self.root, "ModLatch.exe")
-        self.help_source = os.path.join(self.root, "ModLatch.hlp")
+        self.help_sources = [os.path.join(self.root, name) for name in ("ModLatch.hlp", "ModLatch.en.hlp")]
+        self.lang = lang
         self.probe_exe = os.path.join(self.root, "probe", "probe.exe")
         self.dpi = dpi
         if dpi and dpi != 96 and prefix == "e2e-wineprefix":
             prefix = f"e2e-wineprefix-{dpi}dpi"
+        if lang != JAPANESE and prefix == "e2e-wineprefix":
+            prefix = "e2e-wineprefix-en"
         self.prefix = os.path.join(self.root, prefix)
         self.artifacts = os.path.join(self.root, "e2e-artifacts")
         self.display = None
@@ -203,7 +210,7 @@ class Session:
     # --- lifetime -------------------------------------------------------
 
     def __enter__(self):
-        for path in (self.exe_source, self.help_source, self.probe_exe):
+        for path in (self.exe_source, *self.help_sources, self.probe_exe):
             if not os.path.isfile(path):
                 raise HarnessError(f"missing {path}: build the {self.bits}-bit Windows tree first")
         os.makedirs(self.artifacts, exist_ok=True)
@@ -216,8 +223,9 @@ class Session:
             self.folder = tempfile.mkdtemp(prefix=f"{self.name}-", dir=self._runs_dir())
             self.exe = os.path.join(self.folder, "ModLatch.exe")
             shutil.copy2(self.exe_source, self.exe)
-            # The help file ships beside the executable.
-            shutil.copy2(self.help_source, os.path.join(self.folder, "ModLatch.hlp"))
+            # The help files ship beside the executable.
+            for path in self.help_sources:
+                shutil.copy2(path, self.folder)
             if self.ini is not None:
                 self.write_ini(self.ini)
             if self.start_app:
@@ -277,8 +285,8 @@ class Session:
             "WINESERVER": WINESERVER,
             "WINEDEBUG": "-all",
             "WINEDLLOVERRIDES": ";".join(filter(None, ["mscoree,mshtml=", self.dll_overrides])),
-            "LANG": "ja_JP.UTF-8",
-            "LC_ALL": "ja_JP.UTF-8",
+            "LANG": self.lang,
+            "LC_ALL": self.lang,
         })
         return env
 
@@ -287,8 +295,8 @@ class Session:
         if os.path.exists(marker):
             return
         shutil.rmtree(self.prefix, ignore_errors=True)  # a half-made one from an interrupted run
-        # Made under the Japanese locale of env(): a prefix made under another draws the
-        # menu captions as boxes. Under an emulator it takes about half a minute.
+        # Made under the session's locale: a prefix made under another draws the menu captions as
+        # boxes. Under an emulator it takes about half a minute.
         proc = self._spawn([self.loader, "wineboot", "-i"], stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)
         try:

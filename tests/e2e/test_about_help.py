@@ -59,14 +59,15 @@ BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID reserved) {
   return FALSE;
 }
 """
-HELP_SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "ModLatch.hlp")
+RESOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources")
+HELP_SOURCE = os.path.join(RESOURCES, "ModLatch.hlp")
 
 
-def help_topics():
-    """(title, body) of each topic of the shipped help file, by its rule: "==" lines head topics."""
-    with open(HELP_SOURCE, encoding="utf-8-sig") as f:
+def help_topics(source=HELP_SOURCE, contents="目次"):
+    """(title, body) of each topic of a shipped help file, by its rule: "==" lines head topics."""
+    with open(source, encoding="utf-8-sig") as f:
         lines = f.read().splitlines()
-    topics, body = [("目次", [])], None
+    topics, body = [(contents, [])], None
     for line in lines:
         if line.startswith("=="):
             topics.append((line[2:].strip(" =\t"), []))

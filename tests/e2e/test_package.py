@@ -23,7 +23,7 @@ from harness import Session  # noqa: E402
 from test_about_help import HELP_CLASS, HELP_ITEM, help_topics  # noqa: E402
 
 SOURCE = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
-FILES = ["ModLatch.exe", "ModLatch.hlp", "ModLatch.ini.example", "README.txt", "LICENSE.txt"]
+FILES = ["ModLatch.exe", "ModLatch.hlp", "ModLatch.en.hlp", "ModLatch.ini.example", "README.txt", "LICENSE.txt"]
 CTRL_ID, SHIFT_ID = 1000, 1001
 UNZIP_FOLDER = "ダウンロード した ツール"
 COLOR_LINE = b"ShiftBgColor_0=C0FFC0"
@@ -57,7 +57,8 @@ class Contents(unittest.TestCase):
         self.assertEqual(read(sums).decode(), f"{hashlib.sha256(read(zip_path)).hexdigest()}  {os.path.basename(zip_path)}\n")
         self.assertEqual(inside["ModLatch.exe"], read(os.path.join(harness.shipped_dir(), "ModLatch.exe")),
                          "the exe inside is the shipped i686 build")
-        self.assertEqual(inside["ModLatch.hlp"], read(os.path.join(SOURCE, "resources", "ModLatch.hlp")))
+        for help_file in ("ModLatch.hlp", "ModLatch.en.hlp"):
+            self.assertEqual(inside[help_file], read(os.path.join(SOURCE, "resources", help_file)))
         self.assertEqual(inside["LICENSE.txt"], read(os.path.join(SOURCE, "LICENSE")).replace(b"\n", b"\r\n"))
         # Renamed to ModLatch.ini the sample is read in the ANSI code page, as the program writes it.
         sample = inside["ModLatch.ini.example"].decode("cp932")

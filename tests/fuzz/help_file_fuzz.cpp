@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   testing::FakePlatform fake;
   fake.keep_log = false;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  const std::vector<HelpTopic> topics = ReadHelpTopics(bytes, fake);
+  const std::vector<HelpTopic> topics = ReadHelpTopics(bytes, fake, Language::kJapanese);
 
   // Every byte yields at most one code unit (the contents' own title aside), and a topic needs a
   // heading line of at least three bytes.
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(units <= size + 2, "no more code units than bytes");
   Require(topics.size() <= size / 3 + 1, "no more topics than heading lines");
   // Reading is the same every time: nothing depends on state left by an earlier file.
-  const std::vector<HelpTopic> again = ReadHelpTopics(bytes, fake);
+  const std::vector<HelpTopic> again = ReadHelpTopics(bytes, fake, Language::kJapanese);
   Require(again.size() == topics.size(), "the same topics again");
   for (std::size_t i = 0; i < topics.size(); ++i) {
     Require(again[i].title == topics[i].title && again[i].body == topics[i].body, "the same texts again");

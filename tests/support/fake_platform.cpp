@@ -540,19 +540,21 @@ void FakePlatform::OpenWinHelp(WindowHandle owner, const std::string& path, std:
   Note(ui_calls, "winhelp " + Hex(owner) + " " + path + " " + std::to_string(command) + " " + std::to_string(data));
 }
 
-void FakePlatform::LoadAbout() {
-  Note(ui_calls, "about-load");
+void FakePlatform::LoadAbout(Language language) {
+  Note(ui_calls, language == Language::kEnglish ? "about-load en" : "about-load");
   about_exists = true;
 }
 
 void FakePlatform::ShowAbout() { Note(ui_calls, "about-show"); }
 
-void FakePlatform::ShowHelp(const std::vector<HelpTopic>& topics) {
-  Note(ui_calls, "help-window " + std::to_string(topics.size()));
+void FakePlatform::ShowHelp(const std::vector<HelpTopic>& topics, Language language) {
+  Note(ui_calls, "help-window " + std::to_string(topics.size()) + (language == Language::kEnglish ? " en" : ""));
   help_topics = topics;
 }
 
-void FakePlatform::ShowHelpMessage(const Text& text) { Note(ui_calls, "help-message " + Encode(text)); }
+void FakePlatform::ShowHelpMessage(const Text& text, Language language) {
+  Note(ui_calls, std::string(language == Language::kEnglish ? "help-message en " : "help-message ") + Encode(text));
+}
 
 void FakePlatform::ShowNotice(const Text& text) { Note(ui_calls, "notice " + Encode(text)); }
 

@@ -131,6 +131,7 @@ class FakePlatform : public Keyboard,
   Text clipboard;
   bool about_exists = false;
   std::vector<HelpTopic> help_topics;  // what the help window last showed
+  std::uint16_t ui_language = 0x0411;  // the user's interface language, a LANGID
 
   // Keyboard
   std::int16_t AsyncKeyState(std::uint8_t virtual_key) override;
@@ -146,6 +147,7 @@ class FakePlatform : public Keyboard,
                              std::intptr_t lparam) override;
   WindowHandle ForegroundWindow() override;
   void SetForeground(WindowHandle window) override;
+  std::uint16_t UserUiLanguage() override { return ui_language; }
   void QueryWorkArea(Rect* area) override;
   bool OnAnyMonitor(const Rect& rect) override;
   Dpi SystemDpi() override { return system_dpi.value_or(dpi); }
@@ -235,10 +237,10 @@ class FakePlatform : public Keyboard,
   void OpenWinHelp(WindowHandle owner, const std::string& path, std::uint32_t command, std::uintptr_t data) override;
   // Dialogs
   bool AboutExists() override { return about_exists; }
-  void LoadAbout() override;
+  void LoadAbout(Language language) override;
   void ShowAbout() override;
-  void ShowHelp(const std::vector<HelpTopic>& topics) override;
-  void ShowHelpMessage(const Text& text) override;
+  void ShowHelp(const std::vector<HelpTopic>& topics, Language language) override;
+  void ShowHelpMessage(const Text& text, Language language) override;
   void ShowNotice(const Text& text) override;
   // FileSystem
   std::optional<FileId> IdOf(const Text& path) override;

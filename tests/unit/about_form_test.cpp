@@ -80,7 +80,7 @@ class About : public ::testing::Test {
 
   FakePlatform fake;
   FakeAboutWindow about{fake};
-  AboutForm form{about, fake, fake, fake, fake};
+  AboutForm form{about, fake, fake, fake, fake, Language::kJapanese};
 };
 
 // The two link looks and the three close-button looks, as the fake measures them.

@@ -24,10 +24,10 @@ std::vector<std::string> Titles(const std::vector<HelpTopic>& topics, FakePlatfo
 
 TEST(HelpFilePath, BesideTheExecutableWithOneBackslash) {
   FakePlatform fake;
-  EXPECT_EQ(HelpFilePath(fake), u"C:\\Tools\\ModLatch.hlp");
+  EXPECT_EQ(HelpFilePath(fake, Language::kJapanese), u"C:\\Tools\\ModLatch.hlp");
   fake.app_path = u"D:\\";
   fake.exe_name = u"Latch2";
-  EXPECT_EQ(HelpFilePath(fake), u"D:\\Latch2.hlp");
+  EXPECT_EQ(HelpFilePath(fake, Language::kJapanese), u"D:\\Latch2.hlp");
 }
 
 TEST(IsWinHelpFile, OnlyTheWholeSignatureCounts) {
@@ -44,7 +44,7 @@ TEST(ReadHelpTopics, ContentsFirstThenTheTopicsInFileOrder) {
       "\r\nModLatch のヘルプです。\r\n  字下げは残る\r\n\r\n"
       "== 表示モード ==\r\n\r\nコンパクト\r\nダブル\r\n\r\n"
       "==INI ファイル\n[Option]\n";
-  const std::vector<HelpTopic> topics = ReadHelpTopics(text, fake);
+  const std::vector<HelpTopic> topics = ReadHelpTopics(text, fake, Language::kJapanese);
   EXPECT_EQ(Titles(topics, fake), (std::vector<std::string>{"目次", "表示モード", "INI ファイル"}));
   EXPECT_EQ(fake.Encode(topics[0].body), "ModLatch のヘルプです。\n  字下げは残る");
   EXPECT_EQ(fake.Encode(topics[1].body), "コンパクト\nダブル");
@@ -53,13 +53,13 @@ TEST(ReadHelpTopics, ContentsFirstThenTheTopicsInFileOrder) {
 
 TEST(ReadHelpTopics, FirstHeadingIsTheContentsWhenNothingPrecedesIt) {
   FakePlatform fake;
-  const std::vector<HelpTopic> topics = ReadHelpTopics("\n\n== はじめに\nA\n== 次\nB", fake);
+  const std::vector<HelpTopic> topics = ReadHelpTopics("\n\n== はじめに\nA\n== 次\nB", fake, Language::kJapanese);
   EXPECT_EQ(Titles(topics, fake), (std::vector<std::string>{"はじめに", "次"}));
 }
 
 TEST(ReadHelpTopics, TextWithoutHeadingsIsOneContentsTopic) {
   FakePlatform fake;
-  const std::vector<HelpTopic> topics = ReadHelpTopics("SHIFT と CTRL\n= not a heading\n", fake);
+  const std::vector<HelpTopic> topics = ReadHelpTopics("SHIFT と CTRL\n= not a heading\n", fake, Language::kJapanese);
   ASSERT_EQ(topics.size(), 1u);
   EXPECT_EQ(fake.Encode(topics[0].title), "目次");
   EXPECT_EQ(fake.Encode(topics[0].body), "SHIFT と CTRL\n= not a heading");
@@ -67,17 +67,17 @@ TEST(ReadHelpTopics, TextWithoutHeadingsIsOneContentsTopic) {
 
 TEST(ReadHelpTopics, BlankTextHasNoTopics) {
   FakePlatform fake;
-  for (const char* text : {"", "\r\n \t\n", "\xEF\xBB\xBF\n"}) EXPECT_TRUE(ReadHelpTopics(text, fake).empty()) << text;
+  for (const char* text : {"", "\r\n \t\n", "\xEF\xBB\xBF\n"}) EXPECT_TRUE(ReadHelpTopics(text, fake, Language::kJapanese).empty()) << text;
 }
 
 TEST(ReadHelpTopics, TextThatIsNotUtf8IsReadInTheAnsiCodePage) {
   FakePlatform fake;  // the fake's code page marks bytes it cannot read with U+FFFD
-  const std::vector<HelpTopic> topics = ReadHelpTopics("== \x83w\x83\x8b\x83v\nok", fake);
+  const std::vector<HelpTopic> topics = ReadHelpTopics("== \x83w\x83\x8b\x83v\nok", fake, Language::kJapanese);
   ASSERT_EQ(topics.size(), 1u);
   EXPECT_NE(topics[0].title.find(u'\uFFFD'), Text::npos);
   EXPECT_EQ(topics[0].body, u"ok");
-  EXPECT_EQ(ReadHelpTopics("ok\xE3\x81", fake)[0].body, u"ok\uFFFD\uFFFD") << "a sequence cut short is not UTF-8";
-  EXPECT_EQ(ReadHelpTopics("\xF0\x9F\x98\x80", fake)[0].body, u"\U0001F600");
+  EXPECT_EQ(ReadHelpTopics("ok\xE3\x81", fake, Language::kJapanese)[0].body, u"ok\uFFFD\uFFFD") << "a sequence cut short is not UTF-8";
+  EXPECT_EQ(ReadHelpTopics("\xF0\x9F\x98\x80", fake, Language::kJapanese)[0].body, u"\U0001F600");
 }
 
 class HelpCommand : public ::testing::Test {
@@ -130,16 +130,31 @@ TEST_F(HelpCommand, InfoCommandLoadsTheAboutWindowOnceAndShowsItEachTime) {
   EXPECT_EQ(fake.log, (Log{"about-load", "about-show", "about-show"}));
 }
 
-// The shipped help file: the contents come first and every key and menu item is explained.
-TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
-  std::ifstream file(MODLATCH_SOURCE_DIR "/resources/ModLatch.hlp", std::ios::binary);
-  ASSERT_TRUE(file) << "resources/ModLatch.hlp";
+TEST_F(HelpCommand, InEnglishTheEnglishFileOpensWithEnglishTitlesAndMessages) {
+  form.UiLanguage = Language::kEnglish;
+  OnMenuCommand(form, MenuItem::mHelp);
+  EXPECT_EQ(fake.Matching("help-message"),
+            (Log{"help-message en The help file is missing or cannot be read.\nC:\\Tools\\ModLatch.en.hlp"}));
+  fake.file_contents["C:\\Tools\\ModLatch.en.hlp"] = "Intro\n== Use\nText\n";
+  OnMenuCommand(form, MenuItem::mHelp);
+  EXPECT_EQ(fake.Matching("help-window"), (Log{"help-window 2 en"}));
+  EXPECT_EQ(Titles(fake.help_topics, fake), (std::vector<std::string>{"Contents", "Use"}));
+  OnMenuCommand(form, MenuItem::mInfo);
+  EXPECT_EQ(fake.Matching("about-load"), (Log{"about-load en"}));
+}
+
+// A shipped help file: the contents come first and every key and menu item is explained.
+void CheckShippedHelp(const std::string& name, Language language, const char* contents,
+                      std::initializer_list<const char*> facts) {
+  SCOPED_TRACE(name);
+  std::ifstream file(MODLATCH_SOURCE_DIR "/resources/" + name, std::ios::binary);
+  ASSERT_TRUE(file);
   std::stringstream bytes;
   bytes << file.rdbuf();
   FakePlatform fake;
-  const std::vector<HelpTopic> topics = ReadHelpTopics(bytes.str(), fake);
+  const std::vector<HelpTopic> topics = ReadHelpTopics(bytes.str(), fake, language);
   ASSERT_GE(topics.size(), 5u);
-  EXPECT_EQ(fake.Encode(topics[0].title), "目次");
+  EXPECT_EQ(fake.Encode(topics[0].title), contents);
   std::string all;
   for (const HelpTopic& topic : topics) {
     all += fake.Encode(topic.title) + "\n" + fake.Encode(topic.body) + "\n";
@@ -149,12 +164,13 @@ TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
           << "the contents name every topic: " << fake.Encode(topic.title);
     }
   }
+  const auto caption = [&](const design::MenuEntry& entry) { return fake.Encode(UiText(language, entry.caption)); };
   for (const design::MenuEntry& entry : design::kLatchMenuItems) {
-    EXPECT_NE(all.find(fake.Encode(entry.caption)), std::string::npos) << fake.Encode(entry.caption);
+    EXPECT_NE(all.find(caption(entry)), std::string::npos) << caption(entry);
   }
   for (const design::MenuEntry& entry : design::kPopupMenu) {
     if (!design::IsSeparator(entry)) {
-      EXPECT_NE(all.find(fake.Encode(entry.caption)), std::string::npos) << fake.Encode(entry.caption);
+      EXPECT_NE(all.find(caption(entry)), std::string::npos) << caption(entry);
     }
   }
   const char* keys[] = {"W_Ctrl0", "W_Ctrl1", "W_Shift0", "W_Shift1", "S_Shift0_Ctrl0", "S_Shift0_Ctrl1",
@@ -167,11 +183,16 @@ TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
                         "AltForeColor_1", "WinForeColor_0", "WinForeColor_1", "AltChr_0", "AltChr_1", "WinChr_0",
                         "WinChr_1", "CTRL+ALT+DEL"};
   for (const char* key : keys) EXPECT_NE(all.find(key), std::string::npos) << key;
-  // Statements that once said otherwise: Timer decimals, WindowType's leading number, colours
-  // from non-hexadecimal text, and the size lock on a return to Float mode.
-  for (const char* fact : {"50.6 は 51", "1.4 はダブルモード", "red は赤ではなく青", "フロートモードに戻ったときも"}) {
-    EXPECT_NE(all.find(fact), std::string::npos) << fact;
-  }
+  for (const char* fact : facts) EXPECT_NE(all.find(fact), std::string::npos) << fact;
+}
+
+// Statements that once said otherwise: Timer decimals, WindowType's leading number, colours
+// from non-hexadecimal text, and the size lock on a return to Float mode.
+TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
+  CheckShippedHelp("ModLatch.hlp", Language::kJapanese, "目次",
+                   {"50.6 は 51", "1.4 はダブルモード", "red は赤ではなく青", "フロートモードに戻ったときも"});
+  CheckShippedHelp("ModLatch.en.hlp", Language::kEnglish, "Contents",
+                   {"50.6 is 51", "1.4 gives Double mode", "red gives blue", "come back to Float mode", "Language=en"});
 }
 
 }  // namespace

@@ -255,9 +255,9 @@ TEST(PopupMenuDesign, SeventeenItemsWithFourInertSeparators) {
     separators += design::IsSeparator(menu[i]);
   }
   EXPECT_EQ(separators, 4);
-  EXPECT_EQ(Text(menu[0].caption), u"SHIFT\uFF77\uFF70");
-  EXPECT_EQ(Text(menu[13].caption), u"\u5F53\u30BD\u30D5\u30C8\u306F\u30FB\u30FB\u30FB");
-  EXPECT_EQ(Text(menu[15].caption), u"\uFF77\uFF6C\uFF9D\uFF7E\uFF99");
+  EXPECT_EQ(Text(UiText(Language::kJapanese, menu[0].caption)), u"SHIFT\uFF77\uFF70");
+  EXPECT_EQ(Text(UiText(Language::kJapanese, menu[13].caption)), u"\u5F53\u30BD\u30D5\u30C8\u306F\u30FB\u30FB\u30FB");
+  EXPECT_EQ(Text(UiText(Language::kJapanese, menu[15].caption)), u"\uFF77\uFF6C\uFF9D\uFF7E\uFF99");
 }
 
 }  // namespace
