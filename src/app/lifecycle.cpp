@@ -7,6 +7,7 @@
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
 #include "mainwindow/window_design.h"
+#include "settings/language.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
 #include "tray/tray_icons.h"
@@ -17,6 +18,7 @@ void OnLoad(MainForm& form) {
   Platform& os = form.os;
   form.UserClickPending = false;
   ShowTitleBar(os.windows, os.window.Handle(), false);
+  ShowLanguage(form);
   LoadSettings(form);
   // Read and dropped: clears the "pressed since" bits so the first tick sees only new presses.
   os.keyboard.AsyncKeyState(vk::kMiddleButton);

@@ -62,6 +62,10 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
     case MenuItem::mOptSounds:
       OnOptionCommand(form, item);
       break;
+    case MenuItem::mLangJapanese:
+    case MenuItem::mLangEnglish:
+      OnLanguageCommand(form, item);
+      break;
     case MenuItem::mHelp:
       OnHelpCommand(form);
       break;

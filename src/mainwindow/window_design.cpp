@@ -38,6 +38,11 @@ const std::array<MenuEntry, 5> kOptionMenuItems{{
     {MenuItem::mOptSounds, TextId::kMenuSounds},
 }};
 
+const std::array<LanguageEntry, 2> kLanguageMenuItems{{
+    {MenuItem::mLangJapanese, Language::kJapanese, TextId::kMenuJapanese},
+    {MenuItem::mLangEnglish, Language::kEnglish, TextId::kMenuEnglish},
+}};
+
 TextId LatchItemCaption(MenuItem item) { return item == MenuItem::mWIN ? TextId::kMenuWin : TextId::kMenuAlt; }
 
 }  // namespace design

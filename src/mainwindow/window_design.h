@@ -42,6 +42,13 @@ TextId LatchItemCaption(MenuItem item);
 constexpr MenuItem kOptionsAfter = MenuItem::mSizeLock;
 extern const MenuEntry kOptionsMenu;
 extern const std::array<MenuEntry, 5> kOptionMenuItems;
+// Then, after a separator, the language as radio items, each named in its own language.
+struct LanguageEntry {
+  MenuItem item;
+  Language language;
+  TextId caption;  // in the table of language
+};
+extern const std::array<LanguageEntry, 2> kLanguageMenuItems;
 
 // Captions of the ALT and WIN toggle buttons as created.
 constexpr char16_t kAltCaption[] = u"ALT";

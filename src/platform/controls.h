@@ -43,6 +43,8 @@ class Controls {
 
   virtual void SetStripColor(std::uint32_t color) = 0;
   virtual void SetStripTooltip(const Text& text) = 0;
+  // The close button shows a picture only; this is its name for screen readers.
+  virtual void SetCloseName(const Text& name) = 0;
 
   // Fonts and the close button's picture made anew for the window's current DPI.
   virtual void RecreateFonts() = 0;

@@ -22,6 +22,8 @@ class Dialogs {
   // Shows the help window at the first topic, the others one click away.
   virtual void ShowHelp(const std::vector<HelpTopic>& topics, Language language) = 0;
   virtual void ShowHelpMessage(const Text& text, Language language) = 0;
+  // Closes the About and help windows if open; the next opening makes them afresh.
+  virtual void CloseWindows() = 0;
   // A plain notice from the program, with the information icon.
   virtual void ShowNotice(const Text& text) = 0;
 };

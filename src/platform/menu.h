@@ -1,6 +1,8 @@
 #pragma once
 #include <optional>
 
+#include "platform/types.h"
+
 namespace modlatch {
 
 // The items of the popup menu, in menu order.
@@ -32,9 +34,12 @@ enum class MenuItem {
   mOptLatchAlt,
   mOptLatchWin,
   mOptSounds,
+  // After a separator in the submenu: the language, as radio items.
+  mLangJapanese,
+  mLangEnglish,
 };
 constexpr int kMenuItemCount = 17;
-constexpr int kAllMenuItemCount = 25;
+constexpr int kAllMenuItemCount = 27;
 
 // The popup menu: its check marks and enabled states are the only run-time holders of the options.
 class Menu {
@@ -43,8 +48,10 @@ class Menu {
   virtual bool IsChecked(MenuItem item) = 0;
   virtual void SetChecked(MenuItem item, bool checked) = 0;
   virtual void SetEnabled(MenuItem item, bool enabled) = 0;
+  // Names an item, the submenu's own included; its check mark and kind stay.
+  virtual void SetCaption(MenuItem item, const Text& caption) = 0;
   // Puts mALT or mWIN into the menu, before mReset.
-  virtual void AddLatchItem(MenuItem item) = 0;
+  virtual void AddLatchItem(MenuItem item, const Text& caption) = 0;
   virtual void RemoveLatchItem(MenuItem item) = 0;
   // Shows the menu at the mouse cursor and returns once it has closed: the chosen item, if any.
   virtual std::optional<MenuItem> PopupAtCursor() = 0;

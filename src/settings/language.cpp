@@ -1,5 +1,6 @@
 #include "settings/language.h"
 
+#include "mainwindow/window_design.h"
 #include "settings/ini_access.h"
 
 namespace modlatch {
@@ -19,9 +20,12 @@ bool IsCode(const Text& value, const char16_t* code) {
 
 }  // namespace
 
+const char16_t* LanguageCode(Language language) { return language == Language::kEnglish ? u"en" : u"ja"; }
+
 Language ChooseLanguage(std::uint16_t ui_language, const Text& option) {
-  if (IsCode(option, u"ja")) return Language::kJapanese;
-  if (IsCode(option, u"en")) return Language::kEnglish;
+  for (Language language : {Language::kJapanese, Language::kEnglish}) {
+    if (IsCode(option, LanguageCode(language))) return language;
+  }
   return (ui_language & 0x3FF) == kPrimaryJapanese ? Language::kJapanese : Language::kEnglish;
 }
 
@@ -29,6 +33,28 @@ void LoadLanguage(MainForm& form) {
   Platform& os = form.os;
   const Text option = ReadIniString(os, IniFilePath(os.files), u"Option", u"Language", u"");
   form.UiLanguage = ChooseLanguage(os.windows.UserUiLanguage(), option);
+}
+
+void ShowLanguage(MainForm& form) {
+  Platform& os = form.os;
+  const Language language = form.UiLanguage;
+  for (const design::MenuEntry& entry : design::kPopupMenu) {
+    if (!design::IsSeparator(entry)) os.menu.SetCaption(entry.item, UiText(language, entry.caption));
+  }
+  for (const design::MenuEntry& entry : design::kLatchMenuItems) {
+    const int index = entry.item == MenuItem::mALT ? modifier_index::kAlt : modifier_index::kWin;
+    if (ModifierShown(form.Settings, index)) os.menu.SetCaption(entry.item, UiText(language, entry.caption));
+  }
+  os.menu.SetCaption(design::kOptionsMenu.item, UiText(language, design::kOptionsMenu.caption));
+  for (const design::MenuEntry& entry : design::kOptionMenuItems) {
+    os.menu.SetCaption(entry.item, UiText(language, entry.caption));
+  }
+  // Each language is named in itself, so a reader of either finds it.
+  for (const design::LanguageEntry& entry : design::kLanguageMenuItems) {
+    os.menu.SetCaption(entry.item, UiText(entry.language, entry.caption));
+    os.menu.SetChecked(entry.item, entry.language == language);
+  }
+  os.controls.SetCloseName(UiText(language, TextId::kCloseName));
 }
 
 }  // namespace modlatch

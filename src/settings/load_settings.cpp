@@ -9,6 +9,7 @@
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
 #include "mainwindow/twips.h"
+#include "mainwindow/window_design.h"
 #include "settings/ini_access.h"
 #include "settings/options_menu.h"
 #include "settings/value_conversions.h"
@@ -181,7 +182,7 @@ void LoadLatchKey(MainForm& form, SectionReader& icon, SectionReader& option, co
   for (const ColorKey& color : latch.colors) LoadColor(form, option, color);
   for (const CaptionKey& caption : latch.captions) s.*caption.field = option(caption.key, caption.fallback);
   form.os.controls.AddModifierControls(latch.index);
-  form.os.menu.AddLatchItem(latch.item);
+  form.os.menu.AddLatchItem(latch.item, UiText(form.UiLanguage, design::LatchItemCaption(latch.item)));
   AddDoubleModeIcon(form, latch.index);
 }
 

@@ -10,6 +10,7 @@
 #include "mainwindow/size_limits.h"
 #include "mainwindow/window_design.h"
 #include "settings/ini_access.h"
+#include "settings/language.h"
 #include "settings/load_settings.h"
 
 namespace modlatch {
@@ -80,9 +81,9 @@ constexpr OptionItem kOptionItems[] = {
 
 // Written at once, so a crash or a forced end keeps the choice; a file that cannot be written
 // leaves the option on for this run only, which the user is told once.
-void SaveOption(MainForm& form, const OptionItem& option, bool on) {
+void SaveOption(MainForm& form, const char16_t* key, const char16_t* value) {
   const Text path = IniFilePath(form.os.files);
-  if (WriteIniString(form.os, path, u"Option", option.key, on ? u"True" : u"False")) return;
+  if (WriteIniString(form.os, path, u"Option", key, value)) return;
   if (form.OptionNotSavedShown) return;
   form.OptionNotSavedShown = true;
   form.os.dialogs.ShowNotice(FillIn(UiText(form.UiLanguage, TextId::kSettingNotSaved), path));
@@ -96,7 +97,19 @@ void OnOptionCommand(MainForm& form, MenuItem item) {
     const bool on = !(form.Settings.*option.field);
     option.apply(form, on);
     form.os.menu.SetChecked(item, on);
-    SaveOption(form, option, on);
+    SaveOption(form, option.key, on ? u"True" : u"False");
+  }
+}
+
+// The open About and help windows close rather than change under the reader; they open again
+// in the new language.
+void OnLanguageCommand(MainForm& form, MenuItem item) {
+  for (const design::LanguageEntry& entry : design::kLanguageMenuItems) {
+    if (entry.item != item) continue;
+    form.UiLanguage = entry.language;
+    form.os.dialogs.CloseWindows();
+    ShowLanguage(form);
+    SaveOption(form, u"Language", LanguageCode(entry.language));
   }
 }
 

@@ -15,6 +15,11 @@ void Win32Dialogs::ShowHelpMessage(const Text& text, Language language) {
                 MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
+void Win32Dialogs::CloseWindows() {
+  about_.reset();
+  help_.Close();
+}
+
 void Win32Dialogs::ShowNotice(const Text& text) {
   ::MessageBoxW(nullptr, Wide(text), L"ModLatch", MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
 }

@@ -22,6 +22,7 @@ class Win32Dialogs : public Dialogs {
     help_.Show(instance_, topics, language);
   }
   void ShowHelpMessage(const Text& text, Language language) override;
+  void CloseWindows() override;
   void ShowNotice(const Text& text) override;
   // The help window's keyboard navigation; true when the message was handled.
   bool TranslateDialogMessage(MSG* message) { return help_.TranslateDialogMessage(message); }

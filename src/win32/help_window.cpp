@@ -33,6 +33,10 @@ Text WithCrLf(const Text& text) {
 
 }  // namespace
 
+void HelpWindow::Close() {
+  if (hwnd_) ::DestroyWindow(hwnd_);
+}
+
 HelpWindow::~HelpWindow() {
   if (hwnd_) ::DestroyWindow(hwnd_);
   if (font_) ::DeleteObject(font_);

@@ -18,6 +18,7 @@ class HelpWindow {
 
   // Opens the window, or brings it forward, at the first topic.
   void Show(HINSTANCE instance, const std::vector<HelpTopic>& topics, Language language);
+  void Close();
   // Keyboard navigation between the list and the text, and Escape to close.
   bool TranslateDialogMessage(MSG* message);
 

@@ -188,6 +188,8 @@ void MainFormWindow::CreateStripTooltip() {
   if (tooltip_) AddTooltipTool(tooltip_, hwnd_, strip_, Wide(strip_tip_));
 }
 
+// Named now so that no item is ever blank; the load names them again (ShowLanguage), as a
+// change of language does.
 void MainFormWindow::CreatePopupMenuItems() {
   menu_ = ::CreatePopupMenu();
   for (const design::MenuEntry& entry : design::kPopupMenu) {
@@ -202,11 +204,21 @@ void MainFormWindow::CreatePopupMenuItems() {
 
 // The submenu belongs to the menu and goes with it; its items' check marks are found by command.
 void MainFormWindow::AppendOptionsMenu() {
-  HMENU options = ::CreatePopupMenu();
+  options_ = ::CreatePopupMenu();
   for (const design::MenuEntry& entry : design::kOptionMenuItems) {
-    ::AppendMenuW(options, MF_STRING, MenuId(entry.item), Wide(UiText(form_.UiLanguage, entry.caption)));
+    ::AppendMenuW(options_, MF_STRING, MenuId(entry.item), Wide(UiText(form_.UiLanguage, entry.caption)));
   }
-  ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(options),
+  ::AppendMenuW(options_, MF_SEPARATOR, 0, nullptr);
+  for (const design::LanguageEntry& entry : design::kLanguageMenuItems) {
+    MENUITEMINFOW radio{};
+    radio.cbSize = sizeof radio;
+    radio.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+    radio.fType = MFT_STRING | MFT_RADIOCHECK;
+    radio.wID = MenuId(entry.item);
+    radio.dwTypeData = const_cast<wchar_t*>(Wide(UiText(entry.language, entry.caption)));
+    ::InsertMenuItemW(options_, ::GetMenuItemCount(options_), TRUE, &radio);
+  }
+  ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(options_),
                 Wide(UiText(form_.UiLanguage, design::kOptionsMenu.caption)));
 }
 

@@ -61,6 +61,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void RemoveModifierControls(int index) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
+  void SetCloseName(const Text& name) override;
   void RecreateFonts() override;
   Bounds GetBounds(Control control) override;
   void SetBounds(Control control, const Bounds& bounds) override;
@@ -75,7 +76,8 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   bool IsChecked(MenuItem item) override;
   void SetChecked(MenuItem item, bool checked) override;
   void SetEnabled(MenuItem item, bool enabled) override;
-  void AddLatchItem(MenuItem item) override;
+  void SetCaption(MenuItem item, const Text& caption) override;
+  void AddLatchItem(MenuItem item, const Text& caption) override;
   void RemoveLatchItem(MenuItem item) override;
   std::optional<MenuItem> PopupAtCursor() override;
 
@@ -126,6 +128,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HWND tooltip_ = nullptr;
   Text strip_tip_;
   HMENU menu_ = nullptr;
+  HMENU options_ = nullptr;  // the submenu, part of menu_
   HWND close_button_ = nullptr;
   ScopedGdiObject<HFONT> font_{nullptr};
   ScopedIcon close_glyph_;

@@ -37,6 +37,8 @@ void MainFormWindow::SetStripTooltip(const Text& text) {
   if (tooltip_) UpdateStripTooltip();
 }
 
+void MainFormWindow::SetCloseName(const Text& name) { ::SetWindowTextW(close_button_, Wide(name)); }
+
 void MainFormWindow::UpdateStripTooltip() {
   TTTOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -121,9 +123,24 @@ void MainFormWindow::SetEnabled(MenuItem item, bool enabled) {
   ::EnableMenuItem(menu_, MenuId(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-void MainFormWindow::AddLatchItem(MenuItem item) {
-  ::InsertMenuW(menu_, MenuId(MenuItem::mReset), MF_BYCOMMAND | MF_STRING, MenuId(item),
-                Wide(UiText(form_.UiLanguage, design::LatchItemCaption(item))));
+// Only the text changes, so a check mark and a radio item's kind stay. The submenu's own item
+// carries no command: it is found by its submenu.
+void MainFormWindow::SetCaption(MenuItem item, const Text& caption) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = const_cast<wchar_t*>(Wide(caption));
+  if (item != MenuItem::mOptions) {
+    ::SetMenuItemInfoW(menu_, MenuId(item), FALSE, &info);
+    return;
+  }
+  for (int position = 0; position < ::GetMenuItemCount(menu_); ++position) {
+    if (::GetSubMenu(menu_, position) == options_) ::SetMenuItemInfoW(menu_, position, TRUE, &info);
+  }
+}
+
+void MainFormWindow::AddLatchItem(MenuItem item, const Text& caption) {
+  ::InsertMenuW(menu_, MenuId(MenuItem::mReset), MF_BYCOMMAND | MF_STRING, MenuId(item), Wide(caption));
 }
 
 void MainFormWindow::RemoveLatchItem(MenuItem item) { ::DeleteMenu(menu_, MenuId(item), MF_BYCOMMAND); }

@@ -25,7 +25,8 @@ std::string Num(double value) {
 const char* const kMenuNames[kAllMenuItemCount] = {
     "mSHIFT", "mCTRL", "mReset", "msep0", "mTop",  "mCenter", "mSizeLock", "msep1", "mMode0", "mMode1",
     "mMode2", "msep2", "mHelp",  "mInfo", "msep3", "mCancel", "mExit",     "mALT",  "mWIN",
-    "mOptions", "mOptNoActivate", "mOptOneShot", "mOptLatchAlt", "mOptLatchWin", "mOptSounds"};
+    "mOptions", "mOptNoActivate", "mOptOneShot", "mOptLatchAlt", "mOptLatchWin", "mOptSounds",
+    "mLangJapanese", "mLangEnglish"};
 
 const char* ControlName(Control control) {
   switch (control) {
@@ -277,6 +278,11 @@ void FakePlatform::SetStripTooltip(const Text& text) {
   strip_tooltip = text;
 }
 
+void FakePlatform::SetCloseName(const Text& name) {
+  Note(ui_calls, "closename " + Encode(name));
+  close_name = name;
+}
+
 Bounds FakePlatform::GetBounds(Control control) { return bounds[control]; }
 
 void FakePlatform::SetBounds(Control control, const Bounds& b) {
@@ -313,15 +319,22 @@ void FakePlatform::SetEnabled(MenuItem item, bool enabled) {
   }
 }
 
-void FakePlatform::AddLatchItem(MenuItem item) {
-  Note(ui_calls, "menu-add " + MenuItemName(item));
+void FakePlatform::SetCaption(MenuItem item, const Text& caption) {
+  Note(ui_calls, "caption " + MenuItemName(item) + " " + Encode(caption));
+  menu_captions[item] = caption;
+}
+
+void FakePlatform::AddLatchItem(MenuItem item, const Text& caption) {
+  Note(ui_calls, "menu-add " + MenuItemName(item) + " " + Encode(caption));
   latch_items.insert(item);
+  menu_captions[item] = caption;
 }
 
 void FakePlatform::RemoveLatchItem(MenuItem item) {
   Note(ui_calls, "menu-remove " + MenuItemName(item));
   latch_items.erase(item);
   checked.erase(item);
+  menu_captions.erase(item);
 }
 
 std::optional<MenuItem> FakePlatform::PopupAtCursor() {
@@ -554,6 +567,11 @@ void FakePlatform::ShowHelp(const std::vector<HelpTopic>& topics, Language langu
 
 void FakePlatform::ShowHelpMessage(const Text& text, Language language) {
   Note(ui_calls, std::string(language == Language::kEnglish ? "help-message en " : "help-message ") + Encode(text));
+}
+
+void FakePlatform::CloseWindows() {
+  Note(ui_calls, "close-windows");
+  about_exists = false;
 }
 
 void FakePlatform::ShowNotice(const Text& text) { Note(ui_calls, "notice " + Encode(text)); }

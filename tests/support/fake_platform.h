@@ -97,6 +97,8 @@ class FakePlatform : public Keyboard,
   std::set<MenuItem> checked;
   std::set<MenuItem> latch_items;  // the ALT and WIN items in the menu
   std::set<MenuItem> disabled;
+  std::map<MenuItem, Text> menu_captions;  // items named by the logic
+  Text close_name;
   std::uint32_t interval = 0;
   bool timer_enabled = false;
   // Files by path: paths that reach one file share its id; a path without one has none.
@@ -188,6 +190,7 @@ class FakePlatform : public Keyboard,
   void RemoveModifierControls(int index) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
+  void SetCloseName(const Text& name) override;
   void RecreateFonts() override;
   Bounds GetBounds(Control control) override;
   void SetBounds(Control control, const Bounds& b) override;
@@ -201,7 +204,8 @@ class FakePlatform : public Keyboard,
   bool IsChecked(MenuItem item) override;
   void SetChecked(MenuItem item, bool on) override;
   void SetEnabled(MenuItem item, bool enabled) override;
-  void AddLatchItem(MenuItem item) override;
+  void SetCaption(MenuItem item, const Text& caption) override;
+  void AddLatchItem(MenuItem item, const Text& caption) override;
   void RemoveLatchItem(MenuItem item) override;
   std::optional<MenuItem> PopupAtCursor() override;
   // Timer
@@ -241,6 +245,7 @@ class FakePlatform : public Keyboard,
   void ShowAbout() override;
   void ShowHelp(const std::vector<HelpTopic>& topics, Language language) override;
   void ShowHelpMessage(const Text& text, Language language) override;
+  void CloseWindows() override;
   void ShowNotice(const Text& text) override;
   // FileSystem
   std::optional<FileId> IdOf(const Text& path) override;

@@ -229,7 +229,7 @@ TEST_F(AltWin, SettingsDefaultsAndConversions) {
   fresh.existing_paths = {"c:\\i\\a1.ico"};
   fresh.SetIniText(kIni, "[Icon]\nW_Alt1=c:\\i\\a1.ico\n[Option]\nLatchAlt=True\nLatchWin=False\n");
   LoadSettings(f);
-  const Lines expected{"picture Picture3(5) c:\\i\\a1.ico", "add-controls 2", "menu-add mALT"};
+  const Lines expected{"picture Picture3(5) c:\\i\\a1.ico", "add-controls 2", "menu-add mALT ALTｷｰ"};
   Lines seen;
   for (const std::string& line : fresh.log) {
     if (line.rfind("picture", 0) == 0 || line.rfind("add-controls", 0) == 0 || line.rfind("menu-add", 0) == 0) {

@@ -5,6 +5,7 @@
 
 #include "form/main_form.h"
 #include "latch/one_shot.h"
+#include "settings/language.h"
 #include "support/fake_platform.h"
 #include "tray/tray_icons.h"
 
@@ -12,6 +13,7 @@ namespace modlatch {
 namespace {
 
 using testing::FakePlatform;
+using testing::MenuItemName;
 using Lines = std::vector<std::string>;
 
 constexpr char kIni[] = "C:\\Tools\\ModLatch.ini";
@@ -19,6 +21,7 @@ constexpr char kIni[] = "C:\\Tools\\ModLatch.ini";
 struct Program {
   explicit Program(const std::string& option_lines) {
     fake.SetIniText(kIni, "[Option]\n" + option_lines + "\n");
+    LoadLanguage(form);  // before the windows are made, as at a real start
     OnLoad(form);
     fake.ClearLog();
   }
@@ -27,7 +30,7 @@ struct Program {
     OnResize(form);
     const AppSettings& s = form.Settings;
     std::ostringstream out;
-    out << s.NoActivate << s.OneShot << s.LatchAlt << s.LatchWin << s.Sounds << " noactivate " << fake.no_activate
+    out << static_cast<int>(form.UiLanguage) << s.NoActivate << s.OneShot << s.LatchAlt << s.LatchWin << s.Sounds << " noactivate " << fake.no_activate
         << " hooks " << fake.hooks_installed << " width " << fake.width << " min " << form.SizeLimits.MinTrackWidth;
     for (MenuItem item : fake.checked) out << " check " << static_cast<int>(item);
     for (MenuItem item : fake.latch_items) out << " item " << static_cast<int>(item);
@@ -36,6 +39,8 @@ struct Program {
     }
     for (int i = 0; i < 4; ++i) out << " look " << FakePlatform::Utf8(fake.caption[i]) << "," << fake.back_color[i];
     for (const TrayIconData& record : form.TrayIcons) out << " icon " << tray_record::Window(record);
+    for (const auto& [item, text] : fake.menu_captions) out << "\n" << MenuItemName(item) << " " << fake.Encode(text);
+    out << "\nclose " << fake.Encode(fake.close_name);
     return out.str();
   }
   FakePlatform fake;
@@ -70,9 +75,26 @@ TEST(OptionsMenu, AFailedWriteStillAppliesTheOptionAndTellsTheUserOnce) {
   p.fake.ini_read_only = true;
   OnMenuCommand(p.form, MenuItem::mOptLatchAlt);
   OnMenuCommand(p.form, MenuItem::mOptOneShot);
-  EXPECT_EQ(p.State(), Program("LatchAlt=True\nOneShot=True").State());
+  OnMenuCommand(p.form, MenuItem::mLangEnglish);
+  EXPECT_EQ(p.State(), Program("LatchAlt=True\nOneShot=True\nLanguage=en").State());
   EXPECT_EQ(p.fake.Matching("notice"), Lines{std::string("notice 設定を保存できませんでした。\n") + kIni +
                                              "\nこのファイルに書き込めないため、この設定は ModLatch を終了するまで有効です。"});
+}
+
+TEST(OptionsMenu, ALanguageChosenShowsWhatAStartInItShowsClosesTheOpenWindowsAndWritesOnlyItsKey) {
+  const std::string options = "LatchAlt=True\nLatchWin=True\n";  // the latch items are named too
+  for (const char* before : {"", "Language=ja", "Language=en"}) {  // "": the (Japanese) system's
+    for (const auto& [item, code] : {std::pair<MenuItem, std::string>{MenuItem::mLangJapanese, "ja"},
+                                     std::pair<MenuItem, std::string>{MenuItem::mLangEnglish, "en"}}) {
+      SCOPED_TRACE(std::string(before) + " -> " + code);
+      Program changed(options + before);
+      changed.fake.about_exists = true;
+      OnMenuCommand(changed.form, item);
+      EXPECT_EQ(changed.fake.Matching("ini-write"), Lines{"ini-write Option Language " + code + " " + kIni});
+      EXPECT_FALSE(changed.fake.about_exists) << "the About window is closed";
+      EXPECT_EQ(changed.State(), Program(options + "Language=" + code).State());
+    }
+  }
 }
 
 TEST(OptionsMenu, SwitchingOffReleasesWhatIsLatchedFirstAndSoundsOnlyForWhatModLatchDoes) {
