@@ -12,6 +12,9 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from harness import Session, crop, wait_until  # noqa: E402
+from test_about_help import ABOUT_CLASS  # noqa: E402
+from test_foundation import CLOSE_ID, MENU_CAPTIONS  # noqa: E402
+from test_language import ENGLISH_MENU  # noqa: E402
 from test_settings import sections  # noqa: E402
 
 SHIFT_ID, ALT_ID = 1001, 1004
@@ -41,7 +44,7 @@ class OptionsMenu(unittest.TestCase):
             s.app = s.launch(trace=("+winmm", trace))
             hwnd = s.main_window()["hwnd"]
             _, options = self.choose_alt(s, hwnd, screenshot="options-submenu.png")
-            self.assertEqual([(i["caption"], i["checked"]) for i in options],
+            self.assertEqual([(i["caption"], i["checked"]) for i in options[:5]],
                              list(zip(OPTION_ITEMS, [False, True, False, False, True])))
             wait_until("the ALT button", lambda: ALT_ID in s.children(hwnd), timeout=5)
             time.sleep(0.3)
@@ -79,6 +82,30 @@ class OptionsMenu(unittest.TestCase):
             self.assertIn(("LatchAlt", "False"), sections(s.read_ini())["Option"])
             s.close_app(hwnd)
 
+    def test_english_chosen_from_the_submenu_applies_at_once_closes_about_and_is_written(self):
+        with Session("options-language") as s:
+            hwnd = s.main_window()["hwnd"]
+            s.set_pos(hwnd, 20, 600, 266, 53)  # out of the way of the About window
+            shift = s.children(hwnd)[SHIFT_ID]["screen"]
+            s.choose(s.open_menu(shift), MENU_CAPTIONS[-4])
+            wait_until("the About window", lambda: s.probe("find", ABOUT_CLASS)["count"] == 1, timeout=5)
+            # Down to the submenu, Right, Down past the five options and the separator to "English".
+            s.open_menu(shift)
+            for key in ["Down"] * ([c for c in MENU_CAPTIONS if c].index(OPTIONS) + 1) + ["Right"] + ["Down"] * 6:
+                s.xdotool("key", key)
+            time.sleep(0.3)
+            s.screenshot("options-language-submenu.png")
+            s.xdotool("key", "Return")
+            wait_until("the About window closed", lambda: s.probe("find", ABOUT_CLASS)["count"] == 0, timeout=5)
+            self.assertIn(("Language", "en"), sections(s.read_ini())["Option"])
+            self.assertEqual(s.children(hwnd)[CLOSE_ID]["text"], "Close", "the close button's accessible name")
+            menu = s.open_menu(shift)
+            items = menu["menu"]["items"]
+            self.assertEqual([None if i["separator"] else i["caption"] for i in items], ENGLISH_MENU)
+            options = next(i for i in items if i["caption"] == "Options")["items"]
+            self.assertEqual([(i["caption"], i["radio"], i["checked"]) for i in options[5:]],
+                             [("", False, False), ("日本語", True, False), ("English", True, True)])
+            s.choose(menu, "Cancel")
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -25,6 +25,7 @@ std::string ItemJson(HMENU menu, int index) {
       .Int("id", info.wID)
       .Bool("separator", (info.fType & MFT_SEPARATOR) != 0)
       .Bool("checked", (info.fState & MFS_CHECKED) != 0)
+      .Bool("radio", (info.fType & MFT_RADIOCHECK) != 0)
       .Bool("grayed", (info.fState & MFS_GRAYED) != 0)
       .Bool("default", (info.fState & MFS_DEFAULT) != 0)
       .Bool("submenu", info.hSubMenu != nullptr);
