@@ -19,7 +19,7 @@ from test_foundation import CLOSE_ID, MENU_CAPTIONS  # noqa: E402
 # What an English system shows.
 ENGLISH_MENU = [
     "SHIFT key", "CTRL key", "Reset", None,
-    "Always on top", "Pop up with the middle button too", "Fixed size (Float mode)", None,
+    "Always on top", "Pop up with the middle button too", "Fixed size (Float mode)", "Options", None,
     "Compact mode", "Double mode", "Float mode", None,
     "Help", "About ModLatch...", None,
     "Cancel", "Exit",
