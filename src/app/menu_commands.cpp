@@ -9,18 +9,6 @@
 #include "mainwindow/size_limits.h"
 
 namespace modlatch {
-namespace {
-
-void OnResetCommand(MainForm& form) {
-  // -1 (no change since the last tick) has every bit set, so the usual reset releases both.
-  const std::int32_t state = RefreshIndicators(form);
-  if (state & modifier_state::kShift) SendModifierKey(form.os.keyboard, 1, key_action::kRelease);
-  if (state & modifier_state::kCtrl) SendModifierKey(form.os.keyboard, 2, key_action::kRelease);
-  ReleaseAltAndWin(form, state);
-}
-
-}  // namespace
-
 void OnMenuCommand(MainForm& form, MenuItem item) {
   switch (item) {
     case MenuItem::mSHIFT:
@@ -36,7 +24,7 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
       ToggleLatch(form, selector::kWin, LatchSource::kMenu);
       break;
     case MenuItem::mReset:
-      OnResetCommand(form);
+      ReleaseLatchedKeys(form);
       break;
     case MenuItem::mTop:
       OnTopCommand(form);
