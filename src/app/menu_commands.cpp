@@ -1,7 +1,5 @@
 #include "app/main_form_events.h"
-#include "latch/alt_win_keys.h"
 #include "latch/display_modes.h"
-#include "latch/indicators.h"
 #include "latch/modifier_key.h"
 #include "latch/toggle_latch.h"
 #include "mainwindow/help_commands.h"
