@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <string>
 
 #include "latch/indicators.h"
 #include "support/fake_platform.h"
@@ -28,10 +29,13 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace modlatch {
 namespace {
 
+// Started in a display mode from its settings file, with every [Option] key on or none.
 struct LoadedForm {
-  explicit LoadedForm(std::int16_t mode) {
+  LoadedForm(std::int64_t mode, std::int64_t all_options) {
     fake.keep_log = false;
-    form.Settings.WindowType = mode;
+    std::string ini = "[Option]\nWindowType=" + std::to_string(mode) + "\n";
+    if (all_options) ini += "LatchAlt=True\nLatchWin=True\nOneShot=True\nNoActivate=True\nMiddleButton=True\n";
+    fake.SetIniText("C:\\Tools\\ModLatch.ini", ini);
     OnLoad(form);
     fake.ClearLog();
   }
@@ -48,20 +52,20 @@ void Report(benchmark::State& state, const testing::FakePlatform& fake, long lon
 }
 
 void BM_RefreshUnchanged(benchmark::State& state) {
-  LoadedForm loaded(static_cast<std::int16_t>(state.range(0)));
+  LoadedForm loaded(state.range(0), state.range(1));
   const long long before = g_allocations;
   for (auto _ : state) benchmark::DoNotOptimize(RefreshIndicators(loaded.form));
   Report(state, loaded.fake, g_allocations - before);
 }
-BENCHMARK(BM_RefreshUnchanged)->Arg(0)->Arg(1)->Arg(2)->ArgName("mode");
+BENCHMARK(BM_RefreshUnchanged)->ArgsProduct({{0, 1, 2}, {0, 1}})->ArgNames({"mode", "options"});
 
 void BM_TickUnchanged(benchmark::State& state) {
-  LoadedForm loaded(static_cast<std::int16_t>(state.range(0)));
+  LoadedForm loaded(state.range(0), state.range(1));
   const long long before = g_allocations;
   for (auto _ : state) OnTick(loaded.form);
   Report(state, loaded.fake, g_allocations - before);
 }
-BENCHMARK(BM_TickUnchanged)->Arg(0)->Arg(1)->Arg(2)->ArgName("mode");
+BENCHMARK(BM_TickUnchanged)->ArgsProduct({{0, 1, 2}, {0, 1}})->ArgNames({"mode", "options"});
 
 }  // namespace
 }  // namespace modlatch

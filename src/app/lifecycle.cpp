@@ -3,6 +3,7 @@
 #include "latch/indicators.h"
 #include "latch/one_shot.h"
 #include "latch/modifier_key.h"
+#include "latch/toggle_latch.h"
 #include "mainwindow/float_layout.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
@@ -13,6 +14,15 @@
 #include "tray/tray_icons.h"
 
 namespace modlatch {
+namespace {
+
+// Nobody is at the keyboard to see a latch, and the next thing typed is often a password.
+void OnUserLeaves(MainForm& form) {
+  ReleaseLatchedKeys(form);
+  RefreshIndicators(form);
+}
+
+}  // namespace
 
 void OnLoad(MainForm& form) {
   Platform& os = form.os;
@@ -20,6 +30,8 @@ void OnLoad(MainForm& form) {
   ShowTitleBar(os.windows, os.window.Handle(), false);
   ShowLanguage(form);
   LoadSettings(form);
+  // The window was shown before the settings said that it is kept from activation.
+  if (form.Settings.NoActivate) ColorCaptionStrip(form, false);
   // Read and dropped: clears the "pressed since" bits so the first tick sees only new presses.
   os.keyboard.AsyncKeyState(vk::kMiddleButton);
   os.keyboard.AsyncKeyState(vk::kAlt);
@@ -34,17 +46,25 @@ void OnLoad(MainForm& form) {
   OnTick(form);
 }
 
+// Runs ten times a second for the program's whole life: key queries only. The caption strip
+// follows the window's activation messages instead.
 void OnTick(MainForm& form) {
   Platform& os = form.os;
   RefreshIndicators(form);
   if (os.menu.IsChecked(MenuItem::mCenter) && os.keyboard.AsyncKeyState(vk::kMiddleButton) != 0) {
     OpenPopupMenu(form);
   }
-  if (os.window.IsVisible()) {
-    // A window kept from activation borrows the foreground only for its menu.
-    const bool active = !form.Settings.NoActivate && os.windows.ForegroundWindow() == os.window.Handle();
-    os.controls.SetStripColor(active ? kActiveCaptionColor : kInactiveCaptionColor);
+}
+
+void OnSessionChange(MainForm& form, std::uint32_t change) {
+  if (change == session_change::kLock || change == session_change::kConsoleDisconnect ||
+      change == session_change::kRemoteDisconnect) {
+    OnUserLeaves(form);
   }
+}
+
+void OnPowerEvent(MainForm& form, std::uint32_t event) {
+  if (event == power_event::kSuspend) OnUserLeaves(form);
 }
 
 // Every graceful close comes here. A task manager that ends the process outright runs none of

@@ -1,7 +1,5 @@
 #include "app/main_form_events.h"
-#include "latch/alt_win_keys.h"
 #include "latch/display_modes.h"
-#include "latch/indicators.h"
 #include "latch/modifier_key.h"
 #include "latch/toggle_latch.h"
 #include "mainwindow/help_commands.h"
@@ -10,20 +8,6 @@
 #include "settings/options_menu.h"
 
 namespace modlatch {
-namespace {
-
-void OnResetCommand(MainForm& form) {
-  // -1 (no change since the last tick) has every bit set, so the usual reset releases both.
-  const std::int32_t state = RefreshIndicators(form);
-  if (state & modifier_state::kShift) SendModifierKey(form.os.keyboard, 1, key_action::kRelease);
-  if (state & modifier_state::kCtrl) SendModifierKey(form.os.keyboard, 2, key_action::kRelease);
-  ReleaseAltAndWin(form, state);
-  // After an unchanged refresh the last state read is the one that is down now.
-  if ((state == -1 ? form.LastModifierState : state) != 0) PlayLatchSound(form, LatchSound::kRelease);
-}
-
-}  // namespace
-
 void OnMenuCommand(MainForm& form, MenuItem item) {
   switch (item) {
     case MenuItem::mSHIFT:
@@ -39,7 +23,7 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
       ToggleLatch(form, selector::kWin, LatchSource::kMenu);
       break;
     case MenuItem::mReset:
-      OnResetCommand(form);
+      ReleaseLatchedKeys(form);
       break;
     case MenuItem::mTop:
       OnTopCommand(form);

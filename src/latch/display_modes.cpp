@@ -52,6 +52,7 @@ void ApplyDisplayMode(MainForm& form) {
   switch (form.DisplayMode) {
     case display_mode::kFloat:
       form.os.window.Show();
+      ColorStripByForeground(form);
       // A checked lock holds whenever the window is shown, however often the mode changes.
       if (form.os.menu.IsChecked(MenuItem::mSizeLock)) {
         LockAtCurrentSize(form);

@@ -12,4 +12,8 @@ enum class LatchSource { kIndicator, kMenu };
 // indicator locks it instead.
 void ToggleLatch(MainForm& form, std::uint8_t selector, LatchSource source);
 
+// The reset: a key-up for each key the refresh finds down, ALT and WIN masked where a bare
+// release would open a menu. A OneShot hold ends when a refresh sees its key up.
+void ReleaseLatchedKeys(MainForm& form);
+
 }  // namespace modlatch

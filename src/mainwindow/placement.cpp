@@ -88,6 +88,14 @@ void OnCaptionStripMouseDown(MainForm& form, int button) {
   KeepInWorkArea(form);
 }
 
+void ColorCaptionStrip(MainForm& form, bool active) {
+  form.os.controls.SetStripColor(active && !form.Settings.NoActivate ? kActiveCaptionColor : kInactiveCaptionColor);
+}
+
+void ColorStripByForeground(MainForm& form) {
+  ColorCaptionStrip(form, form.os.windows.ForegroundWindow() == form.os.window.Handle());
+}
+
 void OnTopCommand(MainForm& form) {
   Menu& menu = form.os.menu;
   menu.SetChecked(MenuItem::mTop, !menu.IsChecked(MenuItem::mTop));

@@ -24,6 +24,11 @@ std::intptr_t StartWindowDrag(WindowSystem& windows, WindowHandle window);
 void BringToFront(WindowSystem& windows, WindowHandle window, bool activate);
 
 void ApplyTopMost(MainForm& form);
+// The caption strip in the colour of an active or an inactive title bar. A window kept from
+// activation borrows the foreground only for its menu, so it always shows the inactive one.
+void ColorCaptionStrip(MainForm& form, bool active);
+// The same, from whether the window has the foreground: for when it is shown.
+void ColorStripByForeground(MainForm& form);
 // Pulls the window inside the desktop work area, left and top edges first.
 void MoveIntoWorkArea(MainForm& form);
 // The same, unless TaskTop asks to leave a dragged window where it was dropped.

@@ -11,6 +11,7 @@
 #include "win32/dpi.h"
 #include "win32/no_activate.h"
 #include "win32/scoped_gdi.h"
+#include "win32/session_notifications.h"
 #include "win32/tooltips.h"
 #include "win32/tray_pictures.h"
 #include "resource_ids.h"
@@ -73,6 +74,7 @@ void MainFormWindow::Create(HINSTANCE instance, UINT second_start) {
   tray_picture_size_ = SmallIconSize(SystemDpi());
   CreateControls(instance);
   CreatePopupMenuItems();
+  RegisterSessionNotifications(hwnd_);
   controls_created_ = true;
 }
 
@@ -266,6 +268,15 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
     case WM_CLOSE:
       OnClose(form_);
       return 0;
+    case WM_ACTIVATE:
+      ColorCaptionStrip(form_, LOWORD(wparam) != WA_INACTIVE);
+      return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+    case WM_WTSSESSION_CHANGE:
+      OnSessionChange(form_, static_cast<std::uint32_t>(wparam));
+      return 0;
+    case WM_POWERBROADCAST:
+      OnPowerEvent(form_, static_cast<std::uint32_t>(wparam));
+      return TRUE;
     case WM_MOUSEACTIVATE:
       if (ActivationPrevented(hwnd_)) return MA_NOACTIVATE;
       return ::DefWindowProcW(hwnd_, message, wparam, lparam);

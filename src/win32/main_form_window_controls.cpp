@@ -26,7 +26,7 @@ void MainFormWindow::SetToggleCaption(int index, const Text& caption) { ::SetWin
 void MainFormWindow::SetToggleLocked(int index, bool locked) { win32::SetToggleLocked(check_[index], locked); }
 
 void MainFormWindow::SetStripColor(std::uint32_t color) {
-  // Set on every tick; repainted only when it changes.
+  // Showing the window and each activation set it; repainted only when it changes.
   if (color == strip_color_) return;
   strip_color_ = color;
   ::InvalidateRect(strip_, nullptr, FALSE);

@@ -2,6 +2,7 @@
 
 #include "mainwindow/twips.h"
 #include "win32/no_activate.h"
+#include "win32/session_notifications.h"
 
 // The main window as the logic sees it: shown or hidden, its place and size in twips, the end.
 namespace modlatch::win32 {
@@ -29,6 +30,7 @@ void MainFormWindow::PreventActivation() {
 void MainFormWindow::AllowActivation() { win32::AllowActivation(hwnd_); }
 void MainFormWindow::Unload() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
 void MainFormWindow::EndProcess() {
+  UnregisterSessionNotifications(hwnd_);
   // ExitProcess runs no destructors of ours.
   for (ScopedIcon& picture : file_pictures_) picture.reset(nullptr);
   ::ExitProcess(0);

@@ -12,7 +12,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import Session, crop, pixel, wait_until  # noqa: E402
 
 CTRL_ID, SHIFT_ID, STRIP_ID = 1000, 1001, 1002
-VK_SHIFT = 0x10
+VK_SHIFT, VK_CONTROL = 0x10, 0x11
+WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK = 0x02B1, 7
 # One poll is 100 ms; the rest is slack for a loaded machine.
 POLL_LAG_LIMIT_MS = 350
 
@@ -124,7 +125,7 @@ class Indicators(unittest.TestCase):
         spot = (strip["x"] + strip["w"] // 2, strip["y"] + strip["h"] - 6)
 
         def strip_color(name):
-            time.sleep(0.35)  # a few ticks: the colour is set by the poll
+            time.sleep(0.35)  # the strip repaints after the activation message
             return pixel(s.screenshot(name), *spot)
 
         self.assertEqual(strip_color("indicators-strip-active.png"), active)
@@ -160,6 +161,22 @@ class Indicators(unittest.TestCase):
         finally:
             self.click(SHIFT_ID)
             self.s.wait_keys(shift=False, ctrl=False)
+
+    def test_a_session_lock_releases_a_latched_shift_as_the_reset_does(self):
+        s = self.s
+        self.click(SHIFT_ID)
+        s.wait_keys(shift=True, ctrl=False)
+        wait_until("SHIFT button down", lambda: self.checks() == (1, 0), timeout=3)
+        log = self.key_log(2000)
+        # As the system sends it to a window registered for this session's changes.
+        self.assertTrue(s.probe("post", self.hwnd, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0)["ok"])
+        wait_until("SHIFT button up", lambda: self.checks() == (0, 0), timeout=3)
+        s.screenshot("indicators-after-lock.png")
+        s.wait_keys(shift=False, ctrl=False)
+        events = s.finish_probe(log)["events"]
+        # The tick saw no change since SHIFT went down, so, as the reset, both keys get a key-up.
+        sent = [(e["vk"], e["up"]) for e in events if e["injected"]]
+        self.assertEqual(sent, [(VK_SHIFT, True), (VK_CONTROL, True)], events)
 
 
 if __name__ == "__main__":

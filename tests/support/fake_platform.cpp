@@ -92,6 +92,8 @@ void FakePlatform::InjectKey(std::uint8_t virtual_key, std::uint8_t scan_code, s
                              std::uintptr_t extra_info) {
   Note(key_events, "inject " + Hex(virtual_key) + " " + Hex(scan_code) + " " + Hex(flags) + " " + Hex(extra_info));
   keys[virtual_key] = (flags & key_event::kKeyUp) ? 0 : static_cast<std::int16_t>(0x8000);
+  // As the system does, the left or right SHIFT, CTRL or ALT moves the key that covers both.
+  if (virtual_key >= 0xA0 && virtual_key <= 0xA5) keys[vk::kShift + (virtual_key - 0xA0) / 2] = keys[virtual_key];
 }
 
 std::int32_t FakePlatform::GetStyle(WindowHandle window) { return styles[window]; }

@@ -165,6 +165,37 @@ TEST_F(AltWin, ResetCloseAndFaultReleaseAllFour) {
   }
 }
 
+// Session-change and power codes as the window receives them: leaving releases as the reset
+// does (a locked one-shot SHIFT, a bare ALT behind the mask key); coming back does nothing.
+TEST_F(AltWin, LeavingTheSessionReleasesEveryLatchComingBackNothing) {
+  struct Case {
+    bool power;
+    std::uint32_t code;
+    bool releases;
+  };
+  // Lock, console and remote disconnect, suspend; unlock, both connects, both resumes.
+  const Case cases[] = {{false, 7, true},  {false, 2, true},  {false, 4, true},  {true, 4, true},   {false, 8, false},
+                        {false, 1, false}, {false, 3, false}, {true, 7, false},  {true, 18, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << (c.power ? "power " : "session ") << c.code);
+    Program run;
+    run.Start("LatchAlt=True\nOneShot=True");
+    OnMenuCommand(run.form, MenuItem::mSHIFT);
+    ASSERT_TRUE(LockLatch(run.form, modifier_index::kShift));
+    OnMenuCommand(run.form, MenuItem::mALT);
+    OnTick(run.form);
+    run.fake.ClearLog();
+    c.power ? OnPowerEvent(run.form, c.code) : OnSessionChange(run.form, c.code);
+    // The tick saw no change, so as the reset does both SHIFT and CTRL get a key-up.
+    const Lines released{"inject 10 0 3 0", "inject 11 0 3 0", kMask, kMaskUp, "inject a4 0 2 0"};
+    EXPECT_EQ(run.Injected(), c.releases ? released : Lines{});
+    // The indicators follow at once: the buttons pop up and the lock is forgotten.
+    EXPECT_EQ(run.fake.toggle_value[modifier_index::kShift], !c.releases);
+    EXPECT_EQ(run.fake.toggle_value[modifier_index::kAlt], !c.releases);
+    EXPECT_EQ(HoldOf(run.form, modifier_index::kShift), c.releases ? Hold::kNone : Hold::kLocked);
+  }
+}
+
 TEST_F(AltWin, ButtonsShareTheRowInOrderAndTheMinimumKeepsThemReadable) {
   struct Case {
     const char* ini;

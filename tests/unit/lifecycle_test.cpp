@@ -5,6 +5,7 @@
 
 #include "app/single_instance.h"
 #include "latch/indicators.h"
+#include "mainwindow/placement.h"
 #include "mainwindow/window_design.h"
 #include "support/fake_platform.h"
 
@@ -69,19 +70,22 @@ TEST_F(Lifecycle, FirstTickRedrawsEvenWithBothKeysUp) {
   EXPECT_EQ(fake.Matching("check mCTRL"), std::vector<std::string>{"check mCTRL 0"});
 }
 
-TEST_F(Lifecycle, TickColoursTheStripByTheForegroundWindow) {
-  OnLoad(form);
-  fake.foreground = 0x9999;
-  OnTick(form);
-  EXPECT_EQ(fake.strip_color, kInactiveCaptionColor);
+// The tick only reads the keys; the strip takes its colour on showing and on activation.
+TEST_F(Lifecycle, TheStripFollowsActivationAndTheTickNeverAsksForTheForeground) {
   fake.foreground = fake.handle;
-  OnTick(form);
-  EXPECT_EQ(fake.strip_color, kActiveCaptionColor);
-  fake.visible = false;
+  OnLoad(form);
+  EXPECT_EQ(fake.strip_color, kActiveCaptionColor) << "shown in the foreground";
+  ColorCaptionStrip(form, false);
+  EXPECT_EQ(fake.strip_color, kInactiveCaptionColor);
+  ColorCaptionStrip(form, true);
   fake.ClearLog();
   OnTick(form);
-  EXPECT_TRUE(fake.Matching("stripcolor").empty());
-  EXPECT_TRUE(fake.Matching("foreground").empty());
+  EXPECT_EQ(fake.log, (std::vector<std::string>{"query 12", "query 4", "query 10", "query 11"}));
+  EXPECT_EQ(fake.ui_calls, 1) << "only the middle-button option's check mark";
+  fake.foreground = 0x9999;
+  OnMenuCommand(form, MenuItem::mMode0);
+  OnMenuCommand(form, MenuItem::mMode2);  // shown again, in the background
+  EXPECT_EQ(fake.strip_color, kInactiveCaptionColor);
 }
 
 TEST_F(Lifecycle, MiddleButtonOpensTheMenuOnlyWhenTheOptionIsOn) {

@@ -4,6 +4,7 @@
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"
 #include "latch/one_shot.h"
+#include "mainwindow/placement.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
 #include "support/fake_platform.h"
@@ -300,9 +301,11 @@ TEST_F(OneShotSettings, BothKeysOnOnlyForExactlyTrue) {
 }
 
 TEST_F(OneShotSettings, AWindowKeptFromActivationAlwaysShowsTheInactiveStrip) {
-  Load("NoActivate=True\n");
-  fake.foreground = fake.handle;  // while its menu is open
-  OnTick(form);
+  fake.foreground = fake.handle;  // shown in the foreground, or while its menu is open
+  fake.SetIniText("C:\\Tools\\ModLatch.ini", "[Option]\nNoActivate=True\n");
+  OnLoad(form);
+  EXPECT_EQ(fake.strip_color, kInactiveCaptionColor);
+  ColorCaptionStrip(form, true);
   EXPECT_EQ(fake.strip_color, kInactiveCaptionColor);
 }
 
