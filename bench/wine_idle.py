@@ -10,7 +10,9 @@ program at all. Each sample runs one program alone for SECONDS and reads, from /
 Rounds rotate the order so that drift on a shared machine falls on every program alike.
 At the end, bench/tick_calls times each call of ModLatch's idle tick in the same Wine.
 
-Usage: MODLATCH_E2E_DIR=build/windows-x64 python3 bench/wine_idle.py [rounds] [seconds]
+Usage: MODLATCH_E2E_DIR=build/windows-x64 python3 bench/wine_idle.py [rounds] [seconds] [programs]
+programs: a comma-separated choice of minimal, float, compact, wine (default: all four), so that
+long samples of the pair that matters fit in one sitting.
 """
 import glob
 import os
@@ -23,6 +25,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import harness  # noqa: E402
 
 SETTLE = 5.0  # after start-up or a mode switch, before sampling
+PROGRAMS = {"minimal": "minimal_window", "float": "ModLatch Float", "compact": "ModLatch Compact",
+            "wine": "Wine alone"}
 
 
 def task_sum(pid, read):
@@ -145,7 +149,7 @@ def describe(values, unit, digits=0):
 def main():
     rounds = int(sys.argv[1]) if len(sys.argv) > 1 else 3
     seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 60.0
-    names = ["minimal_window", "ModLatch Float", "ModLatch Compact", "Wine alone"]
+    names = [PROGRAMS[key] for key in (sys.argv[3].split(",") if len(sys.argv) > 3 else PROGRAMS)]
     results = {name: [] for name in names}
     with harness.Session("idle-bench", start_app=False) as session:
         session.keep_wineserver(24 * 3600)  # warm: one server for the whole run
@@ -179,8 +183,8 @@ def main():
             print(f"    resident       {describe([x['rss_mb'] for x in rows], 'MB', 1)}")
         print(f"    wineserver CPU {describe([x['server_cpu_ms'] for x in rows], 'ms/min')}")
         print(f"    server wake-ups{describe([x['server_wakeups'] for x in rows], '/s', 1)}")
-    base = results["minimal_window"]
-    for name in ("ModLatch Float", "ModLatch Compact"):
+    base = results.get("minimal_window")
+    for name in [n for n in ("ModLatch Float", "ModLatch Compact") if base and n in results]:
         rows = results[name]
         cpu = [x["cpu_ms"] / b["cpu_ms"] for x, b in zip(rows, base)]
         total = [(x["cpu_ms"] + x["server_cpu_ms"]) / (b["cpu_ms"] + b["server_cpu_ms"]) for x, b in zip(rows, base)]
