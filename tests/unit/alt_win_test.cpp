@@ -10,6 +10,7 @@
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
 #include "support/fake_platform.h"
+#include "support/started_program.h"
 
 namespace modlatch {
 namespace {
@@ -18,22 +19,12 @@ using testing::FakePlatform;
 using testing::Narrow;
 using Lines = std::vector<std::string>;
 
-constexpr char kIni[] = "C:\\Tools\\ModLatch.ini";
+constexpr const char* kIni = testing::kIniPath;
 const std::string kMask = "inject e8 0 0 4d4c4f53";
 const std::string kMaskUp = "inject e8 0 2 4d4c4f53";
 
-// One program started from its [Option] lines (and [Icon] lines, where given), the start's log cleared.
-struct Program {
-  void Start(const std::string& option_lines, const std::string& icon_lines = "") {
-    const std::string icons = icon_lines.empty() ? "" : "[Icon]\n" + icon_lines + "\n";
-    fake.SetIniText(kIni, icons + "[Option]\n" + option_lines + "\n");
-    OnLoad(form);
-    fake.ClearLog();
-  }
+struct Program : testing::StartedProgram {
   Lines Injected() const { return fake.Matching("inject"); }
-
-  FakePlatform fake;
-  MainForm form{fake.platform()};
 };
 
 class AltWin : public ::testing::Test, protected Program {};

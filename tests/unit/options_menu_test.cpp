@@ -7,6 +7,7 @@
 #include "latch/one_shot.h"
 #include "settings/language.h"
 #include "support/fake_platform.h"
+#include "support/started_program.h"
 #include "tray/tray_icons.h"
 
 namespace modlatch {
@@ -16,15 +17,10 @@ using testing::FakePlatform;
 using testing::MenuItemName;
 using Lines = std::vector<std::string>;
 
-constexpr char kIni[] = "C:\\Tools\\ModLatch.ini";
+constexpr const char* kIni = testing::kIniPath;
 
-struct Program {
-  explicit Program(const std::string& option_lines) {
-    fake.SetIniText(kIni, "[Option]\n" + option_lines + "\n");
-    LoadLanguage(form);  // before the windows are made, as at a real start
-    OnLoad(form);
-    fake.ClearLog();
-  }
+struct Program : testing::StartedProgram {
+  explicit Program(const std::string& option_lines) { Start(option_lines); }
   // What a user or the next steps can see, after the size message every real window gets.
   std::string State() {
     OnResize(form);
@@ -43,8 +39,6 @@ struct Program {
     out << "\nclose " << fake.Encode(fake.close_name);
     return out.str();
   }
-  FakePlatform fake;
-  MainForm form{fake.platform()};
 };
 
 TEST(OptionsMenu, EachOptionOnOrOffAtRunTimeEndsAsAStartWithThatValueAndWritesOnlyItsKey) {
