@@ -39,8 +39,9 @@ struct MainForm {
 void OpenPopupMenu(MainForm& form);
 void CloseProgram(MainForm& form);
 
-// A click on an indicator, carried out by the latch: button 1/2 and the icon's index for tray
-// icons, the toggle button's modifier index and 0 for the floating window.
-void HandleIndicatorClick(MainForm& form, std::uint8_t button, std::int16_t index);
+// A click on an indicator, carried out by the latch: a tray icon's button and the icon (the
+// Compact icon is CTRL's holder), or a toggle button of the floating window.
+void HandleIndicatorClick(MainForm& form, MouseButton button, Modifier icon);
+void HandleIndicatorClick(MainForm& form, Modifier toggle);
 
 }  // namespace modlatch

@@ -6,22 +6,23 @@
 namespace modlatch {
 namespace {
 
-void ClickInDoubleMode(MainForm& form, std::uint8_t button, std::int16_t index, bool alt_down) {
-  if (button == 2 && alt_down) {
+void ClickInDoubleMode(MainForm& form, MouseButton button, Modifier icon, bool alt_down) {
+  if (button == MouseButton::Right && alt_down) {
     CloseProgram(form);
-  } else if (button == 2) {
+  } else if (button == MouseButton::Right) {
     OpenPopupMenu(form);
   } else {
-    ToggleLatch(form, SelectorOf(index), LatchSource::kIndicator);
+    ToggleLatch(form, SelectorOf(IndexOf(icon)), LatchSource::kIndicator);
   }
 }
 
-void ClickInCompactMode(MainForm& form, std::uint8_t button, bool alt_down) {
+// The one icon shows both keys: the left button is SHIFT's, the right one CTRL's.
+void ClickInCompactMode(MainForm& form, MouseButton button, bool alt_down) {
   if (form.TrayButtonsHeld == 3) {
     OpenPopupMenu(form);
   } else if (!alt_down) {
-    ToggleLatch(form, button, LatchSource::kIndicator);
-  } else if (button == 2) {
+    ToggleLatch(form, button == MouseButton::Left ? selector::kShift : selector::kCtrl, LatchSource::kIndicator);
+  } else if (button == MouseButton::Right) {
     OpenPopupMenu(form);
   } else {
     CloseProgram(form);
@@ -30,22 +31,22 @@ void ClickInCompactMode(MainForm& form, std::uint8_t button, bool alt_down) {
 
 }  // namespace
 
-void HandleIndicatorClick(MainForm& form, std::uint8_t button, std::int16_t index) {
+void HandleIndicatorClick(MainForm& form, MouseButton button, Modifier icon) {
+  // No icon shows in Float mode: a callback still on its way finds nothing to click.
   const std::int16_t mode = form.DisplayMode;
-  if (mode == display_mode::kFloat) {
-    ToggleLatch(form, SelectorOf(button), LatchSource::kIndicator);
-    return;
-  }
   if (mode != display_mode::kDouble && mode != display_mode::kCompact) return;
-
   // ALT is read once, at the moment of the click, in the tray modes only. An ALT that we
   // latched is not the user's: clicking the tray while we hold it must not end the program.
   const bool alt_down = form.os.keyboard.AsyncKeyState(vk::kAlt) != 0 && !AltIsOurs(form);
   if (mode == display_mode::kDouble) {
-    ClickInDoubleMode(form, button, index, alt_down);
+    ClickInDoubleMode(form, button, icon, alt_down);
   } else {
     ClickInCompactMode(form, button, alt_down);
   }
+}
+
+void HandleIndicatorClick(MainForm& form, Modifier toggle) {
+  ToggleLatch(form, SelectorOf(IndexOf(toggle)), LatchSource::kIndicator);
 }
 
 }  // namespace modlatch

@@ -24,7 +24,7 @@ void OnToggleKeyDown(MainForm& form, std::int16_t index, int key_code, bool repe
 void ToggleClickStep(MainForm& form, std::int16_t index) {
   if (!form.UserClickPending) return;
   ApplyButtonLook(form, index);
-  HandleIndicatorClick(form, static_cast<std::uint8_t>(index), 0);
+  HandleIndicatorClick(form, ModifierAt(index));
   form.UserClickPending = false;
 }
 

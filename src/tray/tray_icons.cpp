@@ -66,14 +66,14 @@ void OnTrayCallback(MainForm& form, std::int16_t index, std::uint32_t mouse_mess
       form.TrayButtonsHeld |= 1;
       break;
     case 0x0202:
-      HandleIndicatorClick(form, 1, index);
+      HandleIndicatorClick(form, MouseButton::Left, ModifierAt(index));
       form.TrayButtonsHeld &= ~1u;
       break;
     case 0x0204:
       form.TrayButtonsHeld |= 2;
       break;
     case 0x0205:
-      HandleIndicatorClick(form, 2, index);
+      HandleIndicatorClick(form, MouseButton::Right, ModifierAt(index));
       form.TrayButtonsHeld &= ~2u;
       break;
     default:

@@ -74,10 +74,10 @@ TEST_F(AltWin, EachKeyLatchesAndReleasesWithItsOwnKeyFlagsAndMarker) {
     // down now counts, so the click still latches.
     run.fake.SetKey(vk::kLeftAlt, 1);
     run.fake.SetKey(vk::kLeftWin, 1);
-    HandleIndicatorClick(run.form, static_cast<std::uint8_t>(c.index), 0);
+    HandleIndicatorClick(run.form, ModifierAt(c.index));
     EXPECT_EQ(run.Injected(), c.latch);
     run.fake.ClearLog();
-    HandleIndicatorClick(run.form, static_cast<std::uint8_t>(c.index), 0);
+    HandleIndicatorClick(run.form, ModifierAt(c.index));
     EXPECT_EQ(run.Injected(), c.release);
   }
 }
@@ -106,13 +106,15 @@ TEST_F(AltWin, TheMaskKeyGoesOnlyBeforeABareRelease) {
 TEST_F(AltWin, AnAltOfOursNeverCountsForTheTrayGestures) {
   struct Case {
     std::int16_t mode;
-    std::uint8_t button;
+    MouseButton button;
     bool ours;  // ALT latched through the menu; otherwise held on the keyboard
     bool closes;
   };
   const Case cases[] = {
-      {display_mode::kCompact, 1, true, false}, {display_mode::kCompact, 1, false, true},
-      {display_mode::kDouble, 2, true, false},  {display_mode::kDouble, 2, false, true},
+      {display_mode::kCompact, MouseButton::Left, true, false},
+      {display_mode::kCompact, MouseButton::Left, false, true},
+      {display_mode::kDouble, MouseButton::Right, true, false},
+      {display_mode::kDouble, MouseButton::Right, false, true},
   };
   for (const Case& c : cases) {
     Program run;
@@ -123,7 +125,7 @@ TEST_F(AltWin, AnAltOfOursNeverCountsForTheTrayGestures) {
       run.fake.Hold(0x12);
     }
     OnTick(run.form);
-    HandleIndicatorClick(run.form, c.button, 0);
+    HandleIndicatorClick(run.form, c.button, Modifier::Ctrl);
     EXPECT_EQ(run.fake.unload_requests, c.closes ? 1 : 0) << c.mode << " ours " << c.ours;
   }
 }
@@ -293,7 +295,7 @@ TEST_F(AltWin, IndicatorsFollowThePhysicalKeysInEveryMode) {
 
 TEST_F(AltWin, OneShotReleasesAltAfterTheNextKeyWithoutTheMask) {
   Start("LatchAlt=True\nOneShot=True\nNoActivate=True");
-  HandleIndicatorClick(form, 2, 0);
+  HandleIndicatorClick(form, Modifier::Alt);
   OnTick(form);
   fake.ClearLog();
   OnHookKey(form, HookKey{0x73, false});  // F4

@@ -11,13 +11,23 @@ using testing::FakePlatform;
 class ClickTable : public ::testing::Test {
  protected:
   // What one click did: the key events, menus and close requests it caused.
-  std::vector<std::string> Click(std::int16_t mode, std::uint8_t button, std::int16_t index, bool alt,
+  std::vector<std::string> Click(std::int16_t mode, MouseButton button, Modifier icon, bool alt,
                                  std::uint32_t held = 0) {
     form.DisplayMode = mode;
     form.TrayButtonsHeld = held;
     if (alt) fake.Hold(vk::kAlt);
     fake.ClearLog();
-    HandleIndicatorClick(form, button, index);
+    HandleIndicatorClick(form, button, icon);
+    return Effects();
+  }
+  std::vector<std::string> Toggle(std::int16_t mode, Modifier key, bool alt) {
+    form.DisplayMode = mode;
+    if (alt) fake.Hold(vk::kAlt);
+    fake.ClearLog();
+    HandleIndicatorClick(form, key);
+    return Effects();
+  }
+  std::vector<std::string> Effects() const {
     std::vector<std::string> effects;
     for (const auto& line : fake.log) {
       if (line.rfind("inject", 0) == 0 || line == "popup" || line == "unload") effects.push_back(line);
@@ -34,45 +44,62 @@ const std::vector<std::string> kToggleShift{"inject 10 0 1 0"};
 const std::vector<std::string> kToggleCtrl{"inject 11 0 1 0"};
 const std::vector<std::string> kMenu{"popup"};
 const std::vector<std::string> kClose{"unload"};
+const std::vector<std::string> kNothing{};
 
-TEST_F(ClickTable, FloatTogglesTheButtonsKeyAndIgnoresAlt) {
-  EXPECT_EQ(Click(display_mode::kFloat, 1, 0, true), kToggleShift);
+constexpr MouseButton L = MouseButton::Left;
+constexpr MouseButton R = MouseButton::Right;
+constexpr std::uint32_t kBothHeld = 3;
+
+struct TrayRow {
+  std::int16_t mode;
+  MouseButton button;
+  Modifier icon;
+  bool alt;
+  std::uint32_t held;
+  const std::vector<std::string>& effects;
+};
+
+// One row per line of the click table; ALT is the user's ALT, read once per tray click.
+const TrayRow kTrayRows[] = {
+    {display_mode::kCompact, L, Modifier::Ctrl, false, 0, kToggleShift},
+    {display_mode::kCompact, R, Modifier::Ctrl, false, 0, kToggleCtrl},
+    {display_mode::kCompact, R, Modifier::Ctrl, false, kBothHeld, kMenu},
+    {display_mode::kCompact, L, Modifier::Ctrl, true, kBothHeld, kMenu},
+    {display_mode::kCompact, R, Modifier::Ctrl, true, 0, kMenu},
+    {display_mode::kCompact, L, Modifier::Ctrl, true, 0, kClose},
+    {display_mode::kDouble, L, Modifier::Ctrl, false, 0, kToggleCtrl},
+    {display_mode::kDouble, L, Modifier::Shift, false, 0, kToggleShift},
+    {display_mode::kDouble, R, Modifier::Ctrl, false, 0, kMenu},
+    {display_mode::kDouble, R, Modifier::Shift, false, kBothHeld, kMenu},
+    {display_mode::kDouble, R, Modifier::Shift, true, 0, kClose},
+    {display_mode::kFloat, L, Modifier::Ctrl, false, 0, kNothing},
+    {3, L, Modifier::Ctrl, false, 0, kNothing},
+    {-1, R, Modifier::Ctrl, true, 0, kNothing},
+};
+
+TEST_F(ClickTable, EveryTrayRowDoesWhatItSaysAndReadsAltOnlyInTheTrayModes) {
+  for (const TrayRow& row : kTrayRows) {
+    SCOPED_TRACE(::testing::Message() << "mode " << row.mode << " button " << static_cast<int>(row.button)
+                                      << " icon " << IndexOf(row.icon) << " alt " << row.alt << " held "
+                                      << row.held);
+    fake.Release(vk::kAlt);
+    fake.Release(vk::kShift);
+    fake.Release(vk::kControl);
+    EXPECT_EQ(Click(row.mode, row.button, row.icon, row.alt, row.held), row.effects);
+    const bool tray_mode = row.mode == display_mode::kCompact || row.mode == display_mode::kDouble;
+    EXPECT_EQ(AltQueries(), tray_mode ? 1 : 0);
+  }
+}
+
+TEST_F(ClickTable, DoubleLeftWithAltStillTogglesTheIconsKey) {
+  fake.Hold(vk::kShift);
+  EXPECT_EQ(Click(display_mode::kDouble, L, Modifier::Shift, true), std::vector<std::string>{"inject 10 0 3 0"});
+}
+
+TEST_F(ClickTable, AToggleButtonTogglesItsOwnKeyAndIgnoresAlt) {
+  EXPECT_EQ(Toggle(display_mode::kFloat, Modifier::Shift, true), kToggleShift);
   EXPECT_EQ(AltQueries(), 0);
-  EXPECT_EQ(Click(display_mode::kFloat, 0, 0, true), kToggleCtrl);
-}
-
-TEST_F(ClickTable, CompactLeftShiftRightCtrl) {
-  EXPECT_EQ(Click(display_mode::kCompact, 1, 0, false), kToggleShift);
-  EXPECT_EQ(Click(display_mode::kCompact, 2, 0, false), kToggleCtrl);
-}
-
-TEST_F(ClickTable, CompactMenusAndClose) {
-  EXPECT_EQ(Click(display_mode::kCompact, 2, 0, false, 3), kMenu);  // left held + right
-  EXPECT_EQ(Click(display_mode::kCompact, 2, 0, true), kMenu);
-  EXPECT_EQ(Click(display_mode::kCompact, 1, 0, true), kClose);
-  EXPECT_EQ(AltQueries(), 1) << "ALT is read once per click";
-}
-
-TEST_F(ClickTable, CompactHeldBothWinsOverAlt) {
-  EXPECT_EQ(Click(display_mode::kCompact, 1, 0, true, 3), kMenu);
-}
-
-TEST_F(ClickTable, DoubleLeftTogglesTheIconsKeyEvenWithAlt) {
-  EXPECT_EQ(Click(display_mode::kDouble, 1, 0, false), kToggleCtrl);
-  EXPECT_EQ(Click(display_mode::kDouble, 1, 1, false), kToggleShift);
-  EXPECT_EQ(Click(display_mode::kDouble, 1, 1, true), std::vector<std::string>{"inject 10 0 3 0"});
-}
-
-TEST_F(ClickTable, DoubleRightOpensMenuAltRightCloses) {
-  EXPECT_EQ(Click(display_mode::kDouble, 2, 0, false), kMenu);
-  EXPECT_EQ(Click(display_mode::kDouble, 2, 1, false, 3), kMenu);
-  EXPECT_EQ(Click(display_mode::kDouble, 2, 1, true), kClose);
-}
-
-TEST_F(ClickTable, UnknownModeDoesNothing) {
-  EXPECT_TRUE(Click(3, 1, 0, false).empty());
-  EXPECT_TRUE(Click(-1, 2, 0, true).empty());
-  EXPECT_EQ(AltQueries(), 0);
+  EXPECT_EQ(Toggle(display_mode::kFloat, Modifier::Ctrl, true), kToggleCtrl);
 }
 
 }  // namespace

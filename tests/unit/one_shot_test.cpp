@@ -43,7 +43,7 @@ class OneShot : public ::testing::Test {
   void ClickShift(std::uint32_t time, int x = 600, int y = 350) {
     Press(1, time, x, y, false);
     Press(1, time + 60, x, y, true);
-    HandleIndicatorClick(form, 1, 0);
+    HandleIndicatorClick(form, Modifier::Shift);
   }
   void ClickElsewhere(std::uint32_t time, int button = 1) {
     Press(button, time, 10, 10, false);
@@ -169,7 +169,7 @@ TEST_F(OneShot, OnlyTheSystemsDoubleClickLocks) {
     form.OneShot.keys = {};
     ClickShift(1000);
     Press(second.button, second.time, second.x, second.y, false);
-    HandleIndicatorClick(form, 1, 0);
+    HandleIndicatorClick(form, Modifier::Shift);
     EXPECT_EQ(Shift(), Hold::kNone);
     EXPECT_EQ(Injected().back(), kReleaseShift) << "a plain second click releases";
   }
@@ -177,7 +177,7 @@ TEST_F(OneShot, OnlyTheSystemsDoubleClickLocks) {
   form.OneShot.keys = {};
   ClickShift(1000);
   Press(1, 1500, 602, 348, false);
-  HandleIndicatorClick(form, 1, 0);
+  HandleIndicatorClick(form, Modifier::Shift);
   EXPECT_EQ(Shift(), Hold::kLocked) << "at the limits themselves";
 
   fake.double_click.time = 900;  // the user slowed it down in the system's settings
@@ -331,7 +331,7 @@ TEST_F(OneShotSettings, AbsentOrNotExactlyTrueChangesNothing) {
   EXPECT_FALSE(fake.no_activate);
   EXPECT_FALSE(fake.hooks_installed);
 
-  HandleIndicatorClick(form, 1, 0);
+  HandleIndicatorClick(form, Modifier::Shift);
   EXPECT_EQ(fake.Matching("inject").back(), "inject 10 0 1 0") << "the plain toggle, unmarked";
   RefreshIndicators(form);
   EXPECT_EQ(Narrow(fake.strip_tooltip), " [SHIFT ON]  [CTRL OFF] ");
