@@ -15,7 +15,7 @@ struct HookedForm {
     form.Settings.OneShot = true;
     form.DisplayMode = display_mode::kFloat;
     StartOneShot(form);
-    if (latched) ToggleLatch(form, 1, LatchSource::kIndicator);
+    if (latched) ToggleLatch(form, Modifier::Shift, LatchSource::kIndicator);
   }
   testing::FakePlatform fake;
   MainForm form{fake.platform()};
@@ -25,8 +25,8 @@ struct HookedForm {
 // down marks the latch used and the up asks for the release (which runs after the hook).
 void BM_KeyEventThroughHook(benchmark::State& state) {
   HookedForm hooked(state.range(0) != 0);
-  const HookKey down{0x41, false, false, 0};
-  const HookKey up{0x41, true, false, 0};
+  const HookKey down{0x41, false, false};
+  const HookKey up{0x41, true, false};
   for (auto _ : state) {
     OnHookKey(hooked.form, down);
     OnHookKey(hooked.form, up);
@@ -40,7 +40,7 @@ BENCHMARK(BM_KeyEventThroughHook)->Arg(0)->Arg(1)->ArgName("latched");
 // Our own injected SHIFT, which the hook must pass by.
 void BM_OwnKeyEventThroughHook(benchmark::State& state) {
   HookedForm hooked(true);
-  const HookKey own{0x10, false, true, kOwnInputMarker};
+  const HookKey own{0x10, false, true};
   for (auto _ : state) OnHookKey(hooked.form, own);
   state.SetItemsProcessed(state.iterations());
 }

@@ -33,14 +33,9 @@ void OnLoad(MainForm& form) {
   // The window was shown before the settings said that it is kept from activation.
   if (form.Settings.NoActivate) ColorCaptionStrip(form, false);
   // Read and dropped: clears the "pressed since" bits so the first tick sees only new presses.
-  os.keyboard.AsyncKeyState(vk::kMiddleButton);
-  os.keyboard.AsyncKeyState(vk::kAlt);
-  os.keyboard.AsyncKeyState(vk::kShift);
-  os.keyboard.AsyncKeyState(vk::kControl);
-  ApplyButtonLook(form, 0);
-  ApplyButtonLook(form, 1);
-  for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
-    if (ModifierShown(form.Settings, index)) ApplyButtonLook(form, static_cast<std::int16_t>(index));
+  for (std::uint8_t key : {vk::kMiddleButton, vk::kAlt, vk::kShift, vk::kControl}) os.keyboard.ReadKey(key);
+  for (Modifier key : {Modifier::Ctrl, Modifier::Shift, Modifier::Alt, Modifier::Win}) {
+    if (ModifierShown(form.Settings, key)) ApplyButtonLook(form, key);
   }
   os.timer.Enable();
   OnTick(form);
@@ -51,7 +46,7 @@ void OnLoad(MainForm& form) {
 void OnTick(MainForm& form) {
   Platform& os = form.os;
   RefreshIndicators(form);
-  if (os.menu.IsChecked(MenuItem::mCenter) && os.keyboard.AsyncKeyState(vk::kMiddleButton) != 0) {
+  if (os.menu.IsChecked(MenuItem::mCenter) && os.keyboard.ReadKey(vk::kMiddleButton).ReadsDown()) {
     OpenPopupMenu(form);
   }
 }
@@ -80,9 +75,7 @@ void OnClose(MainForm& form) {
 // the last tray icon can block. Nothing here allocates, since the heap may be what broke.
 void OnFault(MainForm& form) {
   Platform& os = form.os;
-  SendModifierKey(os.keyboard, 1, key_action::kRelease);
-  SendModifierKey(os.keyboard, 2, key_action::kRelease);
-  ReleaseAltAndWin(form, modifier_state::kAlt | modifier_state::kWin);
+  ReleaseEveryKey(form);
   for (const TrayIconData& record : form.TrayIcons) {
     if (tray_record::Window(record) != 0) DeleteTrayIcon(os, record);
   }

@@ -11,16 +11,16 @@ namespace modlatch {
 void OnMenuCommand(MainForm& form, MenuItem item) {
   switch (item) {
     case MenuItem::mSHIFT:
-      ToggleLatch(form, 1, LatchSource::kMenu);
+      ToggleLatch(form, Modifier::Shift, LatchSource::kMenu);
       break;
     case MenuItem::mCTRL:
-      ToggleLatch(form, 2, LatchSource::kMenu);
+      ToggleLatch(form, Modifier::Ctrl, LatchSource::kMenu);
       break;
     case MenuItem::mALT:
-      ToggleLatch(form, selector::kAlt, LatchSource::kMenu);
+      ToggleLatch(form, Modifier::Alt, LatchSource::kMenu);
       break;
     case MenuItem::mWIN:
-      ToggleLatch(form, selector::kWin, LatchSource::kMenu);
+      ToggleLatch(form, Modifier::Win, LatchSource::kMenu);
       break;
     case MenuItem::mReset:
       ReleaseLatchedKeys(form);

@@ -3,36 +3,28 @@
 #include <cstdint>
 
 #include "form/app_settings.h"
+#include "platform/types.h"
 
 namespace modlatch {
 
-// ModifierIndex: the index of the toggle buttons, tray records and one-shot keys.
-namespace modifier_index {
-constexpr int kCtrl = 0;
-constexpr int kShift = 1;
-constexpr int kAlt = 2;
-constexpr int kWin = 3;
-constexpr int kCount = 4;
-}  // namespace modifier_index
-
-inline bool ModifierShown(const AppSettings& settings, int index) {
-  if (index == modifier_index::kAlt) return settings.LatchAlt;
-  if (index == modifier_index::kWin) return settings.LatchWin;
+inline bool ModifierShown(const AppSettings& settings, Modifier key) {
+  if (key == Modifier::Alt) return settings.LatchAlt;
+  if (key == Modifier::Win) return settings.LatchWin;
   return true;
 }
 
 // The modifiers shown, in the order of the floating window's buttons and the tray icons.
 struct ShownModifiers {
-  std::array<int, modifier_index::kCount> index{};
+  std::array<Modifier, kModifierCount> keys{};
   int count = 0;
-  const int* begin() const { return index.data(); }
-  const int* end() const { return index.data() + count; }
+  const Modifier* begin() const { return keys.data(); }
+  const Modifier* end() const { return keys.data() + count; }
 };
 
 inline ShownModifiers ShownModifiersOf(const AppSettings& settings) {
   ShownModifiers shown;
-  for (int i : {modifier_index::kShift, modifier_index::kCtrl, modifier_index::kAlt, modifier_index::kWin}) {
-    if (ModifierShown(settings, i)) shown.index[shown.count++] = i;
+  for (Modifier key : {Modifier::Shift, Modifier::Ctrl, Modifier::Alt, Modifier::Win}) {
+    if (ModifierShown(settings, key)) shown.keys[shown.count++] = key;
   }
   return shown;
 }
@@ -44,7 +36,7 @@ struct OwnPress {
   bool seen_down = false;  // a refresh has read it down since
   bool followed = false;   // another key came while it was down
 };
-using OwnPresses = std::array<OwnPress, modifier_index::kCount>;
+using OwnPresses = std::array<OwnPress, kModifierCount>;
 
 inline bool IsBare(const OwnPress& own) { return own.down && !own.followed; }
 

@@ -2,6 +2,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/types.h"
+
 namespace modlatch {
 
 // What a user's click made of a modifier while OneShot is on.
@@ -29,7 +31,7 @@ struct OneShotKey {
 };
 
 struct OneShotState {
-  std::array<OneShotKey, 4> keys;  // by ModifierIndex: 0 CTRL, 1 SHIFT, 2 ALT, 3 WIN
+  std::array<OneShotKey, kModifierCount> keys;  // in Modifier order
   std::uint32_t presses = 0;       // button presses seen by the hook, numbered from 1
   ButtonPress last_press;
   bool hooked = false;

@@ -19,20 +19,19 @@ void NoteSeen(OwnPress& own, bool down) {
 }  // namespace
 
 void ReleaseAltAndWin(MainForm& form, std::int32_t state) {
-  const AppSettings& s = form.Settings;
-  const bool alt = s.LatchAlt && (state & modifier_state::kAlt) != 0;
-  const bool win = s.LatchWin && (state & modifier_state::kWin) != 0;
-  OwnPress& own_alt = form.OwnPressed[modifier_index::kAlt];
-  OwnPress& own_win = form.OwnPressed[modifier_index::kWin];
-  if ((alt && IsBare(own_alt)) || (win && IsBare(own_win))) SendMaskKey(form.os.keyboard);
-  if (alt) {
-    SendModifierKey(form.os.keyboard, selector::kAlt, key_action::kRelease);
-    own_alt = OwnPress{};
+  const auto releases = [&](Modifier key) {
+    return ModifierShown(form.Settings, key) && (state & KeyOf(key).state_bit) != 0;
+  };
+  const auto bare = [&](Modifier key) { return releases(key) && IsBare(form.OwnPressed[IndexOf(key)]); };
+  KeyStrokes strokes;
+  // One mask key before both releases serves either.
+  if (bare(Modifier::Alt) || bare(Modifier::Win)) strokes.AddMask();
+  for (Modifier key : {Modifier::Alt, Modifier::Win}) {
+    if (!releases(key)) continue;
+    strokes.Add(StrokeOf(form.os.keyboard, key, KeyAction::Release));
+    form.OwnPressed[IndexOf(key)] = OwnPress{};
   }
-  if (win) {
-    SendModifierKey(form.os.keyboard, selector::kWin, key_action::kRelease);
-    own_win = OwnPress{};
-  }
+  strokes.Send(form.os.keyboard);
 }
 
 void NoteOtherKeyDown(MainForm& form) {
@@ -42,9 +41,11 @@ void NoteOtherKeyDown(MainForm& form) {
 }
 
 void NoteOwnPresses(MainForm& form, std::uint8_t state) {
-  for (int index = 0; index < modifier_index::kCount; ++index) NoteSeen(form.OwnPressed[index], (state & (1u << index)) != 0);
+  for (int index = 0; index < kModifierCount; ++index) {
+    NoteSeen(form.OwnPressed[index], (state & KeyOf(ModifierAt(index)).state_bit) != 0);
+  }
 }
 
-bool AltIsOurs(const MainForm& form) { return form.OwnPressed[modifier_index::kAlt].down; }
+bool AltIsOurs(const MainForm& form) { return form.OwnPressed[IndexOf(Modifier::Alt)].down; }
 
 }  // namespace modlatch

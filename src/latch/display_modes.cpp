@@ -40,8 +40,8 @@ void OnModeCommand(MainForm& form, std::int16_t index) {
 }
 
 void ApplyDisplayMode(MainForm& form) {
-  for (int i = 0; i < modifier_index::kCount; ++i) {
-    if (!ModifierShown(form.Settings, i)) continue;
+  for (int i = 0; i < kModifierCount; ++i) {
+    if (!ModifierShown(form.Settings, ModifierAt(i))) continue;
     if (form.DisplayMode == display_mode::kFloat || tray_record::Window(form.TrayIcons[i]) != 0) {
       RemoveTrayIcon(form, i);
     }
@@ -63,7 +63,7 @@ void ApplyDisplayMode(MainForm& form) {
       break;
     case display_mode::kDouble:
       // The SHIFT icon goes in first, so it stands before the CTRL icon; ALT and WIN follow.
-      for (int index : ShownModifiersOf(form.Settings)) AddHolderIcon(form, index);
+      for (Modifier key : ShownModifiersOf(form.Settings)) AddHolderIcon(form, IndexOf(key));
       break;
     case display_mode::kCompact:
       AddHolderIcon(form, 0);

@@ -1,6 +1,5 @@
 #include "form/main_form.h"
 #include "latch/alt_win_keys.h"
-#include "latch/modifier_key.h"
 #include "latch/toggle_latch.h"
 
 namespace modlatch {
@@ -12,7 +11,7 @@ void ClickInDoubleMode(MainForm& form, MouseButton button, Modifier icon, bool a
   } else if (button == MouseButton::Right) {
     OpenPopupMenu(form);
   } else {
-    ToggleLatch(form, SelectorOf(IndexOf(icon)), LatchSource::kIndicator);
+    ToggleLatch(form, icon, LatchSource::kIndicator);
   }
 }
 
@@ -21,7 +20,7 @@ void ClickInCompactMode(MainForm& form, MouseButton button, bool alt_down) {
   if (form.TrayButtonsHeld == 3) {
     OpenPopupMenu(form);
   } else if (!alt_down) {
-    ToggleLatch(form, button == MouseButton::Left ? selector::kShift : selector::kCtrl, LatchSource::kIndicator);
+    ToggleLatch(form, button == MouseButton::Left ? Modifier::Shift : Modifier::Ctrl, LatchSource::kIndicator);
   } else if (button == MouseButton::Right) {
     OpenPopupMenu(form);
   } else {
@@ -37,7 +36,7 @@ void HandleIndicatorClick(MainForm& form, MouseButton button, Modifier icon) {
   if (mode != display_mode::kDouble && mode != display_mode::kCompact) return;
   // ALT is read once, at the moment of the click, in the tray modes only. An ALT that we
   // latched is not the user's: clicking the tray while we hold it must not end the program.
-  const bool alt_down = form.os.keyboard.AsyncKeyState(vk::kAlt) != 0 && !AltIsOurs(form);
+  const bool alt_down = form.os.keyboard.ReadKey(vk::kAlt).ReadsDown() && !AltIsOurs(form);
   if (mode == display_mode::kDouble) {
     ClickInDoubleMode(form, button, icon, alt_down);
   } else {
@@ -46,7 +45,7 @@ void HandleIndicatorClick(MainForm& form, MouseButton button, Modifier icon) {
 }
 
 void HandleIndicatorClick(MainForm& form, Modifier toggle) {
-  ToggleLatch(form, SelectorOf(IndexOf(toggle)), LatchSource::kIndicator);
+  ToggleLatch(form, toggle, LatchSource::kIndicator);
 }
 
 }  // namespace modlatch

@@ -2,6 +2,7 @@
 
 #include "form/main_form.h"
 #include "latch/alt_win_keys.h"
+#include "latch/modifier_key.h"
 #include "latch/one_shot.h"
 #include "latch/toggle_buttons.h"
 #include "tray/tray_icons.h"
@@ -9,140 +10,115 @@
 namespace modlatch {
 namespace {
 
-constexpr char16_t kShiftOn[] = u" [SHIFT ON] ";
-constexpr char16_t kShiftOff[] = u" [SHIFT OFF] ";
-constexpr char16_t kCtrlOn[] = u" [CTRL ON] ";
-constexpr char16_t kCtrlOff[] = u" [CTRL OFF] ";
-// With OneShot on, a key latched or locked by a click says which.
-constexpr char16_t kShiftOnce[] = u" [SHIFT ONCE] ";
-constexpr char16_t kShiftLock[] = u" [SHIFT LOCK] ";
-constexpr char16_t kCtrlOnce[] = u" [CTRL ONCE] ";
-constexpr char16_t kCtrlLock[] = u" [CTRL LOCK] ";
-
-// The settings that dress each toggle button, by ModifierIndex.
-struct ButtonLook {
-  ColorValue AppSettings::*back_0;
-  ColorValue AppSettings::*back_1;
-  ColorValue AppSettings::*fore_0;
-  ColorValue AppSettings::*fore_1;
-  Text AppSettings::*caption_0;
-  Text AppSettings::*caption_1;
-};
-const ButtonLook kButtonLooks[] = {
-    {&AppSettings::CtrlBgColor_0, &AppSettings::CtrlBgColor_1, &AppSettings::CtrlForeColor_0,
-     &AppSettings::CtrlForeColor_1, &AppSettings::CtrlChr_0, &AppSettings::CtrlChr_1},
-    {&AppSettings::ShiftBgColor_0, &AppSettings::ShiftBgColor_1, &AppSettings::ShiftForeColor_0,
-     &AppSettings::ShiftForeColor_1, &AppSettings::ShiftChr_0, &AppSettings::ShiftChr_1},
-    {&AppSettings::AltBgColor_0, &AppSettings::AltBgColor_1, &AppSettings::AltForeColor_0,
-     &AppSettings::AltForeColor_1, &AppSettings::AltChr_0, &AppSettings::AltChr_1},
-    {&AppSettings::WinBgColor_0, &AppSettings::WinBgColor_1, &AppSettings::WinForeColor_0,
-     &AppSettings::WinForeColor_1, &AppSettings::WinChr_0, &AppSettings::WinChr_1},
-};
-
-struct KeyPieces {
-  const char16_t* on;
-  const char16_t* once;
-  const char16_t* lock;
-  const char16_t* off;
-};
-constexpr KeyPieces kAltPieces{u" [ALT ON] ", u" [ALT ONCE] ", u" [ALT LOCK] ", u" [ALT OFF] "};
-constexpr KeyPieces kWinPieces{u" [WIN ON] ", u" [WIN ONCE] ", u" [WIN LOCK] ", u" [WIN OFF] "};
 constexpr char16_t kDoubleHint[] = u" [RClick = Menu]";
 constexpr char16_t kCompactHint[] = u" [L + RClick = Menu]";
 
-const char16_t* KeyPiece(Hold hold, bool down, const char16_t* on, const char16_t* once, const char16_t* lock,
-                         const char16_t* off) {
-  if (!down) return off;
-  if (hold == Hold::kLatched) return once;
-  if (hold == Hold::kLocked) return lock;
-  return on;
-}
+bool IsDown(Modifier key, std::uint8_t state) { return (state & KeyOf(key).state_bit) != 0; }
 
-const char16_t* ExtraPiece(const MainForm& form, int index, std::uint8_t state) {
-  const KeyPieces& p = index == modifier_index::kAlt ? kAltPieces : kWinPieces;
-  return KeyPiece(HoldOf(form, index), (state >> index) & 1, p.on, p.once, p.lock, p.off);
+// With OneShot on, a key latched or locked by a click says which.
+const char16_t* KeyPiece(const MainForm& form, Modifier key, std::uint8_t state) {
+  const KeyPieces& p = KeyOf(key).pieces;
+  if (!IsDown(key, state)) return p.off;
+  const Hold hold = HoldOf(form, key);
+  if (hold == Hold::kLatched) return p.once;
+  if (hold == Hold::kLocked) return p.lock;
+  return p.on;
 }
 
 // A value set here raises no click in the toolkit, so the click step runs after each change.
-void SetToggleFromRefresh(MainForm& form, std::int16_t index, bool down) {
-  if (form.os.controls.ToggleValue(index) == down) return;
-  form.os.controls.SetToggleValue(index, down);
-  ToggleClickStep(form, index);
+void SetToggleFromRefresh(MainForm& form, Modifier key, bool down) {
+  if (form.os.controls.ToggleValue(key) == down) return;
+  form.os.controls.SetToggleValue(key, down);
+  ToggleClickStep(form, key);
 }
 
 void ShowInFloatWindow(MainForm& form, std::uint8_t state, Text text) {
-  for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
-    if (ModifierShown(form.Settings, index)) text += ExtraPiece(form, index, state);
+  for (Modifier key : {Modifier::Alt, Modifier::Win}) {
+    if (ModifierShown(form.Settings, key)) text += KeyPiece(form, key, state);
   }
   form.os.controls.SetStripTooltip(text);
-  SetToggleFromRefresh(form, 0, form.os.menu.IsChecked(MenuItem::mCTRL));
-  SetToggleFromRefresh(form, 1, form.os.menu.IsChecked(MenuItem::mSHIFT));
-  for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
-    if (ModifierShown(form.Settings, index)) SetToggleFromRefresh(form, index, (state >> index) & 1);
+  SetToggleFromRefresh(form, Modifier::Ctrl, form.os.menu.IsChecked(MenuItem::mCTRL));
+  SetToggleFromRefresh(form, Modifier::Shift, form.os.menu.IsChecked(MenuItem::mSHIFT));
+  for (Modifier key : {Modifier::Alt, Modifier::Win}) {
+    if (ModifierShown(form.Settings, key)) SetToggleFromRefresh(form, key, IsDown(key, state));
   }
   if (form.Settings.OneShot) {
-    for (int index = 0; index < modifier_index::kCount; ++index) {
-      if (ModifierShown(form.Settings, index)) {
-        form.os.controls.SetToggleLocked(index, HoldOf(form, index) == Hold::kLocked);
-      }
+    for (Modifier key : ShownModifiersOf(form.Settings)) {
+      form.os.controls.SetToggleLocked(key, HoldOf(form, key) == Hold::kLocked);
     }
   }
 }
 
+ImageHandle DoublePicture(MainForm& form, Modifier key, std::uint8_t state) {
+  return form.os.controls.DoubleImage(KeyOf(key).double_picture + (IsDown(key, state) ? 1 : 0));
+}
+
 void ShowInDoubleIcons(MainForm& form, std::uint8_t state, const Text& text) {
   Controls& controls = form.os.controls;
-  controls.SetHolderImage(0, controls.DoubleImage(state & modifier_state::kCtrl ? 1 : 0));
-  controls.SetHolderImage(1, controls.DoubleImage(state & modifier_state::kShift ? 3 : 2));
-  ModifyTrayIcon(form.os, controls.HolderWindow(0), controls.HolderImage(0), text, form.TrayIcons[0]);
-  ModifyTrayIcon(form.os, controls.HolderWindow(1), controls.HolderImage(1), text, form.TrayIcons[1]);
+  for (Modifier key : {Modifier::Ctrl, Modifier::Shift}) controls.SetHolderImage(IndexOf(key), DoublePicture(form, key, state));
+  for (Modifier key : {Modifier::Ctrl, Modifier::Shift}) {
+    const int index = IndexOf(key);
+    ModifyTrayIcon(form.os, controls.HolderWindow(index), controls.HolderImage(index), text, form.TrayIcons[index]);
+  }
   // The ALT and WIN icons name their own key: all four pieces would not fit a tray tooltip.
-  for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
-    if (!ModifierShown(form.Settings, index)) continue;
-    controls.SetHolderImage(index, controls.DoubleImage(2 * index + ((state >> index) & 1)));
-    const Text tip = Text(ExtraPiece(form, index, state)) + kDoubleHint;
+  for (Modifier key : {Modifier::Alt, Modifier::Win}) {
+    if (!ModifierShown(form.Settings, key)) continue;
+    const int index = IndexOf(key);
+    controls.SetHolderImage(index, DoublePicture(form, key, state));
+    const Text tip = Text(KeyPiece(form, key, state)) + kDoubleHint;
     ModifyTrayIcon(form.os, controls.HolderWindow(index), controls.HolderImage(index), tip, form.TrayIcons[index]);
   }
 }
 
 void ShowInCompactIcon(MainForm& form, std::uint8_t state, Text text) {
   // The one icon shows SHIFT and CTRL; an ALT or WIN that is down is named after the hint.
-  for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
-    if ((state >> index) & 1) text += ExtraPiece(form, index, state);
+  for (Modifier key : {Modifier::Alt, Modifier::Win}) {
+    if (IsDown(key, state)) text += KeyPiece(form, key, state);
   }
   Controls& controls = form.os.controls;
-  controls.SetHolderImage(0, controls.CompactImage(state & (modifier_state::kShift | modifier_state::kCtrl)));
+  const std::uint8_t shift_ctrl = KeyOf(Modifier::Shift).state_bit | KeyOf(Modifier::Ctrl).state_bit;
+  controls.SetHolderImage(0, controls.CompactImage(state & shift_ctrl));
   ModifyTrayIcon(form.os, controls.HolderWindow(0), controls.HolderImage(0), text, form.TrayIcons[0]);
+}
+
+// What the keys read as at this poll. Each is read every time, in this order, so that later
+// tests see only the presses made since.
+std::uint8_t ReadModifierState(MainForm& form) {
+  Keyboard& keyboard = form.os.keyboard;
+  const AppSettings& s = form.Settings;
+  // Read (and dropped unless the ALT latch is on) so that later tests see only presses made since.
+  const bool alt_down = keyboard.ReadKey(vk::kAlt).ReadsDown() && s.LatchAlt;
+  keyboard.ReadKey(vk::kMiddleButton);
+  const bool shift_down = keyboard.ReadKey(vk::kShift).ReadsDown();
+  const bool ctrl_down = keyboard.ReadKey(vk::kControl).ReadsDown();
+  // Both Windows keys are read, so the indicator follows either physical one.
+  bool win_down = false;
+  if (s.LatchWin) {
+    const bool left = keyboard.ReadKey(vk::kLeftWin).ReadsDown();
+    const bool right = keyboard.ReadKey(vk::kRightWin).ReadsDown();
+    win_down = left || right;
+  }
+  std::uint8_t state = 0;
+  if (shift_down) state |= KeyOf(Modifier::Shift).state_bit;
+  if (ctrl_down) state |= KeyOf(Modifier::Ctrl).state_bit;
+  if (alt_down) state |= KeyOf(Modifier::Alt).state_bit;
+  if (win_down) state |= KeyOf(Modifier::Win).state_bit;
+  return state;
 }
 
 }  // namespace
 
 std::int32_t RefreshIndicators(MainForm& form) {
-  Keyboard& keyboard = form.os.keyboard;
-  const AppSettings& s = form.Settings;
-  // Read (and dropped unless the ALT latch is on) so that later tests see only presses made since.
-  const bool alt_down = keyboard.AsyncKeyState(vk::kAlt) != 0 && s.LatchAlt;
-  keyboard.AsyncKeyState(vk::kMiddleButton);
-  const bool shift_down = keyboard.AsyncKeyState(vk::kShift) != 0;
-  const bool ctrl_down = keyboard.AsyncKeyState(vk::kControl) != 0;
-  // Both Windows keys are read, so the indicator follows either physical one.
-  bool win_down = false;
-  if (s.LatchWin) {
-    const bool left = keyboard.AsyncKeyState(vk::kLeftWin) != 0;
-    const bool right = keyboard.AsyncKeyState(vk::kRightWin) != 0;
-    win_down = left || right;
-  }
-  const std::uint8_t state = (shift_down ? modifier_state::kShift : 0) | (ctrl_down ? modifier_state::kCtrl : 0) |
-                             (alt_down ? modifier_state::kAlt : 0) | (win_down ? modifier_state::kWin : 0);
+  const std::uint8_t state = ReadModifierState(form);
   NoteKeyStates(form, state);
   NoteOwnPresses(form, state);
   if (state == form.LastModifierState) return -1;
 
-  Text text = KeyPiece(HoldOf(form, 1), shift_down, kShiftOn, kShiftOnce, kShiftLock, kShiftOff);
-  text += KeyPiece(HoldOf(form, 0), ctrl_down, kCtrlOn, kCtrlOnce, kCtrlLock, kCtrlOff);
-  form.os.menu.SetChecked(MenuItem::mCTRL, ctrl_down);
-  form.os.menu.SetChecked(MenuItem::mSHIFT, shift_down);
-  if (s.LatchAlt) form.os.menu.SetChecked(MenuItem::mALT, alt_down);
-  if (s.LatchWin) form.os.menu.SetChecked(MenuItem::mWIN, win_down);
+  Text text = KeyPiece(form, Modifier::Shift, state);
+  text += KeyPiece(form, Modifier::Ctrl, state);
+  for (Modifier key : {Modifier::Ctrl, Modifier::Shift, Modifier::Alt, Modifier::Win}) {
+    if (ModifierShown(form.Settings, key)) form.os.menu.SetChecked(KeyOf(key).item, IsDown(key, state));
+  }
   form.LastModifierState = state;
 
   switch (form.DisplayMode) {
@@ -161,18 +137,17 @@ std::int32_t RefreshIndicators(MainForm& form) {
   return state;
 }
 
-void ApplyButtonLook(MainForm& form, std::int16_t index) {
+void ApplyButtonLook(MainForm& form, Modifier key) {
   Controls& controls = form.os.controls;
-  const bool down = controls.ToggleValue(index);
+  const bool down = controls.ToggleValue(key);
   const AppSettings& s = form.Settings;
-  // Index 0 is CTRL, 2 ALT, 3 WIN, any other SHIFT.
-  const ButtonLook& look = kButtonLooks[index == 0 || index == 2 || index == 3 ? index : 1];
+  const ButtonLook& look = KeyOf(key).look;
   const ColorValue back = s.*(down ? look.back_1 : look.back_0);
   const ColorValue fore = s.*(down ? look.fore_1 : look.fore_0);
   const Text& caption = s.*(down ? look.caption_1 : look.caption_0);
-  if (back > -1) controls.SetToggleBackColor(index, back);
-  if (fore > -1) controls.SetToggleForeColor(index, fore);
-  if (!caption.empty()) controls.SetToggleCaption(index, caption);
+  if (back > -1) controls.SetToggleBackColor(key, back);
+  if (fore > -1) controls.SetToggleForeColor(key, fore);
+  if (!caption.empty()) controls.SetToggleCaption(key, caption);
 }
 
 }  // namespace modlatch

@@ -3,69 +3,69 @@
 #include "form/main_form.h"
 
 namespace modlatch {
+namespace {
 
-std::uint8_t SelectorOf(int modifier_index) {
-  switch (modifier_index) {
-    case 1:
-      return selector::kShift;
-    case 2:
-      return selector::kAlt;
-    case 3:
-      return selector::kWin;
-    default:
-      return selector::kCtrl;
-  }
+// SHIFT and CTRL go as the extended (right-hand) keys; ALT is the left one, which is not
+// extended, since the right ALT is AltGr on many layouts. In Modifier order.
+const ModifierKey kModifierKeys[kModifierCount] = {
+    {Modifier::Ctrl, vk::kControl, 0, true, false, false, 1, Control::Check1_0, MenuItem::mCTRL, 0,
+     {&AppSettings::CtrlBgColor_0, &AppSettings::CtrlBgColor_1, &AppSettings::CtrlForeColor_0,
+      &AppSettings::CtrlForeColor_1, &AppSettings::CtrlChr_0, &AppSettings::CtrlChr_1},
+     {u" [CTRL ON] ", u" [CTRL ONCE] ", u" [CTRL LOCK] ", u" [CTRL OFF] "}},
+    {Modifier::Shift, vk::kShift, 0, true, false, false, 2, Control::Check1_1, MenuItem::mSHIFT, 2,
+     {&AppSettings::ShiftBgColor_0, &AppSettings::ShiftBgColor_1, &AppSettings::ShiftForeColor_0,
+      &AppSettings::ShiftForeColor_1, &AppSettings::ShiftChr_0, &AppSettings::ShiftChr_1},
+     {u" [SHIFT ON] ", u" [SHIFT ONCE] ", u" [SHIFT LOCK] ", u" [SHIFT OFF] "}},
+    {Modifier::Alt, vk::kLeftAlt, 0, false, true, true, 4, Control::Check1_2, MenuItem::mALT, 4,
+     {&AppSettings::AltBgColor_0, &AppSettings::AltBgColor_1, &AppSettings::AltForeColor_0,
+      &AppSettings::AltForeColor_1, &AppSettings::AltChr_0, &AppSettings::AltChr_1},
+     {u" [ALT ON] ", u" [ALT ONCE] ", u" [ALT LOCK] ", u" [ALT OFF] "}},
+    {Modifier::Win, vk::kLeftWin, 0, true, true, true, 8, Control::Check1_3, MenuItem::mWIN, 6,
+     {&AppSettings::WinBgColor_0, &AppSettings::WinBgColor_1, &AppSettings::WinForeColor_0,
+      &AppSettings::WinForeColor_1, &AppSettings::WinChr_0, &AppSettings::WinChr_1},
+     {u" [WIN ON] ", u" [WIN ONCE] ", u" [WIN LOCK] ", u" [WIN OFF] "}},
+};
+
+}  // namespace
+
+const ModifierKey& KeyOf(Modifier key) { return kModifierKeys[IndexOf(key)]; }
+
+bool ToggleFindsDown(Keyboard& keyboard, Modifier key) {
+  const ModifierKey& row = KeyOf(key);
+  const KeyReading reading = keyboard.ReadKey(row.virtual_key);
+  return row.down_now_only ? reading.held : reading.ReadsDown();
 }
 
-int ModifierIndexOf(std::uint8_t key_selector) {
-  switch (key_selector) {
-    case selector::kShift:
-      return 1;
-    case selector::kAlt:
-      return 2;
-    case selector::kWin:
-      return 3;
-    default:
-      return 0;
-  }
+KeyStroke StrokeOf(Keyboard& keyboard, Modifier key, KeyAction action, bool ours) {
+  const ModifierKey& row = KeyOf(key);
+  const bool up = action == KeyAction::Release || (action == KeyAction::Toggle && ToggleFindsDown(keyboard, key));
+  return KeyStroke{row.virtual_key, row.scan_code, row.extended, up, ours};
 }
 
-bool ToggleFindsDown(Keyboard& keyboard, std::uint8_t key_selector) {
-  const ModifierKey& key = kModifierKeys[ModifierIndexOf(key_selector)];
-  const std::int16_t state = keyboard.AsyncKeyState(key.virtual_key);
-  if (key.down_now_only) return (static_cast<std::uint16_t>(state) & 0x8000u) != 0;
-  return state != 0;
+void SendModifierKey(Keyboard& keyboard, Modifier key, KeyAction action, bool ours) {
+  const KeyStroke stroke = StrokeOf(keyboard, key, action, ours);
+  keyboard.SendKeys(&stroke, 1);
 }
 
-void SendModifierKey(Keyboard& keyboard, std::uint8_t selector, std::uint8_t action, std::uintptr_t extra_info) {
-  const ModifierKey& key = kModifierKeys[ModifierIndexOf(selector)];
-  bool key_up = false;
-  if (action == key_action::kToggle) {
-    key_up = ToggleFindsDown(keyboard, selector);
-  } else if (action == key_action::kRelease) {
-    key_up = true;
-  }
-  const std::uint32_t flags = (key.extended ? key_event::kExtendedKey : 0) | (key_up ? key_event::kKeyUp : 0);
-  keyboard.InjectKey(key.virtual_key, 0, flags, extra_info);
+void KeyStrokes::AddMask() {
+  Add(KeyStroke{vk::kMaskKey, 0, false, false, true});
+  Add(KeyStroke{vk::kMaskKey, 0, false, true, true});
 }
 
-void SendMaskKey(Keyboard& keyboard) {
-  keyboard.InjectKey(vk::kMaskKey, 0, 0, kOwnInputMarker);
-  keyboard.InjectKey(vk::kMaskKey, 0, key_event::kKeyUp, kOwnInputMarker);
+void KeyStrokes::Send(Keyboard& keyboard) const {
+  if (count_ != 0) keyboard.SendKeys(strokes_, count_);
 }
 
-bool SendLatchKey(MainForm& form, std::uint8_t key_selector, std::uint8_t action, std::uintptr_t extra_info) {
-  Keyboard& keyboard = form.os.keyboard;
-  const int index = ModifierIndexOf(key_selector);
-  const ModifierKey& key = kModifierKeys[index];
-  const bool up = action == key_action::kRelease ||
-                  (action == key_action::kToggle && ToggleFindsDown(keyboard, key_selector));
-  OwnPress& own = form.OwnPressed[index];
-  if (up && key.masked_when_bare && IsBare(own)) SendMaskKey(keyboard);
-  SendModifierKey(keyboard, key_selector, up ? key_action::kRelease : key_action::kPress, extra_info);
+bool SendLatchKey(MainForm& form, Modifier key, KeyAction action, bool ours) {
+  const KeyStroke stroke = StrokeOf(form.os.keyboard, key, action, ours);
+  OwnPress& own = form.OwnPressed[IndexOf(key)];
+  KeyStrokes strokes;
+  if (stroke.up && KeyOf(key).masked_when_bare && IsBare(own)) strokes.AddMask();
+  strokes.Add(stroke);
+  strokes.Send(form.os.keyboard);
   own = OwnPress{};
-  own.down = !up;
-  return up;
+  own.down = !stroke.up;
+  return stroke.up;
 }
 
 void PlayLatchSound(MainForm& form, LatchSound sound) {

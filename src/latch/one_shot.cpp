@@ -10,15 +10,14 @@
 namespace modlatch {
 namespace {
 
-
 // The keys that modify the next one rather than being it.
 bool IsModifierKey(std::uint8_t virtual_key) {
   switch (virtual_key) {
     case vk::kShift:
     case vk::kControl:
     case vk::kAlt:
-    case 0x5B:  // left Windows key
-    case 0x5C:  // right Windows key
+    case vk::kLeftWin:
+    case vk::kRightWin:
     case 0xA0:  // left and right SHIFT, CTRL, ALT
     case 0xA1:
     case 0xA2:
@@ -30,8 +29,6 @@ bool IsModifierKey(std::uint8_t virtual_key) {
       return false;
   }
 }
-
-bool IsOwnInput(bool injected, std::uintptr_t extra_info) { return injected && extra_info == kOwnInputMarker; }
 
 // The second press of the system's double click: the very next press, same button, soon, near.
 bool IsDoubleClick(const OneShotState& state, const OneShotKey& key, const DoubleClickLimits& limits) {
@@ -62,15 +59,16 @@ bool AnyUsed(const OneShotState& state) {
   return false;
 }
 
+// The ALT and WIN latches watch the keys too: a lone ALT or WIN needs the mask key.
+bool HooksWanted(const AppSettings& s) { return s.OneShot || s.LatchAlt || s.LatchWin; }
+
 // The tooltips and lock marks show the hold, which can change while the key stays down.
 void Redraw(MainForm& form) { form.LastModifierState = modifier_state::kForceRedraw; }
 
 }  // namespace
 
 void StartOneShot(MainForm& form) {
-  // The ALT and WIN latches watch the keys too: a lone ALT or WIN needs the mask key.
-  const AppSettings& s = form.Settings;
-  if (form.OneShot.hooked || (!s.OneShot && !s.LatchAlt && !s.LatchWin)) return;
+  if (form.OneShot.hooked || !HooksWanted(form.Settings)) return;
   form.os.hooks.InstallInputHooks();
   form.OneShot.hooked = true;
 }
@@ -82,8 +80,7 @@ void StopOneShot(MainForm& form) {
 }
 
 void UpdateOneShotHooks(MainForm& form) {
-  const AppSettings& s = form.Settings;
-  if (s.OneShot || s.LatchAlt || s.LatchWin) {
+  if (HooksWanted(form.Settings)) {
     StartOneShot(form);
   } else {
     StopOneShot(form);
@@ -93,22 +90,22 @@ void UpdateOneShotHooks(MainForm& form) {
 void EndOneShotHolds(MainForm& form) {
   ReleaseLatches(form, false);
   // A locked key stays down as a plain latch, as it would without the option.
-  for (int index = 0; index < modifier_index::kCount; ++index) {
+  for (int index = 0; index < kModifierCount; ++index) {
     form.OneShot.keys[index] = OneShotKey{};
-    if (ModifierShown(form.Settings, index)) form.os.controls.SetToggleLocked(index, false);
+    if (ModifierShown(form.Settings, ModifierAt(index))) form.os.controls.SetToggleLocked(ModifierAt(index), false);
   }
   Redraw(form);
 }
 
-bool IsLockingDoubleClick(MainForm& form, int modifier_index, LatchSource source) {
-  const OneShotKey& key = form.OneShot.keys[modifier_index];
+bool IsLockingDoubleClick(MainForm& form, Modifier modifier, LatchSource source) {
+  const OneShotKey& key = form.OneShot.keys[IndexOf(modifier)];
   // The limits are read at each click, so a change in the system's settings counts at once.
   return source == LatchSource::kIndicator && key.lock_on_double_click &&
          IsDoubleClick(form.OneShot, key, form.os.hooks.DoubleClick());
 }
 
-bool LockLatch(MainForm& form, int modifier_index) {
-  OneShotKey& key = form.OneShot.keys[modifier_index];
+bool LockLatch(MainForm& form, Modifier modifier) {
+  OneShotKey& key = form.OneShot.keys[IndexOf(modifier)];
   if (key.hold != Hold::kLatched) return false;
   Redraw(form);
   key.hold = Hold::kLocked;
@@ -117,9 +114,9 @@ bool LockLatch(MainForm& form, int modifier_index) {
   return true;
 }
 
-void NoteToggle(MainForm& form, int modifier_index, LatchSource source, bool was_down, bool double_click) {
+void NoteToggle(MainForm& form, Modifier modifier, LatchSource source, bool was_down, bool double_click) {
   OneShotState& state = form.OneShot;
-  OneShotKey& key = state.keys[modifier_index];
+  OneShotKey& key = state.keys[IndexOf(modifier)];
   Redraw(form);
   // A double click whose first click released an earlier latch locks the key as well.
   const Hold before = key.hold;
@@ -133,7 +130,7 @@ void NoteToggle(MainForm& form, int modifier_index, LatchSource source, bool was
 }
 
 void OnHookKey(MainForm& form, const HookKey& event) {
-  if (IsOwnInput(event.injected, event.extra_info) || IsModifierKey(event.virtual_key)) return;
+  if (event.ours || IsModifierKey(event.virtual_key)) return;
   OneShotState& state = form.OneShot;
   if (!event.up) {
     NoteOtherKeyDown(form);
@@ -144,7 +141,7 @@ void OnHookKey(MainForm& form, const HookKey& event) {
 }
 
 void OnHookButton(MainForm& form, const HookButton& event) {
-  if (IsOwnInput(event.injected, event.extra_info)) return;
+  if (event.ours) return;
   OneShotState& state = form.OneShot;
   if (!event.up) {
     ++state.presses;
@@ -161,10 +158,10 @@ void ReleaseUsedLatches(MainForm& form) { ReleaseLatches(form, true); }
 void ReleaseLatches(MainForm& form, bool used_only) {
   bool released = false;
   // SHIFT first, as the reset command does.
-  for (int index : {modifier_index::kShift, modifier_index::kCtrl, modifier_index::kAlt, modifier_index::kWin}) {
-    OneShotKey& key = form.OneShot.keys[index];
+  for (Modifier modifier : {Modifier::Shift, Modifier::Ctrl, Modifier::Alt, Modifier::Win}) {
+    OneShotKey& key = form.OneShot.keys[IndexOf(modifier)];
     if (key.hold != Hold::kLatched || (used_only && !key.used)) continue;
-    SendLatchKey(form, SelectorOf(index), key_action::kRelease, kOwnInputMarker);
+    SendLatchKey(form, modifier, KeyAction::Release, true);
     key = OneShotKey{};
     Redraw(form);
     released = true;
@@ -173,12 +170,12 @@ void ReleaseLatches(MainForm& form, bool used_only) {
 }
 
 void NoteKeyStates(MainForm& form, std::uint8_t state) {
-  for (int index = 0; index < modifier_index::kCount; ++index) {
+  for (int index = 0; index < kModifierCount; ++index) {
     OneShotKey& key = form.OneShot.keys[index];
     if (key.hold == Hold::kNone) continue;
     // Only a key seen down and then up was let go elsewhere (the physical key, a reset, a
     // focus change under Wine); one not yet seen down may still be on its way.
-    if (state & (1u << index)) {
+    if (state & KeyOf(ModifierAt(index)).state_bit) {
       key.shown_down = true;
     } else if (key.shown_down) {
       key = OneShotKey{};
@@ -186,6 +183,6 @@ void NoteKeyStates(MainForm& form, std::uint8_t state) {
   }
 }
 
-Hold HoldOf(const MainForm& form, int modifier_index) { return form.OneShot.keys[modifier_index].hold; }
+Hold HoldOf(const MainForm& form, Modifier key) { return form.OneShot.keys[IndexOf(key)].hold; }
 
 }  // namespace modlatch

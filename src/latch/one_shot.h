@@ -10,17 +10,16 @@ namespace modlatch {
 struct MainForm;
 
 // Events as the low-level hooks report them.
+// `ours`: sent by ModLatch itself, which never counts as the user's key or click.
 struct HookKey {
   std::uint8_t virtual_key = 0;
   bool up = false;
-  bool injected = false;
-  std::uintptr_t extra_info = 0;
+  bool ours = false;
 };
 struct HookButton {
   ButtonPress press;
   bool up = false;
-  bool injected = false;
-  std::uintptr_t extra_info = 0;
+  bool ours = false;
 };
 
 // Installs the hooks when OneShot is on; StopOneShot takes them down on the way out.
@@ -33,9 +32,9 @@ void EndOneShotHolds(MainForm& form);
 
 // A toggle's two steps in the holds while OneShot is on. A double click on an indicator locks
 // what its first click latched; otherwise the hold follows the key sent.
-bool IsLockingDoubleClick(MainForm& form, int modifier_index, LatchSource source);
-bool LockLatch(MainForm& form, int modifier_index);
-void NoteToggle(MainForm& form, int modifier_index, LatchSource source, bool was_down, bool double_click);
+bool IsLockingDoubleClick(MainForm& form, Modifier key, LatchSource source);
+bool LockLatch(MainForm& form, Modifier key);
+void NoteToggle(MainForm& form, Modifier key, LatchSource source, bool was_down, bool double_click);
 
 // Hook events: they only take note and ask for a release; they never inject.
 void OnHookKey(MainForm& form, const HookKey& event);
@@ -44,9 +43,9 @@ void ReleaseUsedLatches(MainForm& form);
 // Releases the latched (not locked) keys: only those a key or click has used, or all of them.
 void ReleaseLatches(MainForm& form, bool used_only);
 
-// Each refresh reports the key states it read (a ModifierState: bit 1 << ModifierIndex per
-// key down), so a latch released elsewhere is forgotten.
+// Each refresh reports the key states it read (a ModifierState), so a latch released elsewhere
+// is forgotten.
 void NoteKeyStates(MainForm& form, std::uint8_t state);
-Hold HoldOf(const MainForm& form, int modifier_index);
+Hold HoldOf(const MainForm& form, Modifier key);
 
 }  // namespace modlatch

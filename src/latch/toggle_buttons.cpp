@@ -5,26 +5,26 @@
 
 namespace modlatch {
 
-void OnToggleMouseDown(MainForm& form, std::int16_t /*index*/, int button) {
-  if (button == 1) {
+void OnToggleMouseDown(MainForm& form, Modifier /*key*/, MouseButton button) {
+  if (button == MouseButton::Left) {
     form.UserClickPending = true;
-  } else if (button == 2) {
+  } else if (button == MouseButton::Right) {
     OpenPopupMenu(form);
   }
 }
 
-void OnToggleKeyDown(MainForm& form, std::int16_t index, int key_code, bool repeated) {
+void OnToggleKeyDown(MainForm& form, Modifier key, int key_code, bool repeated) {
   // Acting on auto-repeat would flip the latch to and fro for as long as space is held.
   if (key_code != vk::kSpace || repeated) return;
   // Acts before the button toggles itself on the key, so the look is for the value before.
   form.UserClickPending = true;
-  ToggleClickStep(form, index);
+  ToggleClickStep(form, key);
 }
 
-void ToggleClickStep(MainForm& form, std::int16_t index) {
+void ToggleClickStep(MainForm& form, Modifier key) {
   if (!form.UserClickPending) return;
-  ApplyButtonLook(form, index);
-  HandleIndicatorClick(form, ModifierAt(index));
+  ApplyButtonLook(form, key);
+  HandleIndicatorClick(form, key);
   form.UserClickPending = false;
 }
 

@@ -15,13 +15,13 @@ constexpr int kOverlap = 1;
 // The narrowest button that still shows a caption such as "SHIFT" beside the padlock.
 constexpr int kMinButtonWidth = 48;
 
-Control ButtonOf(int modifier_index) {
-  switch (modifier_index) {
-    case 0:
+Control ButtonOf(Modifier key) {
+  switch (key) {
+    case Modifier::Ctrl:
       return Control::Check1_0;
-    case 1:
+    case Modifier::Shift:
       return Control::Check1_1;
-    case 2:
+    case Modifier::Alt:
       return Control::Check1_2;
     default:
       return Control::Check1_3;
@@ -58,12 +58,12 @@ void ApplyFloatLayout(MainForm& form) {
   controls.SetBounds(Control::Check1_1, first);
 
   Bounds previous = first;
-  for (const int* index = shown.begin() + 1; index != shown.end(); ++index) {
-    Bounds next = controls.GetBounds(ButtonOf(*index));
+  for (const Modifier* key = shown.begin() + 1; key != shown.end(); ++key) {
+    Bounds next = controls.GetBounds(ButtonOf(*key));
     next.left = previous.left + previous.width - kOverlap;
     next.width = first.width;
     next.height = first.height;
-    controls.SetBounds(ButtonOf(*index), next);
+    controls.SetBounds(ButtonOf(*key), next);
     previous = next;
   }
 

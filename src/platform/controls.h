@@ -28,18 +28,19 @@ constexpr std::uint32_t kInactiveCaptionColor = 0x80000003u;
 class Controls {
  public:
   virtual ~Controls() = default;
-  virtual bool ToggleValue(int index) = 0;
-  virtual void SetToggleValue(int index, bool down) = 0;
-  virtual void SetToggleBackColor(int index, ColorValue color) = 0;
-  virtual void SetToggleForeColor(int index, ColorValue color) = 0;
-  virtual void SetToggleCaption(int index, const Text& caption) = 0;
-  // Creates toggle button Check1(index) and icon holder Picture1(index) of the ALT (2) or WIN (3)
-  // latch; the other controls exist from the start.
-  virtual void AddModifierControls(int index) = 0;
+  // The toggle button of each key.
+  virtual bool ToggleValue(Modifier key) = 0;
+  virtual void SetToggleValue(Modifier key, bool down) = 0;
+  virtual void SetToggleBackColor(Modifier key, ColorValue color) = 0;
+  virtual void SetToggleForeColor(Modifier key, ColorValue color) = 0;
+  virtual void SetToggleCaption(Modifier key, const Text& caption) = 0;
+  // Creates the toggle button and icon holder of the ALT or WIN latch; the other controls exist
+  // from the start.
+  virtual void AddModifierControls(Modifier key) = 0;
   // Destroys what AddModifierControls made, when the latch is switched off.
-  virtual void RemoveModifierControls(int index) = 0;
+  virtual void RemoveModifierControls(Modifier key) = 0;
   // The lock mark of a one-shot modifier that a double click has locked.
-  virtual void SetToggleLocked(int index, bool locked) = 0;
+  virtual void SetToggleLocked(Modifier key, bool locked) = 0;
 
   virtual void SetStripColor(std::uint32_t color) = 0;
   virtual void SetStripTooltip(const Text& text) = 0;

@@ -1,8 +1,10 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 namespace modlatch {
 
+// Virtual-key codes of the keys and buttons the logic reads or sends.
 namespace vk {
 constexpr std::uint8_t kMiddleButton = 0x04;
 constexpr std::uint8_t kShift = 0x10;
@@ -19,18 +21,30 @@ constexpr std::uint8_t kLeftAlt = 0xA4;
 constexpr std::uint8_t kMaskKey = 0xE8;
 }  // namespace vk
 
-namespace key_event {
-constexpr std::uint32_t kExtendedKey = 0x1;
-constexpr std::uint32_t kKeyUp = 0x2;
-}  // namespace key_event
+// A key or button as the system reports it at a poll.
+struct KeyReading {
+  bool held = false;           // down now
+  bool pressed_since = false;  // pressed since the previous reading of the same key
+  // Any report counts as down, the press since the last reading included.
+  bool ReadsDown() const { return held || pressed_since; }
+};
 
-// The system-wide keyboard: asynchronous key state and injected key events.
+// One key event as it is sent: the physical key it stands for.
+struct KeyStroke {
+  std::uint8_t virtual_key = 0;
+  std::uint8_t scan_code = 0;
+  bool extended = false;  // the key's code has the E0 prefix
+  bool up = false;
+  bool ours = false;  // marked as ModLatch's, so its own hooks never count it as the user's key
+};
+
+// The system-wide keyboard: the key state, and key events sent as if typed.
 class Keyboard {
  public:
   virtual ~Keyboard() = default;
-  virtual std::int16_t AsyncKeyState(std::uint8_t virtual_key) = 0;
-  virtual void InjectKey(std::uint8_t virtual_key, std::uint8_t scan_code, std::uint32_t flags,
-                         std::uintptr_t extra_info) = 0;
+  virtual KeyReading ReadKey(std::uint8_t virtual_key) = 0;
+  // The strokes reach the system together, in order, with nothing typed between them.
+  virtual void SendKeys(const KeyStroke* strokes, std::size_t count) = 0;
 };
 
 }  // namespace modlatch

@@ -42,8 +42,8 @@ void ShowLanguage(MainForm& form) {
     if (!design::IsSeparator(entry)) os.menu.SetCaption(entry.item, UiText(language, entry.caption));
   }
   for (const design::MenuEntry& entry : design::kLatchMenuItems) {
-    const int index = entry.item == MenuItem::mALT ? modifier_index::kAlt : modifier_index::kWin;
-    if (ModifierShown(form.Settings, index)) os.menu.SetCaption(entry.item, UiText(language, entry.caption));
+    const Modifier key = entry.item == MenuItem::mALT ? Modifier::Alt : Modifier::Win;
+    if (ModifierShown(form.Settings, key)) os.menu.SetCaption(entry.item, UiText(language, entry.caption));
   }
   os.menu.SetCaption(design::kOptionsMenu.item, UiText(language, design::kOptionsMenu.caption));
   for (const design::MenuEntry& entry : design::kOptionMenuItems) {

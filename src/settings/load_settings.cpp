@@ -181,7 +181,7 @@ void LoadLatchKey(MainForm& form, SectionReader& icon, SectionReader& option, co
   for (const PictureKey& picture : latch.pictures) LoadPicture(form, icon, picture);
   for (const ColorKey& color : latch.colors) LoadColor(form, option, color);
   for (const CaptionKey& caption : latch.captions) s.*caption.field = option(caption.key, caption.fallback);
-  form.os.controls.AddModifierControls(latch.index);
+  form.os.controls.AddModifierControls(ModifierAt(latch.index));
   form.os.menu.AddLatchItem(latch.item, UiText(form.UiLanguage, design::LatchItemCaption(latch.item)));
   AddDoubleModeIcon(form, latch.index);
 }
@@ -200,11 +200,11 @@ void LoadAltAndWin(MainForm& form, SectionReader& icon, SectionReader& option, A
 
 }  // namespace
 
-void AddLatchKey(MainForm& form, int index) {
+void AddLatchKey(MainForm& form, Modifier key) {
   const Text path = IniFilePath(form.os.files);
   SectionReader icon(form.os, path, u"Icon");
   SectionReader option(form.os, path, u"Option");
-  const LatchKeys& latch = kLatchKeys[index == modifier_index::kWin ? 1 : 0];
+  const LatchKeys& latch = kLatchKeys[key == Modifier::Win ? 1 : 0];
   form.Settings.*latch.enabled = true;
   LoadLatchKey(form, icon, option, latch);
   FitLimitsToButtons(form);

@@ -32,9 +32,10 @@ void ApplyOneShot(MainForm& form, bool on) {
 }
 
 // Off: a key of ours still down comes up first, masked if it was pressed alone.
-void RemoveLatchKey(MainForm& form, int index, bool AppSettings::*enabled, MenuItem item) {
-  if (ToggleFindsDown(form.os.keyboard, SelectorOf(index))) {
-    ReleaseAltAndWin(form, 1 << index);
+void RemoveLatchKey(MainForm& form, Modifier key, bool AppSettings::*enabled, MenuItem item) {
+  const int index = IndexOf(key);
+  if (ToggleFindsDown(form.os.keyboard, key)) {
+    ReleaseAltAndWin(form, KeyOf(key).state_bit);
     PlayLatchSound(form, LatchSound::kRelease);
   }
   form.Settings.*enabled = false;
@@ -42,26 +43,26 @@ void RemoveLatchKey(MainForm& form, int index, bool AppSettings::*enabled, MenuI
   form.OwnPressed[index] = OwnPress{};
   RemoveModifierIcon(form, index);
   form.os.menu.RemoveLatchItem(item);
-  form.os.controls.RemoveModifierControls(index);
+  form.os.controls.RemoveModifierControls(key);
   FitLimitsToButtons(form);
   ApplyFloatLayout(form);
 }
 
-void ApplyLatchKey(MainForm& form, int index, bool on) {
+void ApplyLatchKey(MainForm& form, Modifier key, bool on) {
   if (on) {
-    AddLatchKey(form, index);
-    ApplyButtonLook(form, static_cast<std::int16_t>(index));
-  } else if (index == modifier_index::kAlt) {
-    RemoveLatchKey(form, index, &AppSettings::LatchAlt, MenuItem::mALT);
+    AddLatchKey(form, key);
+    ApplyButtonLook(form, key);
+  } else if (key == Modifier::Alt) {
+    RemoveLatchKey(form, key, &AppSettings::LatchAlt, MenuItem::mALT);
   } else {
-    RemoveLatchKey(form, index, &AppSettings::LatchWin, MenuItem::mWIN);
+    RemoveLatchKey(form, key, &AppSettings::LatchWin, MenuItem::mWIN);
   }
   UpdateOneShotHooks(form);
   form.LastModifierState = modifier_state::kForceRedraw;
 }
 
-void ApplyLatchAlt(MainForm& form, bool on) { ApplyLatchKey(form, modifier_index::kAlt, on); }
-void ApplyLatchWin(MainForm& form, bool on) { ApplyLatchKey(form, modifier_index::kWin, on); }
+void ApplyLatchAlt(MainForm& form, bool on) { ApplyLatchKey(form, Modifier::Alt, on); }
+void ApplyLatchWin(MainForm& form, bool on) { ApplyLatchKey(form, Modifier::Win, on); }
 void ApplySounds(MainForm& form, bool on) { form.Settings.Sounds = on; }
 
 struct OptionItem {

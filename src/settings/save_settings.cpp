@@ -3,9 +3,7 @@
 #include <string>
 
 #include "form/main_form.h"
-#include "latch/alt_win_keys.h"
-#include "latch/indicators.h"
-#include "latch/modifier_key.h"
+#include "latch/toggle_latch.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/twips.h"
 #include "settings/ini_access.h"
@@ -32,13 +30,7 @@ void SaveSettingsOnExit(MainForm& form) {
   for (const TrayIconData& record : form.TrayIcons) {
     if (tray_record::Window(record) != 0) DeleteTrayIcon(os, record);
   }
-  // Press and release each once: whatever the latch state was, both keys end up.
-  SendModifierKey(os.keyboard, 1, key_action::kPress);
-  SendModifierKey(os.keyboard, 1, key_action::kRelease);
-  SendModifierKey(os.keyboard, 2, key_action::kPress);
-  SendModifierKey(os.keyboard, 2, key_action::kRelease);
-  // ALT and WIN only come up: a press and release of either would open a menu.
-  ReleaseAltAndWin(form, modifier_state::kAlt | modifier_state::kWin);
+  PressAndReleaseEveryKey(form);
 
   const Text path = IniFilePath(os.files);
   WriteIniString(os, path, u"General", u"Version", u"01.03.00");

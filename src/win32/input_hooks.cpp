@@ -109,8 +109,8 @@ DoubleClickLimits Win32InputHooks::DoubleClick() {
 LRESULT CALLBACK Win32InputHooks::KeyboardProc(int code, WPARAM wparam, LPARAM lparam) {
   if (code == HC_ACTION && g_hooks && g_hooks->form_) {
     const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lparam);
-    OnHookKey(*g_hooks->form_, HookKey{static_cast<std::uint8_t>(key->vkCode), (key->flags & LLKHF_UP) != 0,
-                                       (key->flags & LLKHF_INJECTED) != 0, key->dwExtraInfo});
+    const bool ours = (key->flags & LLKHF_INJECTED) != 0 && key->dwExtraInfo == kOwnInputMarker;
+    OnHookKey(*g_hooks->form_, HookKey{static_cast<std::uint8_t>(key->vkCode), (key->flags & LLKHF_UP) != 0, ours});
   }
   return ::CallNextHookEx(nullptr, code, wparam, lparam);
 }
@@ -124,8 +124,7 @@ LRESULT CALLBACK Win32InputHooks::MouseProc(int code, WPARAM wparam, LPARAM lpar
       HookButton event;
       event.press = ButtonPress{button, mouse->time, mouse->pt.x, mouse->pt.y};
       event.up = up;
-      event.injected = (mouse->flags & LLMHF_INJECTED) != 0;
-      event.extra_info = mouse->dwExtraInfo;
+      event.ours = (mouse->flags & LLMHF_INJECTED) != 0 && mouse->dwExtraInfo == kOwnInputMarker;
       OnHookButton(*g_hooks->form_, event);
     }
   }

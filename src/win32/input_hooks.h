@@ -6,6 +6,10 @@
 
 namespace modlatch::win32 {
 
+// Carried by every key event we send, so that the hooks tell ours apart from an on-screen
+// keyboard's, which do count as keys.
+constexpr ULONG_PTR kOwnInputMarker = 0x4D4C4F53;
+
 // Posted to the main window: run ReleaseUsedLatches now that the hook has returned.
 constexpr UINT kReleaseLatchesMessage = WM_APP + 20;
 

@@ -159,8 +159,9 @@ HWND MainFormWindow::CreateHolder(int index) {
                            ControlId(kHolderId + index), instance_, this);
 }
 
-void MainFormWindow::AddModifierControls(int index) {
-  if (index < 2 || index > 3 || check_[index]) return;
+void MainFormWindow::AddModifierControls(Modifier key) {
+  const int index = IndexOf(key);
+  if ((key != Modifier::Alt && key != Modifier::Win) || check_[index]) return;
   // Placed right of CTRL for now; the float layout gives it its share of the row.
   RECT ctrl{};
   ::GetWindowRect(check_[0], &ctrl);
@@ -175,8 +176,9 @@ void MainFormWindow::AddModifierControls(int index) {
   holder_[index] = CreateHolder(index);
 }
 
-void MainFormWindow::RemoveModifierControls(int index) {
-  if (index < 2 || index > 3 || !check_[index]) return;
+void MainFormWindow::RemoveModifierControls(Modifier key) {
+  const int index = IndexOf(key);
+  if ((key != Modifier::Alt && key != Modifier::Win) || !check_[index]) return;
   ::DestroyWindow(check_[index]);
   ::DestroyWindow(holder_[index]);
   check_[index] = nullptr;
@@ -262,7 +264,7 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
     }
     case WM_COMMAND:
       if (HIWORD(wparam) == BN_CLICKED && ToggleIndexOf(LOWORD(wparam)) >= 0) {
-        ToggleClickStep(form_, static_cast<std::int16_t>(ToggleIndexOf(LOWORD(wparam))));
+        ToggleClickStep(form_, ModifierAt(ToggleIndexOf(LOWORD(wparam))));
       }
       return 0;
     case WM_CLOSE:
@@ -365,12 +367,12 @@ LRESULT MainFormWindow::OnPictureMessage(HWND picture, UINT message, WPARAM wpar
   }
 }
 
-void MainFormWindow::OnToggleMouseDown(int index, int button) {
-  modlatch::OnToggleMouseDown(form_, static_cast<std::int16_t>(index), button);
+void MainFormWindow::OnToggleMouseDown(int index, MouseButton button) {
+  modlatch::OnToggleMouseDown(form_, ModifierAt(index), button);
 }
 
 void MainFormWindow::OnToggleKeyDown(int index, int key_code, bool repeated) {
-  modlatch::OnToggleKeyDown(form_, static_cast<std::int16_t>(index), key_code, repeated);
+  modlatch::OnToggleKeyDown(form_, ModifierAt(index), key_code, repeated);
 }
 
 void MainFormWindow::OnTogglePressEnded() { modlatch::OnTogglePressEnded(form_); }

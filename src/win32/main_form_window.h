@@ -51,14 +51,14 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   double ScreenHeightTwips() override;
 
   // Controls
-  bool ToggleValue(int index) override;
-  void SetToggleValue(int index, bool down) override;
-  void SetToggleBackColor(int index, ColorValue color) override;
-  void SetToggleForeColor(int index, ColorValue color) override;
-  void SetToggleCaption(int index, const Text& caption) override;
-  void SetToggleLocked(int index, bool locked) override;
-  void AddModifierControls(int index) override;
-  void RemoveModifierControls(int index) override;
+  bool ToggleValue(Modifier key) override;
+  void SetToggleValue(Modifier key, bool down) override;
+  void SetToggleBackColor(Modifier key, ColorValue color) override;
+  void SetToggleForeColor(Modifier key, ColorValue color) override;
+  void SetToggleCaption(Modifier key, const Text& caption) override;
+  void SetToggleLocked(Modifier key, bool locked) override;
+  void AddModifierControls(Modifier key) override;
+  void RemoveModifierControls(Modifier key) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
   void SetCloseName(const Text& name) override;
@@ -86,7 +86,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void Enable() override;
 
   // ToggleEvents
-  void OnToggleMouseDown(int index, int button) override;
+  void OnToggleMouseDown(int index, MouseButton button) override;
   void OnToggleKeyDown(int index, int key_code, bool repeated) override;
   void OnTogglePressEnded() override;
 

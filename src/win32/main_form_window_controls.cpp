@@ -12,18 +12,24 @@ namespace modlatch::win32 {
 
 // ---- Controls ----
 
-bool MainFormWindow::ToggleValue(int index) {
-  return ::SendMessageW(check_[index], BM_GETCHECK, 0, 0) == BST_CHECKED;
+bool MainFormWindow::ToggleValue(Modifier key) {
+  return ::SendMessageW(check_[IndexOf(key)], BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void MainFormWindow::SetToggleValue(int index, bool down) {
-  ::SendMessageW(check_[index], BM_SETCHECK, down ? BST_CHECKED : BST_UNCHECKED, 0);
+void MainFormWindow::SetToggleValue(Modifier key, bool down) {
+  ::SendMessageW(check_[IndexOf(key)], BM_SETCHECK, down ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void MainFormWindow::SetToggleBackColor(int index, ColorValue color) { win32::SetToggleBackColor(check_[index], color); }
-void MainFormWindow::SetToggleForeColor(int index, ColorValue color) { win32::SetToggleForeColor(check_[index], color); }
-void MainFormWindow::SetToggleCaption(int index, const Text& caption) { ::SetWindowTextW(check_[index], Wide(caption)); }
-void MainFormWindow::SetToggleLocked(int index, bool locked) { win32::SetToggleLocked(check_[index], locked); }
+void MainFormWindow::SetToggleBackColor(Modifier key, ColorValue color) {
+  win32::SetToggleBackColor(check_[IndexOf(key)], color);
+}
+void MainFormWindow::SetToggleForeColor(Modifier key, ColorValue color) {
+  win32::SetToggleForeColor(check_[IndexOf(key)], color);
+}
+void MainFormWindow::SetToggleCaption(Modifier key, const Text& caption) {
+  ::SetWindowTextW(check_[IndexOf(key)], Wide(caption));
+}
+void MainFormWindow::SetToggleLocked(Modifier key, bool locked) { win32::SetToggleLocked(check_[IndexOf(key)], locked); }
 
 void MainFormWindow::SetStripColor(std::uint32_t color) {
   // Showing the window and each activation set it; repainted only when it changes.

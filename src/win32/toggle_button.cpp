@@ -153,13 +153,13 @@ LRESULT CALLBACK ToggleProc(HWND button, UINT message, WPARAM wparam, LPARAM lpa
       return 1;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      state->events->OnToggleMouseDown(state->index, 1);
+      state->events->OnToggleMouseDown(state->index, MouseButton::Left);
       break;
     case WM_RBUTTONDOWN:
-      state->events->OnToggleMouseDown(state->index, 2);
+      state->events->OnToggleMouseDown(state->index, MouseButton::Right);
       return 0;
     case WM_MBUTTONDOWN:
-      state->events->OnToggleMouseDown(state->index, 4);
+      state->events->OnToggleMouseDown(state->index, MouseButton::Middle);
       break;
     case WM_KEYDOWN:
       // Bit 30: the key was already down, an auto-repeat.

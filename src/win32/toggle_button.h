@@ -7,7 +7,7 @@ namespace modlatch::win32 {
 
 // What the toggle buttons report to the main window.
 struct ToggleEvents {
-  virtual void OnToggleMouseDown(int index, int button) = 0;
+  virtual void OnToggleMouseDown(int index, MouseButton button) = 0;
   virtual void OnToggleKeyDown(int index, int key_code, bool repeated) = 0;
   virtual void OnTogglePressEnded() = 0;
 

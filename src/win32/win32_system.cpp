@@ -1,6 +1,7 @@
 #include "win32/win32_system.h"
 
 #include "win32/dpi.h"
+#include "win32/input_hooks.h"
 #include "win32/system_library.h"
 
 #include <algorithm>
@@ -24,11 +25,23 @@ Handle HandleFrom32(std::uint32_t value) {
 
 }  // namespace
 
-std::int16_t System::AsyncKeyState(std::uint8_t virtual_key) { return ::GetAsyncKeyState(virtual_key); }
+KeyReading System::ReadKey(std::uint8_t virtual_key) {
+  const SHORT state = ::GetAsyncKeyState(virtual_key);
+  return KeyReading{(state & 0x8000) != 0, (state & 1) != 0};
+}
 
-void System::InjectKey(std::uint8_t virtual_key, std::uint8_t scan_code, std::uint32_t flags,
-                       std::uintptr_t extra_info) {
-  ::keybd_event(virtual_key, scan_code, flags, extra_info);
+void System::SendKeys(const KeyStroke* strokes, std::size_t count) {
+  INPUT inputs[8]{};
+  count = std::min(count, std::size(inputs));
+  for (std::size_t i = 0; i < count; ++i) {
+    KEYBDINPUT& key = inputs[i].ki;
+    inputs[i].type = INPUT_KEYBOARD;
+    key.wVk = strokes[i].virtual_key;
+    key.wScan = strokes[i].scan_code;
+    key.dwFlags = (strokes[i].extended ? KEYEVENTF_EXTENDEDKEY : 0) | (strokes[i].up ? KEYEVENTF_KEYUP : 0);
+    key.dwExtraInfo = strokes[i].ours ? kOwnInputMarker : 0;
+  }
+  ::SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT));
 }
 
 std::int32_t System::GetStyle(WindowHandle window) { return ::GetWindowLongW(ToHwnd(window), GWL_STYLE); }

@@ -16,9 +16,8 @@ class System : public Keyboard, public WindowSystem, public Tray, public AnsiTex
 
   explicit System(WNDPROC size_limit_procedure) : size_limit_procedure_(size_limit_procedure) {}
 
-  std::int16_t AsyncKeyState(std::uint8_t virtual_key) override;
-  void InjectKey(std::uint8_t virtual_key, std::uint8_t scan_code, std::uint32_t flags,
-                 std::uintptr_t extra_info) override;
+  KeyReading ReadKey(std::uint8_t virtual_key) override;
+  void SendKeys(const KeyStroke* strokes, std::size_t count) override;
 
   std::int32_t GetStyle(WindowHandle window) override;
   void SetStyle(WindowHandle window, std::int32_t style) override;

@@ -56,6 +56,41 @@ std::string Narrow(const Text& text) {
 
 std::string MenuItemName(MenuItem item) { return kMenuNames[static_cast<int>(item)]; }
 
+std::string KeyName(std::uint8_t vk) {
+  switch (vk) {
+    case 0x04:
+      return "MBUTTON";
+    case 0x10:
+      return "SHIFT";
+    case 0x11:
+      return "CTRL";
+    case 0x12:
+      return "ALT";
+    case 0x5B:
+      return "LWIN";
+    case 0x5C:
+      return "RWIN";
+    case 0xA4:
+      return "LALT";
+    case 0xE8:
+      return "MASK";
+    default:
+      return Hex(vk);
+  }
+}
+
+std::string Label(Modifier key) {
+  static const char* const kLabels[] = {"CTRL", "SHIFT", "ALT", "WIN"};
+  return kLabels[IndexOf(key)];
+}
+
+std::string KeyDown(Modifier key, bool ours) {
+  static const char* const kNames[] = {"CTRL", "SHIFT", "LALT", "LWIN"};
+  return std::string("key-down ") + kNames[IndexOf(key)] + (ours ? " ours" : "");
+}
+
+std::string KeyUp(Modifier key, bool ours) { return "key-up" + KeyDown(key, ours).substr(8); }
+
 FakePlatform::FakePlatform()
     : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
   bounds[Control::Check1_0] = {136, 0, 113, 33};
@@ -82,18 +117,21 @@ std::vector<std::string> FakePlatform::Matching(const std::string& prefix) const
   return out;
 }
 
-std::int16_t FakePlatform::AsyncKeyState(std::uint8_t virtual_key) {
-  if (keep_log) log.push_back("query " + Hex(virtual_key));
+KeyReading FakePlatform::ReadKey(std::uint8_t virtual_key) {
+  if (keep_log) log.push_back("read " + KeyName(virtual_key));
   ++key_queries;
   return keys[virtual_key];
 }
 
-void FakePlatform::InjectKey(std::uint8_t virtual_key, std::uint8_t scan_code, std::uint32_t flags,
-                             std::uintptr_t extra_info) {
-  Note(key_events, "inject " + Hex(virtual_key) + " " + Hex(scan_code) + " " + Hex(flags) + " " + Hex(extra_info));
-  keys[virtual_key] = (flags & key_event::kKeyUp) ? 0 : static_cast<std::int16_t>(0x8000);
-  // As the system does, the left or right SHIFT, CTRL or ALT moves the key that covers both.
-  if (virtual_key >= 0xA0 && virtual_key <= 0xA5) keys[vk::kShift + (virtual_key - 0xA0) / 2] = keys[virtual_key];
+void FakePlatform::SendKeys(const KeyStroke* sent, std::size_t count) {
+  for (const KeyStroke& stroke : std::vector<KeyStroke>(sent, sent + count)) {
+    Note(key_events, (stroke.up ? "key-up " : "key-down ") + KeyName(stroke.virtual_key) + (stroke.ours ? " ours" : ""));
+    strokes.push_back(stroke);
+    const std::uint8_t vk = stroke.virtual_key;
+    keys[vk] = KeyReading{!stroke.up, false};
+    // As the system does, the left or right SHIFT, CTRL or ALT moves the key that covers both.
+    if (vk >= 0xA0 && vk <= 0xA5) keys[vk::kShift + (vk - 0xA0) / 2] = keys[vk];
+  }
 }
 
 std::int32_t FakePlatform::GetStyle(WindowHandle window) { return styles[window]; }
@@ -223,47 +261,48 @@ void FakePlatform::PlacePixels(const Rect& r) {
 
 void FakePlatform::RecreateFonts() { Note(ui_calls, "fonts " + std::to_string(dpi.x)); }
 
-bool FakePlatform::ToggleValue(int index) {
+bool FakePlatform::ToggleValue(Modifier key) {
   ++ui_calls;
-  return toggle_value[index];
+  return toggle_value[IndexOf(key)];
 }
 
-void FakePlatform::SetToggleValue(int index, bool down) {
-  Note(ui_calls, "value " + std::to_string(index) + " " + (down ? "1" : "0"));
-  toggle_value[index] = down;
+void FakePlatform::SetToggleValue(Modifier key, bool down) {
+  Note(ui_calls, "value " + Label(key) + " " + (down ? "1" : "0"));
+  toggle_value[IndexOf(key)] = down;
 }
 
-void FakePlatform::SetToggleBackColor(int index, ColorValue color) {
-  Note(ui_calls, "backcolor " + std::to_string(index) + " " + Hex(static_cast<std::uint32_t>(color)));
-  back_color[index] = color;
+void FakePlatform::SetToggleBackColor(Modifier key, ColorValue color) {
+  Note(ui_calls, "backcolor " + Label(key) + " " + Hex(static_cast<std::uint32_t>(color)));
+  back_color[IndexOf(key)] = color;
 }
 
-void FakePlatform::SetToggleForeColor(int index, ColorValue color) {
-  Note(ui_calls, "forecolor " + std::to_string(index) + " " + Hex(static_cast<std::uint32_t>(color)));
-  fore_color[index] = color;
+void FakePlatform::SetToggleForeColor(Modifier key, ColorValue color) {
+  Note(ui_calls, "forecolor " + Label(key) + " " + Hex(static_cast<std::uint32_t>(color)));
+  fore_color[IndexOf(key)] = color;
 }
 
-void FakePlatform::SetToggleCaption(int index, const Text& text) {
-  Note(ui_calls, "caption " + std::to_string(index) + " " + Narrow(text));
-  caption[index] = text;
+void FakePlatform::SetToggleCaption(Modifier key, const Text& text) {
+  Note(ui_calls, "caption " + Label(key) + " " + Narrow(text));
+  caption[IndexOf(key)] = text;
 }
 
-void FakePlatform::SetToggleLocked(int index, bool locked) {
-  Note(ui_calls, "locked " + std::to_string(index) + " " + (locked ? "1" : "0"));
-  toggle_locked[index] = locked;
+void FakePlatform::SetToggleLocked(Modifier key, bool locked) {
+  Note(ui_calls, "locked " + Label(key) + " " + (locked ? "1" : "0"));
+  toggle_locked[IndexOf(key)] = locked;
 }
 
-void FakePlatform::AddModifierControls(int index) {
-  Note(ui_calls, "add-controls " + std::to_string(index));
+void FakePlatform::AddModifierControls(Modifier key) {
+  Note(ui_calls, "add-controls " + Label(key));
   // Created as the window design places new buttons: right of the others, until laid out.
-  bounds[index == 2 ? Control::Check1_2 : Control::Check1_3] = {248, 0, 113, 33};
+  bounds[key == Modifier::Alt ? Control::Check1_2 : Control::Check1_3] = {248, 0, 113, 33};
 }
 
-void FakePlatform::RemoveModifierControls(int index) {
-  Note(ui_calls, "remove-controls " + std::to_string(index));
-  bounds.erase(index == 2 ? Control::Check1_2 : Control::Check1_3);
+void FakePlatform::RemoveModifierControls(Modifier key) {
+  Note(ui_calls, "remove-controls " + Label(key));
+  bounds.erase(key == Modifier::Alt ? Control::Check1_2 : Control::Check1_3);
   // A new button is made with the design's caption and colours.
-  caption[index] = index == 2 ? u"ALT" : u"WIN";
+  const int index = IndexOf(key);
+  caption[index] = key == Modifier::Alt ? u"ALT" : u"WIN";
   back_color[index] = fore_color[index] = -1;
   toggle_value[index] = false;
 }

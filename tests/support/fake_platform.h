@@ -53,10 +53,14 @@ class FakePlatform : public Keyboard,
   std::vector<std::string> Matching(const std::string& prefix) const;
 
   // Test set-up.
-  void SetKey(std::uint8_t vk, std::int16_t value) { keys[vk] = value; }
-  void Hold(std::uint8_t vk) { keys[vk] = static_cast<std::int16_t>(0x8000); }
-  void Release(std::uint8_t vk) { keys[vk] = 0; }
-  std::array<std::int16_t, 256> keys{};
+  void SetKey(std::uint8_t vk, KeyReading reading) { keys[vk] = reading; }
+  void Hold(std::uint8_t vk) { keys[vk] = KeyReading{true, false}; }
+  // Pressed and released since the last reading.
+  void Tap(std::uint8_t vk) { keys[vk] = KeyReading{false, true}; }
+  void Release(std::uint8_t vk) { keys[vk] = KeyReading{}; }
+  bool IsDown(std::uint8_t vk) const { return keys[vk].ReadsDown(); }
+  std::array<KeyReading, 256> keys{};
+  std::vector<KeyStroke> strokes;  // every key event sent, in order
   std::deque<std::optional<MenuItem>> popup_choices;  // what the next popups return
   std::function<void()> while_popup_open;            // runs while a popup is open
   std::vector<TrayIconData> tray_records;             // every record sent, in order
@@ -136,9 +140,8 @@ class FakePlatform : public Keyboard,
   std::uint16_t ui_language = 0x0411;  // the user's interface language, a LANGID
 
   // Keyboard
-  std::int16_t AsyncKeyState(std::uint8_t virtual_key) override;
-  void InjectKey(std::uint8_t virtual_key, std::uint8_t scan_code, std::uint32_t flags,
-                 std::uintptr_t extra_info) override;
+  KeyReading ReadKey(std::uint8_t virtual_key) override;
+  void SendKeys(const KeyStroke* sent, std::size_t count) override;
   // WindowSystem
   std::int32_t GetStyle(WindowHandle window) override;
   void SetStyle(WindowHandle window, std::int32_t style) override;
@@ -180,14 +183,14 @@ class FakePlatform : public Keyboard,
   double ScreenWidthTwips() override { return screen_width_twips; }
   double ScreenHeightTwips() override { return screen_height_twips; }
   // Controls
-  bool ToggleValue(int index) override;
-  void SetToggleValue(int index, bool down) override;
-  void SetToggleBackColor(int index, ColorValue color) override;
-  void SetToggleForeColor(int index, ColorValue color) override;
-  void SetToggleCaption(int index, const Text& text) override;
-  void SetToggleLocked(int index, bool locked) override;
-  void AddModifierControls(int index) override;
-  void RemoveModifierControls(int index) override;
+  bool ToggleValue(Modifier key) override;
+  void SetToggleValue(Modifier key, bool down) override;
+  void SetToggleBackColor(Modifier key, ColorValue color) override;
+  void SetToggleForeColor(Modifier key, ColorValue color) override;
+  void SetToggleCaption(Modifier key, const Text& text) override;
+  void SetToggleLocked(Modifier key, bool locked) override;
+  void AddModifierControls(Modifier key) override;
+  void RemoveModifierControls(Modifier key) override;
   void SetStripColor(std::uint32_t color) override;
   void SetStripTooltip(const Text& text) override;
   void SetCloseName(const Text& name) override;
@@ -305,6 +308,17 @@ class FakeAboutWindow : public AboutWindow {
 };
 
 std::string Narrow(const Text& text);
+
+// The log's words for keys: "read SHIFT", "key-down SHIFT", "key-up LALT ours". The latch keys
+// are named by their own key here, so a wrong row in the key table shows in the log.
+std::string KeyName(std::uint8_t vk);
+// A key's name in the log of its controls: "value SHIFT 1", "add-controls ALT".
+std::string Label(Modifier key);
+constexpr bool kOurs = true;
+std::string KeyDown(Modifier key, bool ours = false);
+std::string KeyUp(Modifier key, bool ours = false);
+constexpr char kMaskDown[] = "key-down MASK ours";  // always ours
+constexpr char kMaskUp[] = "key-up MASK ours";
 std::string MenuItemName(MenuItem item);
 
 }  // namespace modlatch::testing

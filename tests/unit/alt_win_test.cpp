@@ -15,22 +15,26 @@
 namespace modlatch {
 namespace {
 
+using testing::KeyDown;
+using testing::KeyUp;
+using testing::kOurs;
+using testing::kMaskDown;
+using testing::kMaskUp;
+
 using testing::FakePlatform;
 using testing::Narrow;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kIni = testing::kIniPath;
-const std::string kMask = "inject e8 0 0 4d4c4f53";
-const std::string kMaskUp = "inject e8 0 2 4d4c4f53";
 
 struct Program : testing::StartedProgram {
-  Lines Injected() const { return fake.Matching("inject"); }
+  Lines Injected() const { return fake.Matching("key-"); }
 };
 
 class AltWin : public ::testing::Test, protected Program {};
 
 TEST_F(AltWin, TheTickReadsAltAndBothWinKeysOnlyWhileTheirLatchIsOn) {
-  const Lines always{"query 12", "query 4", "query 10", "query 11"};
+  const Lines always{"read ALT", "read MBUTTON", "read SHIFT", "read CTRL"};
   struct Case {
     const char* ini;
     bool reads_win;
@@ -43,8 +47,8 @@ TEST_F(AltWin, TheTickReadsAltAndBothWinKeysOnlyWhileTheirLatchIsOn) {
     run.Start(c.ini);
     OnTick(run.form);
     Lines queries = always;
-    if (c.reads_win) queries.insert(queries.end(), {"query 5b", "query 5c"});
-    EXPECT_EQ(run.fake.Matching("query"), queries);
+    if (c.reads_win) queries.insert(queries.end(), {"read LWIN", "read RWIN"});
+    EXPECT_EQ(run.fake.Matching("read "), queries);
     EXPECT_TRUE(run.Injected().empty());
   }
 }
@@ -56,15 +60,14 @@ TEST_F(AltWin, EachKeyLatchesAndReleasesWithItsOwnKeyFlagsAndMarker) {
     Lines latch;
     Lines release;
   };
-  const std::string m = " 4d4c4f53";
   const Case cases[] = {
-      {0, false, {"inject 11 0 1 0"}, {"inject 11 0 3 0"}},
-      {1, false, {"inject 10 0 1 0"}, {"inject 10 0 3 0"}},
+      {0, false, {KeyDown(Modifier::Ctrl)}, {KeyUp(Modifier::Ctrl)}},
+      {1, false, {KeyDown(Modifier::Shift)}, {KeyUp(Modifier::Shift)}},
       // Left ALT, not extended; nothing followed it, so the mask key goes first.
-      {2, false, {"inject a4 0 0 0"}, {kMask, kMaskUp, "inject a4 0 2 0"}},
-      {3, false, {"inject 5b 0 1 0"}, {kMask, kMaskUp, "inject 5b 0 3 0"}},
-      {2, true, {"inject a4 0 0" + m}, {kMask, kMaskUp, "inject a4 0 2" + m}},
-      {3, true, {"inject 5b 0 1" + m}, {kMask, kMaskUp, "inject 5b 0 3" + m}},
+      {2, false, {KeyDown(Modifier::Alt)}, {kMaskDown, kMaskUp, KeyUp(Modifier::Alt)}},
+      {3, false, {KeyDown(Modifier::Win)}, {kMaskDown, kMaskUp, KeyUp(Modifier::Win)}},
+      {2, true, {KeyDown(Modifier::Alt, kOurs)}, {kMaskDown, kMaskUp, KeyUp(Modifier::Alt, kOurs)}},
+      {3, true, {KeyDown(Modifier::Win, kOurs)}, {kMaskDown, kMaskUp, KeyUp(Modifier::Win, kOurs)}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "button " << c.index << (c.one_shot ? ", one-shot" : ""));
@@ -72,8 +75,8 @@ TEST_F(AltWin, EachKeyLatchesAndReleasesWithItsOwnKeyFlagsAndMarker) {
     run.Start(std::string("LatchAlt=True\nLatchWin=True") + (c.one_shot ? "\nOneShot=True" : ""));
     // Pressed and released on the keyboard since the last query: for ALT and WIN only a key
     // down now counts, so the click still latches.
-    run.fake.SetKey(vk::kLeftAlt, 1);
-    run.fake.SetKey(vk::kLeftWin, 1);
+    run.fake.Tap(vk::kLeftAlt);
+    run.fake.Tap(vk::kLeftWin);
     HandleIndicatorClick(run.form, ModifierAt(c.index));
     EXPECT_EQ(run.Injected(), c.latch);
     run.fake.ClearLog();
@@ -91,13 +94,13 @@ TEST_F(AltWin, TheMaskKeyGoesOnlyBeforeABareRelease) {
       if (used) {
         OnHookKey(form, HookKey{0x09, false});  // TAB, as in ALT+TAB
         OnHookKey(form, HookKey{0x09, true});
-        OnHookKey(form, HookKey{0xE8, false, true, kOwnInputMarker});  // our own events never count
+        OnHookKey(form, HookKey{0xE8, false, true});  // our own events never count
       }
       fake.ClearLog();
       OnMenuCommand(form, item);
       const Lines injected = Injected();
       ASSERT_FALSE(injected.empty());
-      EXPECT_EQ(injected.front() == kMask, !used) << static_cast<int>(item) << " used " << used;
+      EXPECT_EQ(injected.front() == kMaskDown, !used) << static_cast<int>(item) << " used " << used;
       EXPECT_EQ(injected.size(), used ? 1u : 3u);
     }
   }
@@ -131,7 +134,7 @@ TEST_F(AltWin, AnAltOfOursNeverCountsForTheTrayGestures) {
 }
 
 TEST_F(AltWin, ResetCloseAndFaultReleaseAllFour) {
-  const Lines all_up{"inject 10 0 3 0", "inject 11 0 3 0", kMask, kMaskUp, "inject a4 0 2 0", "inject 5b 0 3 0"};
+  const Lines all_up{KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl), kMaskDown, kMaskUp, KeyUp(Modifier::Alt), KeyUp(Modifier::Win)};
   struct Case {
     const char* what;
     void (*run)(MainForm&);
@@ -141,8 +144,8 @@ TEST_F(AltWin, ResetCloseAndFaultReleaseAllFour) {
       {"reset", [](MainForm& f) { OnMenuCommand(f, MenuItem::mReset); }, all_up},
       {"fault", [](MainForm& f) { OnFault(f); }, all_up},
       {"close", [](MainForm& f) { OnClose(f); },
-       {"inject 10 0 1 0", "inject 10 0 3 0", "inject 11 0 1 0", "inject 11 0 3 0", kMask, kMaskUp,
-        "inject a4 0 2 0", "inject 5b 0 3 0"}},
+       {KeyDown(Modifier::Shift), KeyUp(Modifier::Shift), KeyDown(Modifier::Ctrl), KeyUp(Modifier::Ctrl), kMaskDown, kMaskUp,
+        KeyUp(Modifier::Alt), KeyUp(Modifier::Win)}},
   };
   for (const Case& c : cases) {
     Program run;
@@ -154,7 +157,7 @@ TEST_F(AltWin, ResetCloseAndFaultReleaseAllFour) {
     run.fake.ClearLog();
     c.run(run.form);
     EXPECT_EQ(run.Injected(), c.expected) << c.what;
-    for (std::uint8_t key : {0x10, 0x11, 0xA4, 0x5B}) EXPECT_EQ(run.fake.keys[key], 0) << c.what << " " << int{key};
+    for (std::uint8_t key : {0x10, 0x11, 0xA4, 0x5B}) EXPECT_FALSE(run.fake.IsDown(key)) << c.what << " " << int{key};
   }
 }
 
@@ -174,18 +177,18 @@ TEST_F(AltWin, LeavingTheSessionReleasesEveryLatchComingBackNothing) {
     Program run;
     run.Start("LatchAlt=True\nOneShot=True");
     OnMenuCommand(run.form, MenuItem::mSHIFT);
-    ASSERT_TRUE(LockLatch(run.form, modifier_index::kShift));
+    ASSERT_TRUE(LockLatch(run.form, Modifier::Shift));
     OnMenuCommand(run.form, MenuItem::mALT);
     OnTick(run.form);
     run.fake.ClearLog();
     c.power ? OnPowerEvent(run.form, c.code) : OnSessionChange(run.form, c.code);
     // The tick saw no change, so as the reset does both SHIFT and CTRL get a key-up.
-    const Lines released{"inject 10 0 3 0", "inject 11 0 3 0", kMask, kMaskUp, "inject a4 0 2 0"};
+    const Lines released{KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl), kMaskDown, kMaskUp, KeyUp(Modifier::Alt)};
     EXPECT_EQ(run.Injected(), c.releases ? released : Lines{});
     // The indicators follow at once: the buttons pop up and the lock is forgotten.
-    EXPECT_EQ(run.fake.toggle_value[modifier_index::kShift], !c.releases);
-    EXPECT_EQ(run.fake.toggle_value[modifier_index::kAlt], !c.releases);
-    EXPECT_EQ(HoldOf(run.form, modifier_index::kShift), c.releases ? Hold::kNone : Hold::kLocked);
+    EXPECT_EQ(run.fake.toggle_value[IndexOf(Modifier::Shift)], !c.releases);
+    EXPECT_EQ(run.fake.toggle_value[IndexOf(Modifier::Alt)], !c.releases);
+    EXPECT_EQ(HoldOf(run.form, Modifier::Shift), c.releases ? Hold::kNone : Hold::kLocked);
   }
 }
 
@@ -253,7 +256,7 @@ TEST_F(AltWin, SettingsDefaultsAndConversions) {
   fresh.existing_paths = {"c:\\i\\a1.ico"};
   fresh.SetIniText(kIni, "[Icon]\nW_Alt1=c:\\i\\a1.ico\n[Option]\nLatchAlt=True\nLatchWin=False\n");
   LoadSettings(f);
-  const Lines expected{"picture Picture3(5) c:\\i\\a1.ico", "add-controls 2", "menu-add mALT ALTｷｰ"};
+  const Lines expected{"picture Picture3(5) c:\\i\\a1.ico", "add-controls ALT", "menu-add mALT ALTｷｰ"};
   Lines seen;
   for (const std::string& line : fresh.log) {
     if (line.rfind("picture", 0) == 0 || line.rfind("add-controls", 0) == 0 || line.rfind("menu-add", 0) == 0) {
@@ -302,7 +305,7 @@ TEST_F(AltWin, OneShotReleasesAltAfterTheNextKeyWithoutTheMask) {
   OnHookKey(form, HookKey{0x73, true});
   ASSERT_EQ(fake.release_requests, 1);
   ReleaseUsedLatches(form);
-  EXPECT_EQ(Injected(), (Lines{"inject a4 0 2 4d4c4f53"}));
+  EXPECT_EQ(Injected(), (Lines{KeyUp(Modifier::Alt, kOurs)}));
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 namespace modlatch {
 namespace {
 
+using testing::KeyDown;
+using testing::KeyUp;
+
 using testing::FakePlatform;
 
 class ClickTable : public ::testing::Test {
@@ -30,18 +33,18 @@ class ClickTable : public ::testing::Test {
   std::vector<std::string> Effects() const {
     std::vector<std::string> effects;
     for (const auto& line : fake.log) {
-      if (line.rfind("inject", 0) == 0 || line == "popup" || line == "unload") effects.push_back(line);
+      if (line.rfind("key-", 0) == 0 || line == "popup" || line == "unload") effects.push_back(line);
     }
     return effects;
   }
-  int AltQueries() const { return static_cast<int>(fake.Matching("query 12").size()); }
+  int AltQueries() const { return static_cast<int>(fake.Matching("read ALT").size()); }
 
   FakePlatform fake;
   MainForm form{fake.platform()};
 };
 
-const std::vector<std::string> kToggleShift{"inject 10 0 1 0"};
-const std::vector<std::string> kToggleCtrl{"inject 11 0 1 0"};
+const std::vector<std::string> kToggleShift{KeyDown(Modifier::Shift)};
+const std::vector<std::string> kToggleCtrl{KeyDown(Modifier::Ctrl)};
 const std::vector<std::string> kMenu{"popup"};
 const std::vector<std::string> kClose{"unload"};
 const std::vector<std::string> kNothing{};
@@ -93,7 +96,7 @@ TEST_F(ClickTable, EveryTrayRowDoesWhatItSaysAndReadsAltOnlyInTheTrayModes) {
 
 TEST_F(ClickTable, DoubleLeftWithAltStillTogglesTheIconsKey) {
   fake.Hold(vk::kShift);
-  EXPECT_EQ(Click(display_mode::kDouble, L, Modifier::Shift, true), std::vector<std::string>{"inject 10 0 3 0"});
+  EXPECT_EQ(Click(display_mode::kDouble, L, Modifier::Shift, true), std::vector<std::string>{KeyUp(Modifier::Shift)});
 }
 
 TEST_F(ClickTable, AToggleButtonTogglesItsOwnKeyAndIgnoresAlt) {

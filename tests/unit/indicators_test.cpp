@@ -13,8 +13,8 @@ using testing::Narrow;
 class Refresh : public ::testing::Test {
  protected:
   void Keys(bool shift, bool ctrl) {
-    fake.keys[vk::kShift] = shift ? static_cast<std::int16_t>(0x8000) : 0;
-    fake.keys[vk::kControl] = ctrl ? static_cast<std::int16_t>(0x8000) : 0;
+    fake.SetKey(vk::kShift, KeyReading{shift, false});
+    fake.SetKey(vk::kControl, KeyReading{ctrl, false});
   }
   std::int32_t RefreshIn(std::int16_t mode, bool shift, bool ctrl) {
     form.DisplayMode = mode;
@@ -34,8 +34,8 @@ class Refresh : public ::testing::Test {
 
 TEST_F(Refresh, QueriesInOrderAndReturnsTheState) {
   EXPECT_EQ(RefreshIn(display_mode::kFloat, true, false), 2);
-  EXPECT_EQ(fake.Matching("query"),
-            (std::vector<std::string>{"query 12", "query 4", "query 10", "query 11"}));
+  EXPECT_EQ(fake.Matching("read "),
+            (std::vector<std::string>{"read ALT", "read MBUTTON", "read SHIFT", "read CTRL"}));
   EXPECT_EQ(RefreshIn(display_mode::kFloat, false, true), 1);
   EXPECT_EQ(RefreshIn(display_mode::kFloat, true, true), 3);
   EXPECT_EQ(RefreshIn(display_mode::kFloat, false, false), 0);
@@ -110,9 +110,9 @@ TEST_F(ButtonLook, SetColoursAndCaptionForTheCurrentValue) {
   form.Settings.CtrlForeColor_1 = 0;  // black is a colour, not "unset"
   form.Settings.CtrlChr_1 = u"ctrl!";
   fake.toggle_value[0] = true;
-  ApplyButtonLook(form, 0);
-  EXPECT_EQ(fake.Matching("backcolor"), std::vector<std::string>{"backcolor 0 ff"});
-  EXPECT_EQ(fake.Matching("forecolor"), std::vector<std::string>{"forecolor 0 0"});
+  ApplyButtonLook(form, Modifier::Ctrl);
+  EXPECT_EQ(fake.Matching("backcolor"), std::vector<std::string>{"backcolor CTRL ff"});
+  EXPECT_EQ(fake.Matching("forecolor"), std::vector<std::string>{"forecolor CTRL 0"});
   EXPECT_EQ(Narrow(fake.caption[0]), "ctrl!");
 }
 
@@ -120,7 +120,7 @@ TEST_F(ButtonLook, UnsetNegativeAndEmptyLeaveTheButtonAsItWas) {
   form.Settings.ShiftBgColor_0 = -1;
   form.Settings.ShiftForeColor_0 = -5;
   form.Settings.ShiftChr_0 = u"";
-  ApplyButtonLook(form, 1);
+  ApplyButtonLook(form, Modifier::Shift);
   EXPECT_TRUE(fake.log.empty());
 }
 

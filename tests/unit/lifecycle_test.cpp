@@ -12,6 +12,9 @@
 namespace modlatch {
 namespace {
 
+using testing::KeyDown;
+using testing::KeyUp;
+
 using testing::FakePlatform;
 
 class Lifecycle : public ::testing::Test {
@@ -39,10 +42,10 @@ TEST_F(Lifecycle, StartUpRunsItsStepsInOrder) {
   EXPECT_LT(mode, shown);
   EXPECT_LT(shown, timer);
   // The discarded queries come after the settings and before the first tick's refresh.
-  std::vector<std::string> queries = fake.Matching("query");
+  std::vector<std::string> queries = fake.Matching("read ");
   ASSERT_GE(queries.size(), 8u);
   EXPECT_EQ(std::vector<std::string>(queries.begin(), queries.begin() + 4),
-            (std::vector<std::string>{"query 4", "query 12", "query 10", "query 11"}));
+            (std::vector<std::string>{"read MBUTTON", "read ALT", "read SHIFT", "read CTRL"}));
   EXPECT_TRUE(fake.Matching("backcolor").empty()) << "no colours are configured by default";
   EXPECT_TRUE(fake.timer_enabled);
 }
@@ -80,7 +83,7 @@ TEST_F(Lifecycle, TheStripFollowsActivationAndTheTickNeverAsksForTheForeground) 
   ColorCaptionStrip(form, true);
   fake.ClearLog();
   OnTick(form);
-  EXPECT_EQ(fake.log, (std::vector<std::string>{"query 12", "query 4", "query 10", "query 11"}));
+  EXPECT_EQ(fake.log, (std::vector<std::string>{"read ALT", "read MBUTTON", "read SHIFT", "read CTRL"}));
   EXPECT_EQ(fake.ui_calls, 1) << "only the middle-button option's check mark";
   fake.foreground = 0x9999;
   OnMenuCommand(form, MenuItem::mMode0);
@@ -109,10 +112,10 @@ TEST_F(Lifecycle, CloseReleasesBothKeysAfterHidingAndRemovingIcons) {
     if (line.rfind("ini-write", 0) != 0) steps.push_back(line);
   }
   EXPECT_EQ(steps, (std::vector<std::string>{"restore-proc 1000 7000", "hide", "setpos 1000 after=-2 0,0,0,0 flags=13",
-                                             "tray delete 42", "inject 10 0 1 0", "inject 10 0 3 0",
-                                             "inject 11 0 1 0", "inject 11 0 3 0", "end"}));
+                                             "tray delete 42", KeyDown(Modifier::Shift), KeyUp(Modifier::Shift),
+                                             KeyDown(Modifier::Ctrl), KeyUp(Modifier::Ctrl), "end"}));
   EXPECT_EQ(fake.log.back(), "end") << "the settings are written before the process ends";
-  EXPECT_EQ(fake.keys[vk::kShift], 0);
+  EXPECT_FALSE(fake.IsDown(vk::kShift));
 }
 
 TEST_F(Lifecycle, ExitAndCloseButtonAskTheWindowToUnload) {
@@ -130,10 +133,10 @@ TEST_F(Lifecycle, FaultReleasesBothKeysThenDeletesEveryIconHeld) {
   fake.Hold(vk::kControl);
   fake.ClearLog();
   OnFault(form);
-  EXPECT_EQ(fake.log, (std::vector<std::string>{"inject 10 0 3 0", "inject 11 0 3 0", "tray delete 2000",
+  EXPECT_EQ(fake.log, (std::vector<std::string>{KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl), "tray delete 2000",
                                                 "tray delete 2001"}));
-  EXPECT_EQ(fake.keys[vk::kShift], 0);
-  EXPECT_EQ(fake.keys[vk::kControl], 0);
+  EXPECT_FALSE(fake.IsDown(vk::kShift));
+  EXPECT_FALSE(fake.IsDown(vk::kControl));
 }
 
 TEST_F(Lifecycle, FaultInFloatModeOnlyReleasesTheKeys) {
@@ -142,7 +145,7 @@ TEST_F(Lifecycle, FaultInFloatModeOnlyReleasesTheKeys) {
   OnMenuCommand(form, MenuItem::mMode2);  // the Compact icon is gone again
   fake.ClearLog();
   OnFault(form);
-  EXPECT_EQ(fake.log, (std::vector<std::string>{"inject 10 0 3 0", "inject 11 0 3 0"}));
+  EXPECT_EQ(fake.log, (std::vector<std::string>{KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl)}));
 }
 
 class ResetCommand : public Lifecycle {
@@ -150,22 +153,22 @@ class ResetCommand : public Lifecycle {
   std::vector<std::string> ResetWith(std::uint8_t last, bool shift, bool ctrl) {
     form.DisplayMode = display_mode::kFloat;
     form.LastModifierState = last;
-    fake.keys[vk::kShift] = shift ? static_cast<std::int16_t>(0x8000) : 0;
-    fake.keys[vk::kControl] = ctrl ? static_cast<std::int16_t>(0x8000) : 0;
+    fake.SetKey(vk::kShift, KeyReading{shift, false});
+    fake.SetKey(vk::kControl, KeyReading{ctrl, false});
     fake.ClearLog();
     OnMenuCommand(form, MenuItem::mReset);
-    return fake.Matching("inject");
+    return fake.Matching("key-");
   }
 };
 
 TEST_F(ResetCommand, NoChangeReleasesBothShiftFirst) {
-  EXPECT_EQ(ResetWith(0, false, false), (std::vector<std::string>{"inject 10 0 3 0", "inject 11 0 3 0"}));
+  EXPECT_EQ(ResetWith(0, false, false), (std::vector<std::string>{KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl)}));
 }
 
 TEST_F(ResetCommand, ChangedStateReleasesOnlyItsKeys) {
-  EXPECT_EQ(ResetWith(0, false, true), std::vector<std::string>{"inject 11 0 3 0"});
-  EXPECT_EQ(ResetWith(0, true, false), std::vector<std::string>{"inject 10 0 3 0"});
-  EXPECT_EQ(ResetWith(0, true, true), (std::vector<std::string>{"inject 10 0 3 0", "inject 11 0 3 0"}));
+  EXPECT_EQ(ResetWith(0, false, true), std::vector<std::string>{KeyUp(Modifier::Ctrl)});
+  EXPECT_EQ(ResetWith(0, true, false), std::vector<std::string>{KeyUp(Modifier::Shift)});
+  EXPECT_EQ(ResetWith(0, true, true), (std::vector<std::string>{KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl)}));
   EXPECT_TRUE(ResetWith(3, false, false).empty());
 }
 
@@ -173,8 +176,8 @@ TEST_F(Lifecycle, MenuLatchCommandsToggle) {
   OnMenuCommand(form, MenuItem::mSHIFT);
   OnMenuCommand(form, MenuItem::mCTRL);
   OnMenuCommand(form, MenuItem::mCTRL);
-  EXPECT_EQ(fake.Matching("inject"),
-            (std::vector<std::string>{"inject 10 0 1 0", "inject 11 0 1 0", "inject 11 0 3 0"}));
+  EXPECT_EQ(fake.Matching("key-"),
+            (std::vector<std::string>{KeyDown(Modifier::Shift), KeyDown(Modifier::Ctrl), KeyUp(Modifier::Ctrl)}));
   fake.ClearLog();
   OnMenuCommand(form, MenuItem::mCancel);
   EXPECT_TRUE(fake.log.empty());

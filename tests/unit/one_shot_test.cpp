@@ -12,12 +12,16 @@
 namespace modlatch {
 namespace {
 
+using testing::KeyDown;
+using testing::KeyUp;
+using testing::kOurs;
+
 using testing::FakePlatform;
 using testing::Narrow;
 
-const std::string kLatchShift = "inject 10 0 1 4d4c4f53";
-const std::string kReleaseShift = "inject 10 0 3 4d4c4f53";
-const std::string kReleaseCtrl = "inject 11 0 3 4d4c4f53";
+const std::string kLatchShift = KeyDown(Modifier::Shift, kOurs);
+const std::string kReleaseShift = KeyUp(Modifier::Shift, kOurs);
+const std::string kReleaseCtrl = KeyUp(Modifier::Ctrl, kOurs);
 constexpr std::uint8_t kKeyA = 0x41;
 
 // The floating window with OneShot on; its buttons lie in the own-place rectangle.
@@ -49,9 +53,9 @@ class OneShot : public ::testing::Test {
     Press(button, time, 10, 10, false);
     Press(button, time + 60, 10, 10, true);
   }
-  void Key(std::uint8_t virtual_key, bool injected = false, std::uintptr_t extra_info = 0) {
+  void Key(std::uint8_t virtual_key, bool ours = false) {
     for (bool up : {false, true}) {
-      OnHookKey(form, HookKey{virtual_key, up, injected, extra_info});
+      OnHookKey(form, HookKey{virtual_key, up, ours});
       Deliver();
     }
   }
@@ -61,8 +65,8 @@ class OneShot : public ::testing::Test {
     fake.release_requests = 0;
     ReleaseUsedLatches(form);
   }
-  std::vector<std::string> Injected() const { return fake.Matching("inject"); }
-  Hold Shift() const { return HoldOf(form, 1); }
+  std::vector<std::string> Injected() const { return fake.Matching("key-"); }
+  Hold Shift() const { return HoldOf(form, Modifier::Shift); }
 
   FakePlatform fake;
   MainForm form{fake.platform()};
@@ -96,13 +100,13 @@ TEST_F(OneShot, ModifierKeysLeaveTheLatchForTheKeyAfterThem) {
 
 TEST_F(OneShot, ClickElsewhereUsesTheLatchAndReleasesAfterTheButtonUp) {
   form.os.menu.PopupAtCursor();  // nothing chosen
-  ToggleLatch(form, 2, LatchSource::kMenu);
+  ToggleLatch(form, Modifier::Ctrl, LatchSource::kMenu);
   ClickShift(1000);
   Press(2, 2000, 10, 10, false);
   EXPECT_EQ(Injected().size(), 2u) << "a right-click elsewhere arrives with the keys down";
   Press(2, 2060, 10, 10, true);
   // Both latches were used by the one click; SHIFT goes up first, as the reset has it.
-  EXPECT_EQ(Injected(), (std::vector<std::string>{"inject 11 0 1 4d4c4f53", kLatchShift, kReleaseShift,
+  EXPECT_EQ(Injected(), (std::vector<std::string>{KeyDown(Modifier::Ctrl, kOurs), kLatchShift, kReleaseShift,
                                                   kReleaseCtrl}));
 }
 
@@ -189,9 +193,9 @@ TEST_F(OneShot, OnlyTheSystemsDoubleClickLocks) {
 }
 
 TEST_F(OneShot, ALatchFromTheMenuIsOneShotButNeverLocks) {
-  ToggleLatch(form, 1, LatchSource::kMenu);
+  ToggleLatch(form, Modifier::Shift, LatchSource::kMenu);
   EXPECT_EQ(Shift(), Hold::kLatched);
-  ToggleLatch(form, 1, LatchSource::kMenu);
+  ToggleLatch(form, Modifier::Shift, LatchSource::kMenu);
   EXPECT_EQ(Shift(), Hold::kNone);
   EXPECT_EQ(Injected(), (std::vector<std::string>{kLatchShift, kReleaseShift}));
 }
@@ -211,18 +215,17 @@ TEST_F(OneShot, APhysicalPressIsNeverReleased) {
 
 TEST_F(OneShot, OwnInjectedEventsAreIgnoredOthersCount) {
   ClickShift(1000);
-  Key(kKeyA, true, kOwnInputMarker);
+  Key(kKeyA, true);
   HookButton own_click;
   own_click.press = {1, 1200, 10, 10};
-  own_click.injected = true;
-  own_click.extra_info = kOwnInputMarker;
+  own_click.ours = true;
   OnHookButton(form, own_click);
   own_click.up = true;
   OnHookButton(form, own_click);
   Deliver();
   EXPECT_EQ(Shift(), Hold::kLatched);
   // An on-screen keyboard's key is injected too, without our mark: it is the key the latch is for.
-  Key(kKeyA, true, 0);
+  Key(kKeyA, false);
   EXPECT_EQ(Injected().back(), kReleaseShift);
 }
 
@@ -265,8 +268,8 @@ TEST_F(OneShot, TooltipsAndLockMarksTellLatchedFromLocked) {
   // The longest Compact tooltip still fits the tray record's 63 characters.
   form.DisplayMode = display_mode::kCompact;
   fake.Release(vk::kControl);
-  ToggleLatch(form, 1, LatchSource::kMenu);
-  ToggleLatch(form, 2, LatchSource::kMenu);
+  ToggleLatch(form, Modifier::Shift, LatchSource::kMenu);
+  ToggleLatch(form, Modifier::Ctrl, LatchSource::kMenu);
   RefreshIndicators(form);
   const TrayIconData& record = fake.tray_records.back();
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(record.bytes.data() + 24)),
@@ -278,7 +281,7 @@ TEST_F(OneShot, CloseTakesTheHooksDownBeforeReleasingTheKeys) {
   OnClose(form);
   EXPECT_FALSE(fake.hooks_installed);
   EXPECT_EQ(fake.log.front(), "hooks off") << "nothing reacts to the keys the close sends";
-  EXPECT_EQ(fake.Matching("inject").size(), 4u);
+  EXPECT_EQ(fake.Matching("key-").size(), 4u);
 }
 
 // The INI keys: on only for exactly "True", read at start-up, never written.
@@ -332,7 +335,7 @@ TEST_F(OneShotSettings, AbsentOrNotExactlyTrueChangesNothing) {
   EXPECT_FALSE(fake.hooks_installed);
 
   HandleIndicatorClick(form, Modifier::Shift);
-  EXPECT_EQ(fake.Matching("inject").back(), "inject 10 0 1 0") << "the plain toggle, unmarked";
+  EXPECT_EQ(fake.Matching("key-").back(), KeyDown(Modifier::Shift)) << "the plain toggle, unmarked";
   RefreshIndicators(form);
   EXPECT_EQ(Narrow(fake.strip_tooltip), " [SHIFT ON]  [CTRL OFF] ");
   EXPECT_TRUE(fake.Matching("locked").empty());

@@ -13,6 +13,11 @@
 namespace modlatch {
 namespace {
 
+using testing::KeyUp;
+using testing::kOurs;
+using testing::kMaskDown;
+using testing::kMaskUp;
+
 using testing::FakePlatform;
 using testing::MenuItemName;
 using Lines = std::vector<std::string>;
@@ -98,7 +103,6 @@ TEST(OptionsMenu, SwitchingOffReleasesWhatIsLatchedFirstAndSoundsOnlyForWhatModL
     Lines injected;  // by the last step
     Lines sounds;
   };
-  const std::string m = " 4d4c4f53";
   const auto menu = [](MenuItem first, MenuItem second) {
     return [=](Program& p) {
       OnMenuCommand(p.form, first);
@@ -110,24 +114,24 @@ TEST(OptionsMenu, SwitchingOffReleasesWhatIsLatchedFirstAndSoundsOnlyForWhatModL
   const Case cases[] = {
       // A bare ALT or WIN of ours comes up behind the mask key.
       {"LatchAlt=True", menu(MenuItem::mALT, MenuItem::mOptLatchAlt),
-       {"inject e8 0 0" + m, "inject e8 0 2" + m, "inject a4 0 2 0"}, {"sound release"}},
+       {kMaskDown, kMaskUp, KeyUp(Modifier::Alt)}, {"sound release"}},
       {"LatchWin=True", menu(MenuItem::mWIN, MenuItem::mOptLatchWin),
-       {"inject e8 0 0" + m, "inject e8 0 2" + m, "inject 5b 0 3 0"}, {"sound release"}},
+       {kMaskDown, kMaskUp, KeyUp(Modifier::Win)}, {"sound release"}},
       // A pending one-shot latch is released; a locked key stays down as a plain latch.
-      {"OneShot=True", menu(MenuItem::mSHIFT, MenuItem::mOptOneShot), {"inject 10 0 3" + m}, {"sound release"}},
-      {"OneShot=True", [](Program& p) { LockLatch(p.form, 1), OnMenuCommand(p.form, MenuItem::mOptOneShot); }, {}, {}},
-      {"", menu(MenuItem::mSHIFT, MenuItem::mSHIFT), {"inject 10 0 3 0"}, {"sound release"}},
+      {"OneShot=True", menu(MenuItem::mSHIFT, MenuItem::mOptOneShot), {KeyUp(Modifier::Shift, kOurs)}, {"sound release"}},
+      {"OneShot=True", [](Program& p) { LockLatch(p.form, Modifier::Shift), OnMenuCommand(p.form, MenuItem::mOptOneShot); }, {}, {}},
+      {"", menu(MenuItem::mSHIFT, MenuItem::mSHIFT), {KeyUp(Modifier::Shift)}, {"sound release"}},
       // Reset after an unchanged tick sends both key-ups, but sounds only when a key was down.
-      {"", menu(MenuItem::mCTRL, MenuItem::mReset), {"inject 10 0 3 0", "inject 11 0 3 0"}, {"sound release"}},
-      {"", menu(MenuItem::mCancel, MenuItem::mReset), {"inject 10 0 3 0", "inject 11 0 3 0"}, {}},
+      {"", menu(MenuItem::mCTRL, MenuItem::mReset), {KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl)}, {"sound release"}},
+      {"", menu(MenuItem::mCancel, MenuItem::mReset), {KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl)}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
     Program p(std::string(c.ini) + "\nSounds=True");
     c.act(p);
-    EXPECT_EQ(p.fake.Matching("inject"), c.injected);
+    EXPECT_EQ(p.fake.Matching("key-"), c.injected);
     EXPECT_EQ(p.fake.Matching("sound"), c.sounds);
-    for (int index = 0; index < modifier_index::kCount; ++index) EXPECT_EQ(HoldOf(p.form, index), Hold::kNone);
+    for (int index = 0; index < kModifierCount; ++index) EXPECT_EQ(HoldOf(p.form, ModifierAt(index)), Hold::kNone);
   }
 }
 

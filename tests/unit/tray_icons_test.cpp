@@ -10,6 +10,9 @@
 namespace modlatch {
 namespace {
 
+using testing::KeyDown;
+using testing::KeyUp;
+
 using testing::FakePlatform;
 using Log = std::vector<std::string>;
 
@@ -95,7 +98,7 @@ class TrayCallback : public ::testing::Test {
   Log Effects() const {
     Log effects;
     for (const auto& line : fake.log) {
-      if (line.rfind("inject", 0) == 0 || line == "popup" || line == "unload") effects.push_back(line);
+      if (line.rfind("key-", 0) == 0 || line == "popup" || line == "unload") effects.push_back(line);
     }
     return effects;
   }
@@ -115,13 +118,13 @@ TEST_F(TrayCallback, ButtonDownSetsItsBitAndButtonUpActsThenClearsIt) {
   EXPECT_EQ(form.TrayButtonsHeld, 2u);
   Send(0, {0x0205});
   EXPECT_EQ(form.TrayButtonsHeld, 0u);
-  EXPECT_EQ(Effects(), (Log{"inject 10 0 1 0", "inject 11 0 1 0"}));  // SHIFT, then CTRL
+  EXPECT_EQ(Effects(), (Log{KeyDown(Modifier::Shift), KeyDown(Modifier::Ctrl)}));  // SHIFT, then CTRL
 }
 
 TEST_F(TrayCallback, QuickDoubleClickTogglesTwice) {
   form.DisplayMode = display_mode::kCompact;
   Send(0, {0x0201, 0x0202, 0x0203, 0x0202});
-  EXPECT_EQ(Effects(), (Log{"inject 10 0 1 0", "inject 10 0 3 0"}));
+  EXPECT_EQ(Effects(), (Log{KeyDown(Modifier::Shift), KeyUp(Modifier::Shift)}));
   EXPECT_EQ(form.TrayButtonsHeld, 0u);
 }
 
@@ -151,7 +154,7 @@ TEST_F(TrayCallback, DoubleModePassesTheIconIndex) {
   form.DisplayMode = display_mode::kDouble;
   Send(0, {0x0201, 0x0202});
   Send(1, {0x0201, 0x0202});
-  EXPECT_EQ(Effects(), (Log{"inject 11 0 1 0", "inject 10 0 1 0"}));  // CTRL icon, then SHIFT icon
+  EXPECT_EQ(Effects(), (Log{KeyDown(Modifier::Ctrl), KeyDown(Modifier::Shift)}));  // CTRL icon, then SHIFT icon
   std::vector<std::uint32_t> held_while_open;
   fake.while_popup_open = [&] { held_while_open.push_back(form.TrayButtonsHeld); };
   Send(1, {0x0204, 0x0205});
