@@ -48,10 +48,10 @@ TEST(SendModifierKey, EachKeyGoesAsItsOwnPhysicalKey) {
     bool extended;
   };
   const Row rows[] = {
-      {Modifier::Ctrl, 0x11, 0x00, true},
-      {Modifier::Shift, 0x10, 0x00, true},
-      {Modifier::Alt, 0xA4, 0x00, false},
-      {Modifier::Win, 0x5B, 0x00, true},
+      {Modifier::Ctrl, 0x11, 0x1D, true},   // the right CTRL
+      {Modifier::Shift, 0x10, 0x36, false},  // the right SHIFT, which has no E0 prefix
+      {Modifier::Alt, 0xA4, 0x38, false},    // the left ALT
+      {Modifier::Win, 0x5B, 0x5B, true},     // the left Windows key
   };
   for (const Row& row : rows) {
     FakePlatform fake;

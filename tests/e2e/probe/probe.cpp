@@ -689,6 +689,7 @@ LRESULT CALLBACK LogKey(int code, WPARAM wParam, LPARAM lParam) {
                             .Bool("up", wParam == WM_KEYUP || wParam == WM_SYSKEYUP)
                             .Bool("injected", (info->flags & LLKHF_INJECTED) != 0)
                             .Bool("extended", (info->flags & LLKHF_EXTENDED) != 0)
+                            .Int("scan", info->scanCode)
                             .Int("ms", static_cast<long long>(Millis(g_keyLog->start, now)))
                             .Text();
   }
