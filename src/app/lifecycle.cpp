@@ -1,5 +1,6 @@
 #include "app/main_form_events.h"
 #include "latch/alt_win_keys.h"
+#include "latch/auto_release.h"
 #include "latch/indicators.h"
 #include "latch/one_shot.h"
 #include "latch/modifier_key.h"
@@ -46,6 +47,7 @@ void OnLoad(MainForm& form) {
 void OnTick(MainForm& form) {
   Platform& os = form.os;
   RefreshIndicators(form);
+  ReleaseIfForgotten(form);
   if (os.menu.IsChecked(MenuItem::mCenter) && os.keyboard.ReadKey(vk::kMiddleButton).ReadsDown()) {
     OpenPopupMenu(form);
   }

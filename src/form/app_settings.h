@@ -60,6 +60,8 @@ struct AppSettings {
   Text WinChr_0 = u"WIN";
   Text WinChr_1 = u"WIN";
   bool Sounds = false;  // a tone for each latch, lock and release ModLatch makes
+  // Seconds without any input after which a key ModLatch holds is let go; 0 never.
+  std::int32_t AutoRelease = 0;
 };
 
 }  // namespace modlatch

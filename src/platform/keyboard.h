@@ -45,6 +45,8 @@ class Keyboard {
   virtual KeyReading ReadKey(std::uint8_t virtual_key) = 0;
   // The strokes reach the system together, in order, with nothing typed between them.
   virtual void SendKeys(const KeyStroke* strokes, std::size_t count) = 0;
+  // Milliseconds since the last input of any kind in any program: a key, a click, a pointer move.
+  virtual std::uint32_t MillisecondsSinceInput() = 0;
 };
 
 }  // namespace modlatch

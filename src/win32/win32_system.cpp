@@ -44,6 +44,13 @@ void System::SendKeys(const KeyStroke* strokes, std::size_t count) {
   ::SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT));
 }
 
+std::uint32_t System::MillisecondsSinceInput() {
+  LASTINPUTINFO last{sizeof last, 0};
+  if (!::GetLastInputInfo(&last)) return 0;
+  // Both count from the system's start and wrap together after 49.7 days.
+  return ::GetTickCount() - last.dwTime;
+}
+
 std::int32_t System::GetStyle(WindowHandle window) { return ::GetWindowLongW(ToHwnd(window), GWL_STYLE); }
 
 void System::SetStyle(WindowHandle window, std::int32_t style) { ::SetWindowLongW(ToHwnd(window), GWL_STYLE, style); }

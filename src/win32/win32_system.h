@@ -18,6 +18,7 @@ class System : public Keyboard, public WindowSystem, public Tray, public AnsiTex
 
   KeyReading ReadKey(std::uint8_t virtual_key) override;
   void SendKeys(const KeyStroke* strokes, std::size_t count) override;
+  std::uint32_t MillisecondsSinceInput() override;
 
   std::int32_t GetStyle(WindowHandle window) override;
   void SetStyle(WindowHandle window, std::int32_t style) override;

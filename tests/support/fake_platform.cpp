@@ -123,7 +123,13 @@ KeyReading FakePlatform::ReadKey(std::uint8_t virtual_key) {
   return keys[virtual_key];
 }
 
+std::uint32_t FakePlatform::MillisecondsSinceInput() {
+  if (keep_log) log.push_back("idle time");
+  return idle_ms;
+}
+
 void FakePlatform::SendKeys(const KeyStroke* sent, std::size_t count) {
+  idle_ms = 0;
   for (const KeyStroke& stroke : std::vector<KeyStroke>(sent, sent + count)) {
     Note(key_events, (stroke.up ? "key-up " : "key-down ") + KeyName(stroke.virtual_key) + (stroke.ours ? " ours" : ""));
     strokes.push_back(stroke);

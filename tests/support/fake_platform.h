@@ -61,6 +61,7 @@ class FakePlatform : public Keyboard,
   bool IsDown(std::uint8_t vk) const { return keys[vk].ReadsDown(); }
   std::array<KeyReading, 256> keys{};
   std::vector<KeyStroke> strokes;  // every key event sent, in order
+  std::uint32_t idle_ms = 0;       // since the last input; a key sent resets it
   std::deque<std::optional<MenuItem>> popup_choices;  // what the next popups return
   std::function<void()> while_popup_open;            // runs while a popup is open
   std::vector<TrayIconData> tray_records;             // every record sent, in order
@@ -142,6 +143,7 @@ class FakePlatform : public Keyboard,
   // Keyboard
   KeyReading ReadKey(std::uint8_t virtual_key) override;
   void SendKeys(const KeyStroke* sent, std::size_t count) override;
+  std::uint32_t MillisecondsSinceInput() override;
   // WindowSystem
   std::int32_t GetStyle(WindowHandle window) override;
   void SetStyle(WindowHandle window, std::int32_t style) override;
