@@ -51,7 +51,7 @@ void OnLoad(MainForm& form) {
 void OnTick(MainForm& form) {
   Platform& os = form.os;
   RefreshIndicators(form);
-  if (os.menu.IsChecked(MenuItem::mCenter) && os.keyboard.AsyncKeyState(vk::kMiddleButton) != 0) {
+  if (form.Settings.MiddleButton && os.keyboard.AsyncKeyState(vk::kMiddleButton) != 0) {
     OpenPopupMenu(form);
   }
 }

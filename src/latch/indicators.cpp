@@ -75,8 +75,8 @@ void ShowInFloatWindow(MainForm& form, std::uint8_t state, Text text) {
     if (ModifierShown(form.Settings, index)) text += ExtraPiece(form, index, state);
   }
   form.os.controls.SetStripTooltip(text);
-  SetToggleFromRefresh(form, 0, form.os.menu.IsChecked(MenuItem::mCTRL));
-  SetToggleFromRefresh(form, 1, form.os.menu.IsChecked(MenuItem::mSHIFT));
+  SetToggleFromRefresh(form, 0, state & modifier_state::kCtrl);
+  SetToggleFromRefresh(form, 1, state & modifier_state::kShift);
   for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
     if (ModifierShown(form.Settings, index)) SetToggleFromRefresh(form, index, (state >> index) & 1);
   }

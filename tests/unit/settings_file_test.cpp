@@ -47,20 +47,21 @@ TEST_F(SettingsFile, EveryKeyIsReadInItsOrderAndApplied) {
        "CtrlChr_1=コントロール\nShiftChr_0=\nTimer=50\nNoProc=0\nTaskTop=x\nWindowType=1\nzPos=True\n"
        "SizeLock=True\nMiddleButton=True\nVersion=99",
        "W_Ctrl0=c:\\i\\w0.ico\nW_Ctrl1=c:\\i\\missing.ico\nS_Shift1_Ctrl1=c:\\i\\s3.ico");
+  // Every key is read before anything is applied, so the added buttons' width is known before
+  // the window is shown.
   std::vector<std::string> reads;
   for (const std::string& line : fake.Matching("ini-read")) reads.push_back(line.substr(9, line.find(" [") - 9));
   EXPECT_EQ(reads, (std::vector<std::string>{
                        "Icon W_Ctrl0", "Icon W_Ctrl1", "Icon W_Shift0", "Icon W_Shift1", "Icon S_Shift0_Ctrl0",
-                       "Icon S_Shift0_Ctrl1", "Icon S_Shift1_Ctrl0", "Icon S_Shift1_Ctrl1", "Option xPos",
-                       "Option yPos", "Option Height", "Option Width",
-                       // the added buttons' width is known before the window is shown
-                       "Option LatchAlt", "Option LatchWin", "Option ShiftBgColor_0",
-                       "Option ShiftBgColor_1", "Option CtrlBgColor_0", "Option CtrlBgColor_1",
-                       "Option ShiftForeColor_0", "Option ShiftForeColor_1", "Option CtrlForeColor_0",
-                       "Option CtrlForeColor_1", "Option CtrlChr_1", "Option CtrlChr_0", "Option ShiftChr_1",
-                       "Option ShiftChr_0", "Option Timer", "Option NoProc", "Option TaskTop",
-                       "Option WindowType", "Option zPos", "Option SizeLock", "Option MiddleButton",
-                       "Option NoActivate", "Option OneShot", "Option Sounds"}));
+                       "Icon S_Shift0_Ctrl1", "Icon S_Shift1_Ctrl0", "Icon S_Shift1_Ctrl1", "Option MiddleButton",
+                       "Option WindowType", "Option zPos", "Option xPos", "Option yPos", "Option Height",
+                       "Option Width", "Option SizeLock", "Option ShiftBgColor_0", "Option ShiftBgColor_1",
+                       "Option CtrlBgColor_0", "Option CtrlBgColor_1", "Option ShiftForeColor_0",
+                       "Option ShiftForeColor_1", "Option CtrlForeColor_0", "Option CtrlForeColor_1",
+                       "Option ShiftChr_0", "Option ShiftChr_1", "Option CtrlChr_0", "Option CtrlChr_1",
+                       "Option Timer", "Option NoProc", "Option TaskTop", "Option NoActivate", "Option OneShot",
+                       "Option LatchAlt", "Option LatchWin", "Option Sounds"}));
+  EXPECT_EQ(fake.log.at(reads.size() - 1).rfind("ini-read Option Sounds", 0), 0u);
   const std::vector<std::string> effects = Effects();
   const std::vector<std::string> expected_start{"picture Picture3(0) c:\\i\\w0.ico",
                                                 "picture Picture2(3) c:\\i\\s3.ico",
@@ -146,8 +147,10 @@ TEST_F(SettingsFile, HostileTextIsCutAndNeverBreaksLoading) {
   EXPECT_EQ(s.CtrlBgColor_0, kNoColor) << "eight digits from 8 up reach 2^31";
   EXPECT_EQ(s.CtrlBgColor_1, kNoColor) << "nine significant digits";
   EXPECT_EQ(fake.interval, 0u) << "00 is not the text 0";
-  EXPECT_FALSE(fake.IsChecked(MenuItem::mTop)) << "lower-case true is off";
-  EXPECT_TRUE(fake.IsChecked(MenuItem::mCenter)) << "the profile functions trim the blank";
+  EXPECT_FALSE(form.Settings.zPos) << "lower-case true is off";
+  EXPECT_FALSE(fake.checked.count(MenuItem::mTop));
+  EXPECT_TRUE(form.Settings.MiddleButton) << "the profile functions trim the blank";
+  EXPECT_TRUE(fake.checked.count(MenuItem::mCenter));
   EXPECT_TRUE(fake.Matching("picture").empty()) << "a path that does not exist is never loaded";
 }
 
@@ -199,7 +202,8 @@ TEST_F(SettingsFile, WhatIsSavedIsWhatTheNextStartRestores) {
   MainForm restored{next.platform()};
   LoadSettings(restored);
   EXPECT_EQ(restored.DisplayMode, display_mode::kCompact);
-  EXPECT_TRUE(next.IsChecked(MenuItem::mTop));
+  EXPECT_TRUE(restored.Settings.zPos);
+  EXPECT_TRUE(next.checked.count(MenuItem::mTop));
   EXPECT_EQ(next.left, 3000);
   EXPECT_EQ(next.top, 4500);
   EXPECT_EQ(next.width, 5000);
@@ -234,12 +238,13 @@ TEST(SampleSettingsFile, NamesEveryKeyCommentedOutAndChangesNothing) {
   }
 }
 
-TEST(GeometryText, WholeTwipsWithoutADecimalPoint) {
-  EXPECT_EQ(GeometryText(7680), u"7680");
-  EXPECT_EQ(GeometryText(-15), u"-15");
-  EXPECT_EQ(GeometryText(-0.0), u"0");
-  EXPECT_EQ(GeometryText(12.5), u"12");
-  EXPECT_EQ(GeometryText(13.5), u"14");
+TEST(WholeTwips, SinglePrecisionRoundedHalvesToEven) {
+  EXPECT_EQ(WholeTwips(7680), 7680);
+  EXPECT_EQ(WholeTwips(-15), -15);
+  EXPECT_EQ(WholeTwips(-0.0), 0);
+  EXPECT_EQ(WholeTwips(12.5), 12);
+  EXPECT_EQ(WholeTwips(13.5), 14);
+  EXPECT_EQ(WholeTwips(16777217), 16777216) << "beyond a float's 24 bits";
 }
 
 }  // namespace
