@@ -8,6 +8,7 @@
 #include "mainwindow/help_commands.h"
 #include "mainwindow/help_file.h"
 #include "mainwindow/window_design.h"
+#include "settings/settings_table.h"
 #include "support/fake_platform.h"
 
 namespace modlatch {
@@ -179,16 +180,12 @@ void CheckShippedHelp(const std::string& name, Language language, const char* co
     submenu.push_back(fake.Encode(UiText(entry.language, entry.caption)));
   }
   for (const std::string& item : submenu) EXPECT_NE(all.find(item), std::string::npos) << item;
-  const char* keys[] = {"W_Ctrl0", "W_Ctrl1", "W_Shift0", "W_Shift1", "S_Shift0_Ctrl0", "S_Shift0_Ctrl1",
-                        "S_Shift1_Ctrl0", "S_Shift1_Ctrl1", "xPos", "yPos", "Height", "Width", "ShiftBgColor_0",
-                        "ShiftBgColor_1", "CtrlBgColor_0", "CtrlBgColor_1", "ShiftForeColor_0", "ShiftForeColor_1",
-                        "CtrlForeColor_0", "CtrlForeColor_1", "ShiftChr_0", "ShiftChr_1", "CtrlChr_0", "CtrlChr_1",
-                        "Timer", "NoProc", "TaskTop", "WindowType", "zPos", "SizeLock", "MiddleButton", "Version",
-                        "[Icon]", "[Option]", "[General]", "LatchAlt", "LatchWin", "W_Alt0", "W_Alt1", "W_Win0",
-                        "W_Win1", "AltBgColor_0", "AltBgColor_1", "WinBgColor_0", "WinBgColor_1", "AltForeColor_0",
-                        "AltForeColor_1", "WinForeColor_0", "WinForeColor_1", "AltChr_0", "AltChr_1", "WinChr_0",
-                        "WinChr_1", "CTRL+ALT+DEL", "Sounds"};
-  for (const char* key : keys) EXPECT_NE(all.find(key), std::string::npos) << key;
+  for (const Setting& row : kSettings) {
+    for (const std::string& name : {"[" + testing::Narrow(row.section) + "]", testing::Narrow(row.key)}) {
+      EXPECT_NE(all.find(name), std::string::npos) << name;
+    }
+  }
+  EXPECT_NE(all.find("CTRL+ALT+DEL"), std::string::npos);
   for (const char* fact : facts) EXPECT_NE(all.find(fact), std::string::npos) << fact;
 }
 
