@@ -5,9 +5,10 @@
 
 namespace modlatch {
 
-// One field per INI key (settings/settings_table.cpp names them and their defaults); the
-// running program's options live here too, so the menu only shows them. Nothing is set until
-// the file is read: no colour, no caption of its own.
+// One field per INI key but WindowType and Language, which are the form's mode and language
+// (settings/settings_table.cpp names every key and its default). The running program's options
+// live here, so the menu only shows them. Until the file is read nothing is set: no colour, no
+// caption of its own.
 struct AppSettings {
   // Section Icon: picture files replacing the built-in images.
   Text W_Ctrl0, W_Ctrl1, W_Shift0, W_Shift1;

@@ -66,8 +66,8 @@ void PlaceWindow(MainForm& form) {
 
 // The window takes the width the added buttons need before it is first shown, not with a
 // visible jump afterwards.
-void WidenForLatchKeys(MainForm& form, const AppSettings& file) {
-  if (file.LatchAlt || file.LatchWin) WidenForButtons(form, 2 + file.LatchAlt + file.LatchWin);
+void WidenForLatchKeys(MainForm& form, const AppSettings& saved) {
+  if (saved.LatchAlt || saved.LatchWin) WidenForButtons(form, 2 + saved.LatchAlt + saved.LatchWin);
 }
 
 MenuItem LatchItem(Modifier key) { return key == Modifier::Alt ? MenuItem::mALT : MenuItem::mWIN; }
@@ -100,25 +100,25 @@ void LoadAltAndWin(MainForm& form, const MainForm& file) {
 void ApplySettings(MainForm& form, const MainForm& file) {
   Platform& os = form.os;
   AppSettings& s = form.Settings;
-  const AppSettings& stored = file.Settings;
+  const AppSettings& saved = file.Settings;
   TakeValues(form, file);
   LoadPictures(form, std::nullopt);
   PlaceWindow(form);
-  WidenForLatchKeys(form, stored);
+  WidenForLatchKeys(form, saved);
   os.timer.SetInterval(static_cast<std::uint32_t>(s.Timer));
 
   OnModeCommand(form, file.DisplayMode);
-  if (stored.zPos) OnTopCommand(form);
-  if (stored.SizeLock) OnSizeLockCommand(form);
-  s.MiddleButton = stored.MiddleButton;
+  if (saved.zPos) OnTopCommand(form);
+  if (saved.SizeLock) OnSizeLockCommand(form);
+  s.MiddleButton = saved.MiddleButton;
   os.menu.SetChecked(MenuItem::mCenter, s.MiddleButton);
 
-  s.NoActivate = stored.NoActivate;
+  s.NoActivate = saved.NoActivate;
   if (s.NoActivate) os.window.PreventActivation();
-  s.OneShot = stored.OneShot;
+  s.OneShot = saved.OneShot;
   LoadAltAndWin(form, file);
   StartOneShot(form);
-  s.Sounds = stored.Sounds;
+  s.Sounds = saved.Sounds;
   ShowOptionChecks(form);
 }
 
