@@ -24,7 +24,7 @@ constexpr auto kDoubleBank = ImageBank::Picture3;
 }  // namespace
 
 // section, key, default, field, conversion, written, latch, picture
-const std::array<Setting, kSettingCount> kSettings{{
+constexpr std::array<Setting, kSettingCount> kSettings{{
     {kGeneral, u"Version", u"01.03.00", {}, C::kStamp, W::kAtExit},
     {kIcon, u"W_Ctrl0", u"", &S::W_Ctrl0, C::kText, W::kNever, {}, BankPicture{kDoubleBank, 0}},
     {kIcon, u"W_Ctrl1", u"", &S::W_Ctrl1, C::kText, W::kNever, {}, BankPicture{kDoubleBank, 1}},

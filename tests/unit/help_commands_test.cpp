@@ -181,11 +181,9 @@ void CheckShippedHelp(const std::string& name, Language language, const char* co
   }
   for (const std::string& item : submenu) EXPECT_NE(all.find(item), std::string::npos) << item;
   for (const Setting& row : kSettings) {
-    for (const std::string& name : {"[" + testing::Narrow(row.section) + "]", testing::Narrow(row.key)}) {
-      EXPECT_NE(all.find(name), std::string::npos) << name;
-    }
+    EXPECT_NE(all.find(testing::Narrow(row.key)), std::string::npos) << testing::Narrow(row.key);
+    EXPECT_NE(all.find("[" + testing::Narrow(row.section) + "]"), std::string::npos) << testing::Narrow(row.section);
   }
-  EXPECT_NE(all.find("CTRL+ALT+DEL"), std::string::npos);
   for (const char* fact : facts) EXPECT_NE(all.find(fact), std::string::npos) << fact;
 }
 
@@ -194,10 +192,10 @@ void CheckShippedHelp(const std::string& name, Language language, const char* co
 TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
   CheckShippedHelp("ModLatch.hlp", Language::kJapanese, "目次",
                    {"50.6 は 51", "1.4 はダブルモード", "red は赤ではなく青", "フロートモードに戻ったときも",
-                    "ModLatch は実行中です"});
+                    "ModLatch は実行中です", "CTRL+ALT+DEL"});
   CheckShippedHelp("ModLatch.en.hlp", Language::kEnglish, "Contents",
                    {"50.6 is 51", "1.4 gives Double mode", "red gives blue", "come back to Float mode", "Language=en",
-                    "ModLatch is running"});
+                    "ModLatch is running", "CTRL+ALT+DEL"});
 }
 
 }  // namespace
