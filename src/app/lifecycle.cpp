@@ -48,7 +48,7 @@ void OnTick(MainForm& form) {
   Platform& os = form.os;
   RefreshIndicators(form);
   ReleaseIfForgotten(form);
-  if (os.menu.IsChecked(MenuItem::mCenter) && os.keyboard.ReadKey(vk::kMiddleButton).ReadsDown()) {
+  if (form.Settings.MiddleButton && os.keyboard.ReadKey(vk::kMiddleButton).ReadsDown()) {
     OpenPopupMenu(form);
   }
 }

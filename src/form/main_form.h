@@ -14,16 +14,17 @@ namespace display_mode {
 constexpr std::int16_t kCompact = 0;
 constexpr std::int16_t kDouble = 1;
 constexpr std::int16_t kFloat = 2;
+constexpr std::int16_t kNone = -1;  // until the settings bring up the first mode
 }  // namespace display_mode
 
-// The main window's state: the fields the handlers share, created zeroed with the window.
+// The main window's state: the fields the handlers share, created with the window.
 struct MainForm {
   explicit MainForm(Platform& platform) : os(platform) {}
 
   Platform& os;
   bool UserClickPending = false;
   std::uint8_t LastModifierState = 0;
-  std::int16_t DisplayMode = 0;
+  std::int16_t DisplayMode = display_mode::kNone;
   std::uint32_t TrayButtonsHeld = 0;
   AppSettings Settings;
   TrayIconRecords TrayIcons;

@@ -28,13 +28,13 @@ void RemoveTrayIcon(MainForm& form, int index) {
 }  // namespace
 
 void OnModeCommand(MainForm& form, std::int16_t index) {
+  if (form.DisplayMode == index) return;
+  form.DisplayMode = index;
   Menu& menu = form.os.menu;
-  if (menu.IsChecked(ModeItem(index))) return;
   menu.SetChecked(MenuItem::mMode0, false);
   menu.SetChecked(MenuItem::mMode1, false);
   menu.SetChecked(MenuItem::mMode2, false);
   menu.SetChecked(ModeItem(index), true);
-  form.DisplayMode = index;
   menu.SetEnabled(MenuItem::mTop, index == display_mode::kFloat);
   ApplyDisplayMode(form);
 }
@@ -54,7 +54,7 @@ void ApplyDisplayMode(MainForm& form) {
       form.os.window.Show();
       ColorStripByForeground(form);
       // A checked lock holds whenever the window is shown, however often the mode changes.
-      if (form.os.menu.IsChecked(MenuItem::mSizeLock)) {
+      if (form.Settings.SizeLock) {
         LockAtCurrentSize(form);
       } else if (!form.Settings.NoProc) {
         SetDefaultSizeLimits(form);

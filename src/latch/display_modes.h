@@ -5,7 +5,7 @@ namespace modlatch {
 
 struct MainForm;
 
-// The click on menu item mMode(index); does nothing when that mode is already checked.
+// The click on menu item mMode(index); does nothing when that mode is already shown.
 void OnModeCommand(MainForm& form, std::int16_t index);
 // Takes down what the previous mode showed and brings up the current DisplayMode.
 void ApplyDisplayMode(MainForm& form);

@@ -37,14 +37,12 @@ void ShowInFloatWindow(MainForm& form, std::uint8_t state, Text text) {
     if (ModifierShown(form.Settings, key)) text += KeyPiece(form, key, state);
   }
   form.os.controls.SetStripTooltip(text);
-  SetToggleFromRefresh(form, Modifier::Ctrl, form.os.menu.IsChecked(MenuItem::mCTRL));
-  SetToggleFromRefresh(form, Modifier::Shift, form.os.menu.IsChecked(MenuItem::mSHIFT));
-  for (Modifier key : {Modifier::Alt, Modifier::Win}) {
+  for (Modifier key : {Modifier::Ctrl, Modifier::Shift, Modifier::Alt, Modifier::Win}) {
     if (ModifierShown(form.Settings, key)) SetToggleFromRefresh(form, key, IsDown(key, state));
   }
   if (form.Settings.OneShot) {
-    for (Modifier key : ShownModifiersOf(form.Settings)) {
-      form.os.controls.SetToggleLocked(key, HoldOf(form, key) == Hold::kLocked);
+    for (Modifier key : {Modifier::Ctrl, Modifier::Shift, Modifier::Alt, Modifier::Win}) {
+      if (ModifierShown(form.Settings, key)) form.os.controls.SetToggleLocked(key, HoldOf(form, key) == Hold::kLocked);
     }
   }
 }

@@ -39,7 +39,7 @@ std::intptr_t StartWindowDrag(WindowSystem& windows, WindowHandle window) {
 
 void ApplyTopMost(MainForm& form) {
   if (form.DisplayMode != display_mode::kFloat) return;
-  SetTopMost(form.os.windows, form.os.window.Handle(), form.os.menu.IsChecked(MenuItem::mTop));
+  SetTopMost(form.os.windows, form.os.window.Handle(), form.Settings.zPos);
 }
 
 void MoveIntoWorkArea(MainForm& form) {
@@ -97,14 +97,14 @@ void ColorStripByForeground(MainForm& form) {
 }
 
 void OnTopCommand(MainForm& form) {
-  Menu& menu = form.os.menu;
-  menu.SetChecked(MenuItem::mTop, !menu.IsChecked(MenuItem::mTop));
+  form.Settings.zPos = !form.Settings.zPos;
+  form.os.menu.SetChecked(MenuItem::mTop, form.Settings.zPos);
   ApplyTopMost(form);
 }
 
 void OnCenterCommand(MainForm& form) {
-  Menu& menu = form.os.menu;
-  menu.SetChecked(MenuItem::mCenter, !menu.IsChecked(MenuItem::mCenter));
+  form.Settings.MiddleButton = !form.Settings.MiddleButton;
+  form.os.menu.SetChecked(MenuItem::mCenter, form.Settings.MiddleButton);
 }
 
 }  // namespace modlatch

@@ -111,7 +111,7 @@ void LockAtCurrentSize(MainForm& form) {
 }
 
 void ApplySizeLock(MainForm& form) {
-  if (form.os.menu.IsChecked(MenuItem::mSizeLock)) {
+  if (form.Settings.SizeLock) {
     LockAtCurrentSize(form);
   } else {
     SetDefaultSizeLimits(form);
@@ -120,7 +120,7 @@ void ApplySizeLock(MainForm& form) {
 
 void ConvertSizeLimits(MainForm& form, const Rect& outer) {
   if (form.SizeLimits.PrevWndProc == 0) return;
-  if (form.os.menu.IsChecked(MenuItem::mSizeLock)) {
+  if (form.Settings.SizeLock) {
     LockSizeLimits(form, outer.right - outer.left, outer.bottom - outer.top);
   } else {
     SetDefaultSizeLimits(form);
@@ -128,9 +128,8 @@ void ConvertSizeLimits(MainForm& form, const Rect& outer) {
 }
 
 void OnSizeLockCommand(MainForm& form) {
-  Menu& menu = form.os.menu;
-  const bool locked = !menu.IsChecked(MenuItem::mSizeLock);
-  menu.SetChecked(MenuItem::mSizeLock, locked);
+  form.Settings.SizeLock = !form.Settings.SizeLock;
+  form.os.menu.SetChecked(MenuItem::mSizeLock, form.Settings.SizeLock);
   ApplySizeLock(form);
 }
 

@@ -41,11 +41,10 @@ enum class MenuItem {
 constexpr int kMenuItemCount = 17;
 constexpr int kAllMenuItemCount = 27;
 
-// The popup menu: its check marks and enabled states are the only run-time holders of the options.
+// The popup menu: its check marks show the options the form holds.
 class Menu {
  public:
   virtual ~Menu() = default;
-  virtual bool IsChecked(MenuItem item) = 0;
   virtual void SetChecked(MenuItem item, bool checked) = 0;
   virtual void SetEnabled(MenuItem item, bool enabled) = 0;
   // Names an item, the submenu's own included; its check mark and kind stay.

@@ -2,6 +2,7 @@
 
 #include "mainwindow/window_design.h"
 #include "settings/ini_access.h"
+#include "settings/settings_table.h"
 
 namespace modlatch {
 namespace {
@@ -30,9 +31,7 @@ Language ChooseLanguage(std::uint16_t ui_language, const Text& option) {
 }
 
 void LoadLanguage(MainForm& form) {
-  Platform& os = form.os;
-  const Text option = ReadIniString(os, IniFilePath(os.files), u"Option", u"Language", u"");
-  form.UiLanguage = ChooseLanguage(os.windows.UserUiLanguage(), option);
+  ReadSetting(form, IniFilePath(form.os.files), SettingOf(&MainForm::UiLanguage));
 }
 
 void ShowLanguage(MainForm& form) {

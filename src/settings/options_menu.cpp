@@ -12,6 +12,7 @@
 #include "settings/ini_access.h"
 #include "settings/language.h"
 #include "settings/load_settings.h"
+#include "settings/settings_table.h"
 
 namespace modlatch {
 namespace {
@@ -67,24 +68,24 @@ void ApplySounds(MainForm& form, bool on) { form.Settings.Sounds = on; }
 
 struct OptionItem {
   MenuItem item;
-  const char16_t* key;
   bool AppSettings::*field;
   void (*apply)(MainForm& form, bool on);  // sets the field at the right step
 };
 
 constexpr OptionItem kOptionItems[] = {
-    {MenuItem::mOptNoActivate, u"NoActivate", &AppSettings::NoActivate, ApplyNoActivate},
-    {MenuItem::mOptOneShot, u"OneShot", &AppSettings::OneShot, ApplyOneShot},
-    {MenuItem::mOptLatchAlt, u"LatchAlt", &AppSettings::LatchAlt, ApplyLatchAlt},
-    {MenuItem::mOptLatchWin, u"LatchWin", &AppSettings::LatchWin, ApplyLatchWin},
-    {MenuItem::mOptSounds, u"Sounds", &AppSettings::Sounds, ApplySounds},
+    {MenuItem::mOptNoActivate, &AppSettings::NoActivate, ApplyNoActivate},
+    {MenuItem::mOptOneShot, &AppSettings::OneShot, ApplyOneShot},
+    {MenuItem::mOptLatchAlt, &AppSettings::LatchAlt, ApplyLatchAlt},
+    {MenuItem::mOptLatchWin, &AppSettings::LatchWin, ApplyLatchWin},
+    {MenuItem::mOptSounds, &AppSettings::Sounds, ApplySounds},
 };
 
 // Written at once, so a crash or a forced end keeps the choice; a file that cannot be written
 // leaves the option on for this run only, which the user is told once.
-void SaveOption(MainForm& form, const char16_t* key, const char16_t* value) {
+void SaveOption(MainForm& form, const SettingField& field) {
+  const Setting& row = SettingOf(field);
   const Text path = IniFilePath(form.os.files);
-  if (WriteIniString(form.os, path, u"Option", key, value)) return;
+  if (WriteIniString(form.os, path, row.section, row.key, SettingText(form, row))) return;
   if (form.OptionNotSavedShown) return;
   form.OptionNotSavedShown = true;
   form.os.dialogs.ShowNotice(FillIn(UiText(form.UiLanguage, TextId::kSettingNotSaved), path));
@@ -98,7 +99,7 @@ void OnOptionCommand(MainForm& form, MenuItem item) {
     const bool on = !(form.Settings.*option.field);
     option.apply(form, on);
     form.os.menu.SetChecked(item, on);
-    SaveOption(form, option.key, on ? u"True" : u"False");
+    SaveOption(form, option.field);
   }
 }
 
@@ -110,7 +111,7 @@ void OnLanguageCommand(MainForm& form, MenuItem item) {
     form.UiLanguage = entry.language;
     form.os.dialogs.CloseWindows();
     ShowLanguage(form);
-    SaveOption(form, u"Language", LanguageCode(entry.language));
+    SaveOption(form, &MainForm::UiLanguage);
   }
 }
 

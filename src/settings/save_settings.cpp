@@ -1,29 +1,18 @@
 #include "settings/save_settings.h"
 
-#include <string>
-
 #include "form/main_form.h"
 #include "latch/toggle_latch.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/twips.h"
 #include "settings/ini_access.h"
+#include "settings/settings_table.h"
 #include "tray/tray_icons.h"
 
 namespace modlatch {
 namespace {
 
-Text Ascii(const std::string& text) { return Text(text.begin(), text.end()); }
-
-Text TrueFalse(bool on) { return on ? u"True" : u"False"; }
-
-}  // namespace
-
-Text GeometryText(double twips) {
-  // Single-precision twips, whole as the window sits on whole pixels: no decimal point.
-  return Ascii(std::to_string(RoundHalfEven(static_cast<float>(twips))));
-}
-
-void SaveSettingsOnExit(MainForm& form) {
+// Out of sight, no icon left behind, no key of ours left down.
+void LeaveNothingBehind(MainForm& form) {
   Platform& os = form.os;
   os.window.Hide();
   SetTopMost(os.windows, os.window.Handle(), false);
@@ -31,17 +20,31 @@ void SaveSettingsOnExit(MainForm& form) {
     if (tray_record::Window(record) != 0) DeleteTrayIcon(os, record);
   }
   PressAndReleaseEveryKey(form);
+}
 
-  const Text path = IniFilePath(os.files);
-  WriteIniString(os, path, u"General", u"Version", u"01.03.00");
-  WriteIniString(os, path, u"Option", u"MiddleButton", TrueFalse(os.menu.IsChecked(MenuItem::mCenter)));
-  WriteIniString(os, path, u"Option", u"WindowType", Ascii(std::to_string(form.DisplayMode)));
-  WriteIniString(os, path, u"Option", u"zPos", TrueFalse(os.menu.IsChecked(MenuItem::mTop)));
-  WriteIniString(os, path, u"Option", u"xPos", GeometryText(os.window.Left()));
-  WriteIniString(os, path, u"Option", u"yPos", GeometryText(os.window.Top()));
-  WriteIniString(os, path, u"Option", u"Height", GeometryText(os.window.Height()));
-  WriteIniString(os, path, u"Option", u"Width", GeometryText(os.window.Width()));
-  WriteIniString(os, path, u"Option", u"SizeLock", TrueFalse(os.menu.IsChecked(MenuItem::mSizeLock)));
+void NoteWindowPlace(MainForm& form) {
+  AppSettings& s = form.Settings;
+  MainWindow& window = form.os.window;
+  s.xPos = WholeTwips(window.Left());
+  s.yPos = WholeTwips(window.Top());
+  s.Height = WholeTwips(window.Height());
+  s.Width = WholeTwips(window.Width());
+}
+
+}  // namespace
+
+std::int32_t WholeTwips(double twips) {
+  // Single precision, as the window's twips always were; whole, as it sits on whole pixels.
+  return static_cast<std::int32_t>(RoundHalfEven(static_cast<float>(twips)));
+}
+
+void SaveSettingsOnExit(MainForm& form) {
+  LeaveNothingBehind(form);
+  NoteWindowPlace(form);
+  const Text path = IniFilePath(form.os.files);
+  for (const Setting& row : kSettings) {
+    if (row.written == Written::kAtExit) WriteIniString(form.os, path, row.section, row.key, SettingText(form, row));
+  }
 }
 
 }  // namespace modlatch

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 #include "platform/types.h"
 
@@ -6,11 +7,12 @@ namespace modlatch {
 
 struct MainForm;
 
-// Window geometry as the file keeps it: a whole number of twips, a minus sign when negative.
-Text GeometryText(double twips);
+// Window geometry as the file keeps it: a whole number of twips.
+std::int32_t WholeTwips(double twips);
 
 // The closing sequence: out of sight, no icon left behind, neither modifier left latched,
-// then the settings the user can change from the menu or with the mouse are written.
+// then the keys the table marks for the exit are written from their fields, the window's
+// place and size taken into them first.
 void SaveSettingsOnExit(MainForm& form);
 
 }  // namespace modlatch

@@ -73,7 +73,6 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void LoadBankPicture(ImageBank bank, int index, const Text& path) override;
 
   // Menu
-  bool IsChecked(MenuItem item) override;
   void SetChecked(MenuItem item, bool checked) override;
   void SetEnabled(MenuItem item, bool enabled) override;
   void SetCaption(MenuItem item, const Text& caption) override;

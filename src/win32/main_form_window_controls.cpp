@@ -117,10 +117,6 @@ void MainFormWindow::LoadBankPicture(ImageBank bank, int index, const Text& path
 
 // ---- Menu ----
 
-bool MainFormWindow::IsChecked(MenuItem item) {
-  return (::GetMenuState(menu_, MenuId(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
 void MainFormWindow::SetChecked(MenuItem item, bool checked) {
   ::CheckMenuItem(menu_, MenuId(item), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }

@@ -343,11 +343,6 @@ void FakePlatform::SetHolderImage(int index, ImageHandle image) {
   holder_image[index] = image;
 }
 
-bool FakePlatform::IsChecked(MenuItem item) {
-  ++ui_calls;
-  return checked.count(item) != 0;
-}
-
 void FakePlatform::SetChecked(MenuItem item, bool on) {
   Note(ui_calls, "check " + MenuItemName(item) + " " + (on ? "1" : "0"));
   if (on) {

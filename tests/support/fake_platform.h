@@ -206,7 +206,6 @@ class FakePlatform : public Keyboard,
   ImageHandle DoubleImage(int index) override { return 0x400 + static_cast<ImageHandle>(index); }
   void LoadBankPicture(ImageBank bank, int index, const Text& path) override;
   // Menu
-  bool IsChecked(MenuItem item) override;
   void SetChecked(MenuItem item, bool on) override;
   void SetEnabled(MenuItem item, bool enabled) override;
   void SetCaption(MenuItem item, const Text& caption) override;

@@ -202,11 +202,11 @@ TEST_F(DisplayModes, TaskbarCreatedInCompactReaddsOneIconAndInFloatNone) {
 }
 
 TEST_F(DisplayModes, StartUpByDefaultOrWithAModeOutsideTheMenuIsFloat) {
-  for (std::int16_t window_type : {std::int16_t{2}, std::int16_t{7}, std::int16_t{-1}, std::int16_t{3}}) {
+  for (const char* window_type : {"", "WindowType=2", "WindowType=7", "WindowType=-1", "WindowType=3"}) {
     SCOPED_TRACE(window_type);
     FakePlatform f;
     MainForm fresh{f.platform()};
-    fresh.Settings.WindowType = window_type;
+    f.SetIniText("C:\\Tools\\ModLatch.ini", std::string("[Option]\n") + window_type + "\n");
     OnLoad(fresh);
     EXPECT_EQ(fresh.DisplayMode, kFloat);
     EXPECT_TRUE(f.checked.count(MenuItem::mMode2));

@@ -185,7 +185,7 @@ TEST_F(DpiChange, LimitsFontsDesignedPlacesWindowAndLayoutFollowTheNewDpi) {
 }
 
 TEST_F(DpiChange, ALockedSizeIsLockedAgainAtTheSuggestedSize) {
-  fake.checked.insert(MenuItem::mSizeLock);
+  form.Settings.SizeLock = true;
   OnDpiChanged(form, Rect{0, 0, 533, 107});
   EXPECT_EQ(form.SizeLimits.MinTrackWidth, 533);
   EXPECT_EQ(form.SizeLimits.MaxTrackHeight, 107);

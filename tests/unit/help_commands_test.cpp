@@ -8,6 +8,7 @@
 #include "mainwindow/help_commands.h"
 #include "mainwindow/help_file.h"
 #include "mainwindow/window_design.h"
+#include "settings/settings_table.h"
 #include "support/fake_platform.h"
 
 namespace modlatch {
@@ -179,16 +180,10 @@ void CheckShippedHelp(const std::string& name, Language language, const char* co
     submenu.push_back(fake.Encode(UiText(entry.language, entry.caption)));
   }
   for (const std::string& item : submenu) EXPECT_NE(all.find(item), std::string::npos) << item;
-  const char* keys[] = {"W_Ctrl0", "W_Ctrl1", "W_Shift0", "W_Shift1", "S_Shift0_Ctrl0", "S_Shift0_Ctrl1",
-                        "S_Shift1_Ctrl0", "S_Shift1_Ctrl1", "xPos", "yPos", "Height", "Width", "ShiftBgColor_0",
-                        "ShiftBgColor_1", "CtrlBgColor_0", "CtrlBgColor_1", "ShiftForeColor_0", "ShiftForeColor_1",
-                        "CtrlForeColor_0", "CtrlForeColor_1", "ShiftChr_0", "ShiftChr_1", "CtrlChr_0", "CtrlChr_1",
-                        "Timer", "NoProc", "TaskTop", "WindowType", "zPos", "SizeLock", "MiddleButton", "Version",
-                        "[Icon]", "[Option]", "[General]", "LatchAlt", "LatchWin", "W_Alt0", "W_Alt1", "W_Win0",
-                        "W_Win1", "AltBgColor_0", "AltBgColor_1", "WinBgColor_0", "WinBgColor_1", "AltForeColor_0",
-                        "AltForeColor_1", "WinForeColor_0", "WinForeColor_1", "AltChr_0", "AltChr_1", "WinChr_0",
-                        "WinChr_1", "CTRL+ALT+DEL", "Sounds"};
-  for (const char* key : keys) EXPECT_NE(all.find(key), std::string::npos) << key;
+  for (const Setting& row : kSettings) {
+    EXPECT_NE(all.find(testing::Narrow(row.key)), std::string::npos) << testing::Narrow(row.key);
+    EXPECT_NE(all.find("[" + testing::Narrow(row.section) + "]"), std::string::npos) << testing::Narrow(row.section);
+  }
   for (const char* fact : facts) EXPECT_NE(all.find(fact), std::string::npos) << fact;
 }
 
@@ -197,10 +192,10 @@ void CheckShippedHelp(const std::string& name, Language language, const char* co
 TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
   CheckShippedHelp("ModLatch.hlp", Language::kJapanese, "目次",
                    {"50.6 は 51", "1.4 はダブルモード", "red は赤ではなく青", "フロートモードに戻ったときも",
-                    "ModLatch は実行中です"});
+                    "ModLatch は実行中です", "CTRL+ALT+DEL"});
   CheckShippedHelp("ModLatch.en.hlp", Language::kEnglish, "Contents",
                    {"50.6 is 51", "1.4 gives Double mode", "red gives blue", "come back to Float mode", "Language=en",
-                    "ModLatch is running"});
+                    "ModLatch is running", "CTRL+ALT+DEL"});
 }
 
 }  // namespace

@@ -43,9 +43,8 @@ TEST(TextTables, EveryLanguageHasEveryTextInOrderWithTheSamePlaceholders) {
       EXPECT_EQ(static_cast<std::size_t>(table[i].id), i);
       ASSERT_NE(table[i].text, nullptr);
       EXPECT_NE(table[i].text[0], u'\0');
-      const Text text(table[i].text);
-      const Text japanese(kJapaneseTexts[i].text ? kJapaneseTexts[i].text : u"");
-      EXPECT_EQ(text.find(u"%s") == Text::npos, japanese.find(u"%s") == Text::npos);
+      const bool takes_value = table[i].id == TextId::kSettingNotSaved || table[i].id == TextId::kAboutCopyLink;
+      EXPECT_EQ(Text(table[i].text).find(u"%s") != Text::npos, takes_value);
     }
   }
 }

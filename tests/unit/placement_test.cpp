@@ -78,14 +78,14 @@ class Placement : public ::testing::Test {
 TEST_F(Placement, ApplyTopMostActsOnlyInFloatMode) {
   for (std::int16_t mode : {display_mode::kCompact, display_mode::kDouble, std::int16_t{5}}) {
     form.DisplayMode = mode;
-    fake.checked.insert(MenuItem::mTop);
+    form.Settings.zPos = true;
     ApplyTopMost(form);
   }
   EXPECT_TRUE(fake.log.empty());
 
   form.DisplayMode = display_mode::kFloat;
   ApplyTopMost(form);
-  fake.checked.erase(MenuItem::mTop);
+  form.Settings.zPos = false;
   ApplyTopMost(form);
   EXPECT_EQ(fake.log, (Log{"setpos 1000 after=-1 0,0,0,0 flags=13", "setpos 1000 after=-2 0,0,0,0 flags=13"}));
 }

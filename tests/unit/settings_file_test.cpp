@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "app/main_form_events.h"
 #include "form/main_form.h"
+#include "settings/language.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
+#include "settings/settings_table.h"
 #include "settings/value_conversions.h"
 #include "support/fake_platform.h"
 
@@ -43,26 +46,15 @@ class SettingsFile : public ::testing::Test {
   MainForm form{fake.platform()};
 };
 
-TEST_F(SettingsFile, EveryKeyIsReadInItsOrderAndApplied) {
+TEST_F(SettingsFile, EveryKeyIsReadThenApplied) {
   fake.existing_paths = {"c:\\i\\w0.ico", "c:\\i\\s3.ico"};
   Load("xPos=1500\nyPos=3000\nHeight=600\nWidth=3000\nShiftBgColor_1=00FF00\nCtrlForeColor_0=ff8000\n"
        "CtrlChr_1=コントロール\nShiftChr_0=\nTimer=50\nNoProc=0\nTaskTop=x\nWindowType=1\nzPos=True\n"
        "SizeLock=True\nMiddleButton=True\nVersion=99",
        "W_Ctrl0=c:\\i\\w0.ico\nW_Ctrl1=c:\\i\\missing.ico\nS_Shift1_Ctrl1=c:\\i\\s3.ico");
-  std::vector<std::string> reads;
-  for (const std::string& line : fake.Matching("ini-read")) reads.push_back(line.substr(9, line.find(" [") - 9));
-  EXPECT_EQ(reads, (std::vector<std::string>{
-                       "Icon W_Ctrl0", "Icon W_Ctrl1", "Icon W_Shift0", "Icon W_Shift1", "Icon S_Shift0_Ctrl0",
-                       "Icon S_Shift0_Ctrl1", "Icon S_Shift1_Ctrl0", "Icon S_Shift1_Ctrl1", "Option xPos",
-                       "Option yPos", "Option Height", "Option Width",
-                       // the added buttons' width is known before the window is shown
-                       "Option LatchAlt", "Option LatchWin", "Option ShiftBgColor_0",
-                       "Option ShiftBgColor_1", "Option CtrlBgColor_0", "Option CtrlBgColor_1",
-                       "Option ShiftForeColor_0", "Option ShiftForeColor_1", "Option CtrlForeColor_0",
-                       "Option CtrlForeColor_1", "Option CtrlChr_1", "Option CtrlChr_0", "Option ShiftChr_1",
-                       "Option ShiftChr_0", "Option Timer", "Option NoProc", "Option TaskTop",
-                       "Option WindowType", "Option zPos", "Option SizeLock", "Option MiddleButton",
-                       "Option NoActivate", "Option OneShot", "Option Sounds"}));
+  // Every key is read before anything is applied.
+  const auto is_read = [](const std::string& line) { return line.rfind("ini-read", 0) == 0; };
+  EXPECT_TRUE(std::none_of(std::find_if_not(fake.log.begin(), fake.log.end(), is_read), fake.log.end(), is_read));
   const std::vector<std::string> effects = Effects();
   const std::vector<std::string> expected_start{"picture Picture3(0) c:\\i\\w0.ico",
                                                 "picture Picture2(3) c:\\i\\s3.ico",
@@ -148,8 +140,8 @@ TEST_F(SettingsFile, HostileTextIsCutAndNeverBreaksLoading) {
   EXPECT_EQ(s.CtrlBgColor_0, kNoColor) << "eight digits from 8 up reach 2^31";
   EXPECT_EQ(s.CtrlBgColor_1, kNoColor) << "nine significant digits";
   EXPECT_EQ(fake.interval, 0u) << "00 is not the text 0";
-  EXPECT_FALSE(fake.IsChecked(MenuItem::mTop)) << "lower-case true is off";
-  EXPECT_TRUE(fake.IsChecked(MenuItem::mCenter)) << "the profile functions trim the blank";
+  EXPECT_FALSE(fake.checked.count(MenuItem::mTop)) << "lower-case true is off";
+  EXPECT_TRUE(fake.checked.count(MenuItem::mCenter)) << "the profile functions trim the blank";
   EXPECT_TRUE(fake.Matching("picture").empty()) << "a path that does not exist is never loaded";
 }
 
@@ -201,7 +193,7 @@ TEST_F(SettingsFile, WhatIsSavedIsWhatTheNextStartRestores) {
   MainForm restored{next.platform()};
   LoadSettings(restored);
   EXPECT_EQ(restored.DisplayMode, display_mode::kCompact);
-  EXPECT_TRUE(next.IsChecked(MenuItem::mTop));
+  EXPECT_TRUE(next.checked.count(MenuItem::mTop));
   EXPECT_EQ(next.left, 3000);
   EXPECT_EQ(next.top, 4500);
   EXPECT_EQ(next.width, 5000);
@@ -209,8 +201,8 @@ TEST_F(SettingsFile, WhatIsSavedIsWhatTheNextStartRestores) {
 }
 
 // The sample shipped as ModLatch.ini.example: renamed to ModLatch.ini it must start exactly like
-// no file at all, and it must show every key the program reads or writes as a commented line.
-TEST(SampleSettingsFile, NamesEveryKeyCommentedOutAndChangesNothing) {
+// no file at all, and it must show every key of the table as a commented line in its section.
+TEST(SampleSettingsFile, NamesEveryKeyCommentedOutInItsSectionAndChangesNothing) {
   std::ifstream file(MODLATCH_SOURCE_DIR "/resources/ModLatch.ini.example", std::ios::binary);
   ASSERT_TRUE(file) << "resources/ModLatch.ini.example";
   std::stringstream bytes;
@@ -225,23 +217,41 @@ TEST(SampleSettingsFile, NamesEveryKeyCommentedOutAndChangesNothing) {
   with.SetIniText(kIni, sample);
   OnLoad(renamed);
   EXPECT_EQ(with.log, without.log) << "the start with the sample differs from a start without a file";
-  SaveSettingsOnExit(plain);
 
-  std::vector<std::string> keys = without.Matching("ini-");
-  ASSERT_GT(keys.size(), 40u);
-  for (std::string& line : keys) {
-    const std::size_t key = line.find(' ', line.find(' ') + 1) + 1;
-    line = line.substr(key, line.find(' ', key) - key);
-    EXPECT_NE(sample.find("\n;" + line + "="), std::string::npos) << line;
+  for (const Setting& row : kSettings) {
+    const std::size_t section = sample.find("\n[" + testing::Narrow(row.section) + "]");
+    ASSERT_NE(section, std::string::npos) << testing::Narrow(row.section);
+    const std::size_t line = sample.find("\n;" + testing::Narrow(row.key) + "=", section);
+    EXPECT_LT(line, sample.find("\n[", section + 1)) << testing::Narrow(row.key);
   }
 }
 
-TEST(GeometryText, WholeTwipsWithoutADecimalPoint) {
-  EXPECT_EQ(GeometryText(7680), u"7680");
-  EXPECT_EQ(GeometryText(-15), u"-15");
-  EXPECT_EQ(GeometryText(-0.0), u"0");
-  EXPECT_EQ(GeometryText(12.5), u"12");
-  EXPECT_EQ(GeometryText(13.5), u"14");
+// Every key and every field has one row of the table; a start that reads every key and an exit
+// touch the table's keys and no other, each in its own section.
+TEST_F(SettingsFile, EveryKeyOnceAndNoOtherReachesTheFile) {
+  std::set<std::string> known;
+  for (const Setting& row : kSettings) {
+    EXPECT_TRUE(known.insert(testing::Narrow(row.section) + " " + testing::Narrow(row.key)).second);
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(row.field) || &SettingOf(row.field) == &row);
+  }
+  LoadLanguage(form);
+  Load("LatchAlt=True\nLatchWin=True");
+  SaveSettingsOnExit(form);
+  std::set<std::string> used;
+  for (const std::string& line : fake.Matching("ini-")) {
+    const std::size_t section = line.find(' ') + 1;
+    used.insert(line.substr(section, line.find(' ', line.find(' ', section) + 1) - section));
+  }
+  EXPECT_EQ(used, known);
+}
+
+TEST(WholeTwips, SinglePrecisionRoundedHalvesToEven) {
+  EXPECT_EQ(WholeTwips(7680), 7680);
+  EXPECT_EQ(WholeTwips(-15), -15);
+  EXPECT_EQ(WholeTwips(-0.0), 0);
+  EXPECT_EQ(WholeTwips(12.5), 12);
+  EXPECT_EQ(WholeTwips(13.5), 14);
+  EXPECT_EQ(WholeTwips(16777217), 16777216) << "beyond a float's 24 bits";
 }
 
 }  // namespace
