@@ -1,5 +1,6 @@
 #include "settings/settings_table.h"
 
+#include <algorithm>
 #include <string>
 
 #include "settings/ini_access.h"
@@ -62,6 +63,7 @@ constexpr std::array<Setting, kSettingCount> kSettings{{
     {kOption, u"LatchAlt", u"", &S::LatchAlt, C::kTrue, W::kInSubmenu},
     {kOption, u"LatchWin", u"", &S::LatchWin, C::kTrue, W::kInSubmenu},
     {kOption, u"Sounds", u"", &S::Sounds, C::kTrue, W::kInSubmenu},
+    {kOption, u"AutoRelease", u"", &S::AutoRelease, C::kSeconds, W::kInSubmenu},
     {kOption, u"Language", u"", &MainForm::UiLanguage, C::kLanguage, W::kInSubmenu},
     {kIcon, u"W_Alt0", u"", &S::W_Alt0, C::kText, W::kNever, kAlt, BankPicture{kDoubleBank, 4}},
     {kIcon, u"W_Alt1", u"", &S::W_Alt1, C::kText, W::kNever, kAlt, BankPicture{kDoubleBank, 5}},
@@ -142,6 +144,9 @@ void Store(MainForm& form, const Setting& row, const Text& text) {
     case Conversion::kLanguage:
       form.*FieldOf<Language MainForm::*>(row) = ChooseLanguage(form.os.windows.UserUiLanguage(), text);
       break;
+    case Conversion::kSeconds:
+      s.*FieldOf<std::int32_t AppSettings::*>(row) = std::max(0, RoundToInt32(LeadingNumber(text)).value_or(0));
+      break;
     case Conversion::kStamp:
       break;
   }
@@ -172,6 +177,7 @@ Text SettingText(const MainForm& form, const Setting& row) {
     case Conversion::kTrue:
       return s.*FieldOf<bool AppSettings::*>(row) ? u"True" : u"False";
     case Conversion::kGeometry:
+    case Conversion::kSeconds:
       return Decimal(s.*FieldOf<std::int32_t AppSettings::*>(row));
     case Conversion::kMode:
       return Decimal(form.*FieldOf<std::int16_t MainForm::*>(row));

@@ -18,6 +18,7 @@ enum class Conversion : std::uint8_t {
   kMode,      // a display mode; one outside the menu is Float
   kTrue,      // on for exactly "True"
   kLanguage,  // ja or en; anything else follows the system
+  kSeconds,   // a time in seconds: the leading number, rounded; 0 (off) for none or below 1
   kStamp,     // never read; written as its default
 };
 
@@ -48,7 +49,7 @@ struct Setting {
 
 // Every key of the settings file, in the order they are read; the exit writes its keys in this
 // order too.
-constexpr std::size_t kSettingCount = 54;
+constexpr std::size_t kSettingCount = 55;
 extern const std::array<Setting, kSettingCount> kSettings;
 
 // The row of the key whose value this field holds.

@@ -25,7 +25,6 @@ TEST(AutoRelease, AForgottenLatchLetsGoAsTheResetDoesAndInputHoldsIt) {
   struct Case {
     const char* what;
     const char* ini;
-    int seconds;
     std::function<void(MainForm&)> latch;
     std::uint32_t idle_ms;
     bool asks;
@@ -39,21 +38,22 @@ TEST(AutoRelease, AForgottenLatchLetsGoAsTheResetDoesAndInputHoldsIt) {
   };
   const Lines reset{KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl)};
   const Case cases[] = {
-      {"off", "Sounds=True", 0, menu(MenuItem::mSHIFT), 3600000, false, {}},
-      {"nothing latched: the tick asks nothing", "Sounds=True", 60, nothing, 3600000, false, {}},
-      {"input within the minute", "Sounds=True", 60, menu(MenuItem::mSHIFT), 59999, true, {}},
-      {"a minute without input", "Sounds=True", 60, menu(MenuItem::mSHIFT), 60000, true, reset},
-      {"a hand-set 30 seconds", "Sounds=True", 30, menu(MenuItem::mCTRL), 30000, true, reset},
-      {"a locked one-shot key", "OneShot=True\nSounds=True", 60, locked, 60000, true, reset},
-      {"ALT behind the mask key", "LatchAlt=True\nSounds=True", 60, menu(MenuItem::mALT), 60000, true,
+      {"off", "AutoRelease=0", menu(MenuItem::mSHIFT), 3600000, false, {}},
+      {"not a number", "AutoRelease=never", menu(MenuItem::mSHIFT), 3600000, false, {}},
+      {"below a second", "AutoRelease=-60", menu(MenuItem::mSHIFT), 3600000, false, {}},
+      {"nothing latched: the tick asks nothing", "AutoRelease=60", nothing, 3600000, false, {}},
+      {"input within the minute", "AutoRelease=60", menu(MenuItem::mSHIFT), 59999, true, {}},
+      {"a minute without input", "AutoRelease=60", menu(MenuItem::mSHIFT), 60000, true, reset},
+      {"a hand-set 30 seconds", "AutoRelease=30", menu(MenuItem::mCTRL), 30000, true, reset},
+      {"a locked one-shot key", "AutoRelease=60\nOneShot=True", locked, 60000, true, reset},
+      {"ALT behind the mask key", "AutoRelease=60\nLatchAlt=True", menu(MenuItem::mALT), 60000, true,
        {KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl), testing::kMaskDown, testing::kMaskUp,
         KeyUp(Modifier::Alt)}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Program run;
-    run.Start(c.ini);
-    run.form.Settings.AutoRelease = c.seconds;
+    run.Start(std::string(c.ini) + "\nSounds=True");
     c.latch(run.form);
     run.TickAfter(0);
     EXPECT_EQ(run.TickAfter(c.idle_ms), c.released);
