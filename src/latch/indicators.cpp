@@ -91,16 +91,13 @@ void ShowInFloatWindow(MainForm& form, std::uint8_t state, Text text) {
 
 void ShowInDoubleIcons(MainForm& form, std::uint8_t state, const Text& text) {
   Controls& controls = form.os.controls;
-  controls.SetHolderImage(0, controls.DoubleImage(state & modifier_state::kCtrl ? 1 : 0));
-  controls.SetHolderImage(1, controls.DoubleImage(state & modifier_state::kShift ? 3 : 2));
-  ModifyTrayIcon(form.os, controls.HolderWindow(0), controls.HolderImage(0), text, form.TrayIcons[0]);
-  ModifyTrayIcon(form.os, controls.HolderWindow(1), controls.HolderImage(1), text, form.TrayIcons[1]);
+  UpdateTrayIcon(form, Modifier::Ctrl, controls.DoubleImage(state & modifier_state::kCtrl ? 1 : 0), text);
+  UpdateTrayIcon(form, Modifier::Shift, controls.DoubleImage(state & modifier_state::kShift ? 3 : 2), text);
   // The ALT and WIN icons name their own key: all four pieces would not fit a tray tooltip.
   for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
     if (!ModifierShown(form.Settings, index)) continue;
-    controls.SetHolderImage(index, controls.DoubleImage(2 * index + ((state >> index) & 1)));
     const Text tip = Text(ExtraPiece(form, index, state)) + kDoubleHint;
-    ModifyTrayIcon(form.os, controls.HolderWindow(index), controls.HolderImage(index), tip, form.TrayIcons[index]);
+    UpdateTrayIcon(form, ModifierAt(index), controls.DoubleImage(2 * index + ((state >> index) & 1)), tip);
   }
 }
 
@@ -109,9 +106,8 @@ void ShowInCompactIcon(MainForm& form, std::uint8_t state, Text text) {
   for (int index : {modifier_index::kAlt, modifier_index::kWin}) {
     if ((state >> index) & 1) text += ExtraPiece(form, index, state);
   }
-  Controls& controls = form.os.controls;
-  controls.SetHolderImage(0, controls.CompactImage(state & (modifier_state::kShift | modifier_state::kCtrl)));
-  ModifyTrayIcon(form.os, controls.HolderWindow(0), controls.HolderImage(0), text, form.TrayIcons[0]);
+  UpdateTrayIcon(form, Modifier::Ctrl,
+                 form.os.controls.CompactImage(state & (modifier_state::kShift | modifier_state::kCtrl)), text);
 }
 
 }  // namespace

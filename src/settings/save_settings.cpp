@@ -6,7 +6,6 @@
 #include "latch/alt_win_keys.h"
 #include "latch/indicators.h"
 #include "latch/modifier_key.h"
-#include "mainwindow/placement.h"
 #include "mainwindow/twips.h"
 #include "settings/ini_access.h"
 #include "tray/tray_icons.h"
@@ -28,10 +27,8 @@ Text GeometryText(double twips) {
 void SaveSettingsOnExit(MainForm& form) {
   Platform& os = form.os;
   os.window.Hide();
-  SetTopMost(os.windows, os.window.Handle(), false);
-  for (const TrayIconData& record : form.TrayIcons) {
-    if (tray_record::Window(record) != 0) DeleteTrayIcon(os, record);
-  }
+  os.windows.SetTopmost(os.window.Handle(), false);
+  RemoveAllTrayIcons(form);
   // Press and release each once: whatever the latch state was, both keys end up.
   SendModifierKey(os.keyboard, 1, key_action::kPress);
   SendModifierKey(os.keyboard, 1, key_action::kRelease);
