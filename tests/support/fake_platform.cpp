@@ -98,22 +98,22 @@ void FakePlatform::InjectKey(std::uint8_t virtual_key, std::uint8_t scan_code, s
   if (virtual_key >= 0xA0 && virtual_key <= 0xA5) keys[vk::kShift + (virtual_key - 0xA0) / 2] = keys[virtual_key];
 }
 
-std::string FakePlatform::Of(WindowHandle window) const { return window == handle ? "" : " " + Hex(window); }
+std::string FakePlatform::Suffix(WindowHandle window) const { return window == handle ? "" : " " + Hex(window); }
 
 void FakePlatform::ShowTitleBar(WindowHandle window, bool show) {
-  Note(ui_calls, std::string("title bar ") + (show ? "on" : "off") + Of(window));
+  Note(ui_calls, std::string("title bar ") + (show ? "on" : "off") + Suffix(window));
 }
 
 void FakePlatform::SetTopmost(WindowHandle window, bool on) {
-  Note(ui_calls, std::string("topmost ") + (on ? "on" : "off") + Of(window));
+  Note(ui_calls, std::string("topmost ") + (on ? "on" : "off") + Suffix(window));
 }
 
 void FakePlatform::BringToFront(WindowHandle window, bool activate) {
-  Note(ui_calls, std::string("front") + (activate ? " activate" : "") + Of(window));
+  Note(ui_calls, std::string("front") + (activate ? " activate" : "") + Suffix(window));
   if (activate) foreground = window;
 }
 
-void FakePlatform::BeginDrag(WindowHandle window) { Note(ui_calls, "drag" + Of(window)); }
+void FakePlatform::BeginDrag(WindowHandle window) { Note(ui_calls, "drag" + Suffix(window)); }
 
 WindowHandle FakePlatform::ForegroundWindow() {
   ++ui_calls;

@@ -129,7 +129,7 @@ class FakePlatform : public Keyboard,
   std::int16_t AsyncKeyState(std::uint8_t virtual_key) override;
   void InjectKey(std::uint8_t virtual_key, std::uint8_t scan_code, std::uint32_t flags,
                  std::uintptr_t extra_info) override;
-  // WindowSystem: lines name a window other than the main one by its handle.
+  // WindowSystem
   void ShowTitleBar(WindowHandle window, bool show) override;
   void SetTopmost(WindowHandle window, bool on) override;
   void BringToFront(WindowHandle window, bool activate) override;
@@ -236,7 +236,7 @@ class FakePlatform : public Keyboard,
   friend class FakeAboutWindow;
   PlaceFactors Factors();
   void Note(int& counter, const std::string& entry);
-  std::string Of(WindowHandle window) const;
+  std::string Suffix(WindowHandle window) const;  // " <handle>" for a window not the main one
   void NoteIcon(const char* what, Modifier icon, ImageHandle picture, const Text& tip);
   Platform platform_;
 };

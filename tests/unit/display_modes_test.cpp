@@ -130,7 +130,7 @@ TEST_F(DisplayModes, IconsAreAddedWithTheirLastPictureAndAnEmptyTip) {
       << "CTRL's picture went with its icon";
 }
 
-TEST_F(DisplayModes, NoProcKeepsFloatWithoutTheSizeLimitProcedure) {
+TEST_F(DisplayModes, NoProcKeepsFloatWithoutSizeLimits) {
   form.Settings.NoProc = 1;
   StartIn(kDouble);
   OnModeCommand(form, kFloat);
