@@ -2,7 +2,6 @@
 
 #include "about/about_design.h"
 #include "about/aligned_text.h"
-#include "mainwindow/placement.h"
 #include "mainwindow/twips.h"
 
 namespace modlatch {
@@ -51,7 +50,7 @@ void OnAboutControlsMade(AboutForm& form) {
 
 void PrepareAboutWindow(AboutForm& form) {
   AboutWindow& window = form.window;
-  SetTopMost(form.windows, window.AboutHandle(), true);
+  form.windows.SetTopmost(window.AboutHandle(), true);
   const Dpi dpi = window.AboutDpi();
   window.SetPanelLeft(ScaleForDpi(kPanelLeft, dpi.x));
   const Bounds panel = window.PanelBounds();
@@ -60,7 +59,7 @@ void PrepareAboutWindow(AboutForm& form) {
   window.CopyLinkCursorToMailLink();
   window.ShowAppIcon();
   DrawAlignedText(window, AboutSurface::FormInfo, about::kHeading, about::kWhite, align::kCentre, 0, 2, false);
-  ShowTitleBar(form.windows, window.AboutHandle(), false);
+  form.windows.ShowTitleBar(window.AboutHandle(), false);
   RestoreNormalLook(form);
 }
 
@@ -144,7 +143,7 @@ void OnAboutKeyPress(AboutForm& form, int character) {
 }
 
 void OnAboutFrameMouseDown(AboutForm& form, int button) {
-  if (button == mouse_button::kLeft) StartWindowDrag(form.windows, form.window.AboutHandle());
+  if (button == mouse_button::kLeft) form.windows.BeginDrag(form.window.AboutHandle());
 }
 
 void OnLinkMouseDown(AboutForm& form, int index, int button) {

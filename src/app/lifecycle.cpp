@@ -28,7 +28,7 @@ void OnUserLeaves(MainForm& form) {
 void OnLoad(MainForm& form) {
   Platform& os = form.os;
   form.UserClickPending = false;
-  ShowTitleBar(os.windows, os.window.Handle(), false);
+  os.windows.ShowTitleBar(os.window.Handle(), false);
   ShowLanguage(form);
   LoadSettings(form);
   // The window was shown before the settings said that it is kept from activation.
@@ -76,11 +76,8 @@ void OnClose(MainForm& form) {
 // No latch is kept, so every key gets a key-up, as the usual reset does. Keys first: deleting
 // the last tray icon can block. Nothing here allocates, since the heap may be what broke.
 void OnFault(MainForm& form) {
-  Platform& os = form.os;
   ReleaseEveryKey(form);
-  for (const TrayIconData& record : form.TrayIcons) {
-    if (tray_record::Window(record) != 0) DeleteTrayIcon(os, record);
-  }
+  RemoveAllTrayIcons(form);
 }
 
 void OnResize(MainForm& form) { ApplyFloatLayout(form); }
@@ -90,13 +87,13 @@ void OnSecondStart(MainForm& form) {
   Platform& os = form.os;
   if (form.DisplayMode == display_mode::kFloat) {
     MoveIntoWorkArea(form);
-    BringToFront(os.windows, os.window.Handle(), !form.Settings.NoActivate);
+    os.windows.BringToFront(os.window.Handle(), !form.Settings.NoActivate);
     return;
   }
   // A new icon may sit in the tray's overflow: its balloon shows where.
-  for (const TrayIconData& record : form.TrayIcons) {
-    if (tray_record::Window(record) == 0) continue;
-    os.tray.ShowBalloon(record, design::kRunningBalloonTitle, UiText(form.UiLanguage, TextId::kRunningBalloon));
+  for (int i = 0; i < kModifierCount; ++i) {
+    if (!form.TrayIcons[i].shown) continue;
+    os.tray.ShowBalloon(ModifierAt(i), design::kRunningBalloonTitle, UiText(form.UiLanguage, TextId::kRunningBalloon));
     return;
   }
 }

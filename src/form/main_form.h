@@ -1,11 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "form/app_settings.h"
 #include "form/modifiers.h"
 #include "form/one_shot_state.h"
-#include "form/size_limit_state.h"
-#include "form/tray_icon_records.h"
+#include "form/tray_icon_state.h"
 #include "platform/platform.h"
 
 namespace modlatch {
@@ -27,8 +27,8 @@ struct MainForm {
   std::int16_t DisplayMode = display_mode::kNone;
   std::uint32_t TrayButtonsHeld = 0;
   AppSettings Settings;
-  TrayIconRecords TrayIcons;
-  SizeLimitState SizeLimits;
+  TrayIconStates TrayIcons;
+  std::optional<WindowLimits> SizeLimits;  // what the window was last asked to keep
   OneShotState OneShot;
   OwnPresses OwnPressed;
   bool OptionNotSavedShown = false;  // the notice that an option was not written, once a run

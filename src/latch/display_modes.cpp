@@ -13,18 +13,6 @@ MenuItem ModeItem(std::int16_t index) {
   return static_cast<MenuItem>(static_cast<int>(MenuItem::mMode0) + index);
 }
 
-void AddHolderIcon(MainForm& form, int index) {
-  Controls& controls = form.os.controls;
-  AddTrayIcon(form.os, controls.HolderWindow(index), controls.HolderImage(index), Text(), form.TrayIcons[index]);
-}
-
-void RemoveTrayIcon(MainForm& form, int index) {
-  TrayIconData& record = form.TrayIcons[index];
-  DeleteTrayIcon(form.os, record);
-  record = TrayIconData{};
-  form.os.controls.SetHolderImage(index, 0);
-}
-
 }  // namespace
 
 void OnModeCommand(MainForm& form, std::int16_t index) {
@@ -42,9 +30,7 @@ void OnModeCommand(MainForm& form, std::int16_t index) {
 void ApplyDisplayMode(MainForm& form) {
   for (int i = 0; i < kModifierCount; ++i) {
     if (!ModifierShown(form.Settings, ModifierAt(i))) continue;
-    if (form.DisplayMode == display_mode::kFloat || tray_record::Window(form.TrayIcons[i]) != 0) {
-      RemoveTrayIcon(form, i);
-    }
+    if (form.DisplayMode == display_mode::kFloat || form.TrayIcons[i].shown) RemoveTrayIcon(form, ModifierAt(i));
   }
   RemoveSizeLimits(form);
   form.os.window.Hide();
@@ -63,10 +49,10 @@ void ApplyDisplayMode(MainForm& form) {
       break;
     case display_mode::kDouble:
       // The SHIFT icon goes in first, so it stands before the CTRL icon; ALT and WIN follow.
-      for (Modifier key : ShownModifiersOf(form.Settings)) AddHolderIcon(form, IndexOf(key));
+      for (Modifier key : ShownModifiersOf(form.Settings)) AddTrayIcon(form, key);
       break;
     case display_mode::kCompact:
-      AddHolderIcon(form, 0);
+      AddTrayIcon(form, Modifier::Ctrl);
       break;
     default:
       break;
@@ -75,18 +61,18 @@ void ApplyDisplayMode(MainForm& form) {
 }
 
 void AddDoubleModeIcon(MainForm& form, int index) {
-  if (form.DisplayMode == display_mode::kDouble) AddHolderIcon(form, index);
+  if (form.DisplayMode == display_mode::kDouble) AddTrayIcon(form, ModifierAt(index));
 }
 
 void RemoveModifierIcon(MainForm& form, int index) {
-  if (tray_record::Window(form.TrayIcons[index]) != 0) RemoveTrayIcon(form, index);
+  if (form.TrayIcons[index].shown) RemoveTrayIcon(form, ModifierAt(index));
 }
 
 void OnTaskbarCreated(MainForm& form) {
   // Without this, a tray-mode program would be unreachable while it may hold a key latched.
-  for (int i : {1, 0, 2, 3}) {
-    const TrayIconData& record = form.TrayIcons[i];
-    if (tray_record::Window(record) != 0) form.os.tray.NotifyIcon(tray_message::kAdd, record);
+  for (Modifier icon : {Modifier::Shift, Modifier::Ctrl, Modifier::Alt, Modifier::Win}) {
+    const TrayIconState& state = form.TrayIcons[IndexOf(icon)];
+    if (state.shown) form.os.tray.AddIcon(icon, state.picture, state.tip);
   }
 }
 

@@ -52,19 +52,11 @@ ImageHandle DoublePicture(MainForm& form, Modifier key, std::uint8_t state) {
 }
 
 void ShowInDoubleIcons(MainForm& form, std::uint8_t state, const Text& text) {
-  Controls& controls = form.os.controls;
-  for (Modifier key : {Modifier::Ctrl, Modifier::Shift}) controls.SetHolderImage(IndexOf(key), DoublePicture(form, key, state));
-  for (Modifier key : {Modifier::Ctrl, Modifier::Shift}) {
-    const int index = IndexOf(key);
-    ModifyTrayIcon(form.os, controls.HolderWindow(index), controls.HolderImage(index), text, form.TrayIcons[index]);
-  }
+  for (Modifier key : {Modifier::Ctrl, Modifier::Shift}) UpdateTrayIcon(form, key, DoublePicture(form, key, state), text);
   // The ALT and WIN icons name their own key: all four pieces would not fit a tray tooltip.
   for (Modifier key : {Modifier::Alt, Modifier::Win}) {
     if (!ModifierShown(form.Settings, key)) continue;
-    const int index = IndexOf(key);
-    controls.SetHolderImage(index, DoublePicture(form, key, state));
-    const Text tip = Text(KeyPiece(form, key, state)) + kDoubleHint;
-    ModifyTrayIcon(form.os, controls.HolderWindow(index), controls.HolderImage(index), tip, form.TrayIcons[index]);
+    UpdateTrayIcon(form, key, DoublePicture(form, key, state), Text(KeyPiece(form, key, state)) + kDoubleHint);
   }
 }
 
@@ -73,10 +65,8 @@ void ShowInCompactIcon(MainForm& form, std::uint8_t state, Text text) {
   for (Modifier key : {Modifier::Alt, Modifier::Win}) {
     if (IsDown(key, state)) text += KeyPiece(form, key, state);
   }
-  Controls& controls = form.os.controls;
   const std::uint8_t shift_ctrl = KeyOf(Modifier::Shift).state_bit | KeyOf(Modifier::Ctrl).state_bit;
-  controls.SetHolderImage(0, controls.CompactImage(state & shift_ctrl));
-  ModifyTrayIcon(form.os, controls.HolderWindow(0), controls.HolderImage(0), text, form.TrayIcons[0]);
+  UpdateTrayIcon(form, Modifier::Ctrl, form.os.controls.CompactImage(state & shift_ctrl), text);
 }
 
 // What the keys read as at this poll. Each is read every time, in this order, so that later

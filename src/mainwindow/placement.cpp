@@ -7,9 +7,6 @@
 namespace modlatch {
 namespace {
 
-constexpr std::uint32_t kNonClientLeftButtonDown = 0x00A1;
-constexpr std::uintptr_t kHitCaption = 2;
-
 // On one axis: the low edge first, then the high edge; -1 keeps the position.
 std::int32_t CorrectedEdge(std::int32_t low_px, std::int32_t high_px, std::int32_t size_px, std::int32_t area_low,
                            std::int32_t area_high) {
@@ -20,26 +17,9 @@ std::int32_t CorrectedEdge(std::int32_t low_px, std::int32_t high_px, std::int32
 
 }  // namespace
 
-void ShowTitleBar(WindowSystem& windows, WindowHandle window, bool show) {
-  std::int32_t style = windows.GetStyle(window);
-  style = show ? (style | window_style::kCaption) : (style & ~window_style::kCaption);
-  windows.SetStyle(window, style);
-  windows.SetPosition(window, 0, 0, 0, 0, 0, window_style::kFrameChangedFlags);
-}
-
-void SetTopMost(WindowSystem& windows, WindowHandle window, bool on_top) {
-  windows.SetPosition(window, on_top ? window_style::kTopMost : window_style::kNoTopMost, 0, 0, 0, 0,
-                      window_style::kZOrderFlags);
-}
-
-std::intptr_t StartWindowDrag(WindowSystem& windows, WindowHandle window) {
-  windows.ReleaseMouseCapture();
-  return windows.SendToWindow(window, kNonClientLeftButtonDown, kHitCaption, 0);
-}
-
 void ApplyTopMost(MainForm& form) {
   if (form.DisplayMode != display_mode::kFloat) return;
-  SetTopMost(form.os.windows, form.os.window.Handle(), form.Settings.zPos);
+  form.os.windows.SetTopmost(form.os.window.Handle(), form.Settings.zPos);
 }
 
 void MoveIntoWorkArea(MainForm& form) {
@@ -74,17 +54,12 @@ void BringOntoScreen(MainForm& form) {
   if (!form.os.windows.OnAnyMonitor(MainWindowPixels(form.os.windows, form.os.window))) MoveIntoWorkArea(form);
 }
 
-void BringToFront(WindowSystem& windows, WindowHandle window, bool activate) {
-  windows.SetPosition(window, window_style::kTop, 0, 0, 0, 0, window_style::kZOrderFlags);
-  if (activate) windows.SetForeground(window);
-}
-
 void OnCaptionStripMouseDown(MainForm& form, int button) {
   if (button == 2) {
     OpenPopupMenu(form);
     return;
   }
-  if (button == 1) StartWindowDrag(form.os.windows, form.os.window.Handle());
+  if (button == 1) form.os.windows.BeginDrag(form.os.window.Handle());
   KeepInWorkArea(form);
 }
 

@@ -1,27 +1,8 @@
 #pragma once
-#include <cstdint>
-
-#include "platform/window_system.h"
 
 namespace modlatch {
 
 struct MainForm;
-
-namespace window_style {
-constexpr std::int32_t kCaption = 0x00C00000;
-constexpr std::uint32_t kFrameChangedFlags = 0x27;  // no size, no move, no z-order, frame changed
-constexpr std::uint32_t kZOrderFlags = 0x13;       // no size, no move, no activate
-const WindowHandle kTop = 0;
-const WindowHandle kTopMost = static_cast<WindowHandle>(-1);
-const WindowHandle kNoTopMost = static_cast<WindowHandle>(-2);
-}  // namespace window_style
-
-// Window operations that take any window, so the About window can use them on itself.
-void ShowTitleBar(WindowSystem& windows, WindowHandle window, bool show);
-void SetTopMost(WindowSystem& windows, WindowHandle window, bool on_top);
-std::intptr_t StartWindowDrag(WindowSystem& windows, WindowHandle window);
-// Raises the window above the others of its band; with `activate` it also takes the foreground.
-void BringToFront(WindowSystem& windows, WindowHandle window, bool activate);
 
 void ApplyTopMost(MainForm& form);
 // The caption strip in the colour of an active or an inactive title bar. A window kept from

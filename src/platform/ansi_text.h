@@ -5,7 +5,7 @@
 
 namespace modlatch {
 
-// Conversion to and from the system's ANSI code page, which the INI file and the tray record use.
+// Conversion to and from the system's ANSI code page, which the INI file uses.
 class AnsiText {
  public:
   virtual ~AnsiText() = default;

@@ -23,8 +23,8 @@ struct Bounds {
 constexpr std::uint32_t kActiveCaptionColor = 0x80000002u;
 constexpr std::uint32_t kInactiveCaptionColor = 0x80000003u;
 
-// The controls of the main window: toggle buttons Check1(i), caption strip Picture4,
-// icon holders Picture1(i) and the image banks Picture2 (compact) and Picture3 (double).
+// The controls of the main window: toggle buttons Check1(i), caption strip Picture4 and the
+// image banks Picture2 (compact) and Picture3 (double).
 class Controls {
  public:
   virtual ~Controls() = default;
@@ -34,8 +34,8 @@ class Controls {
   virtual void SetToggleBackColor(Modifier key, ColorValue color) = 0;
   virtual void SetToggleForeColor(Modifier key, ColorValue color) = 0;
   virtual void SetToggleCaption(Modifier key, const Text& caption) = 0;
-  // Creates the toggle button and icon holder of the ALT or WIN latch; the other controls exist
-  // from the start.
+  // Creates the toggle button of the ALT or WIN latch, and the window its tray icon belongs to;
+  // the other controls exist from the start.
   virtual void AddModifierControls(Modifier key) = 0;
   // Destroys what AddModifierControls made, when the latch is switched off.
   virtual void RemoveModifierControls(Modifier key) = 0;
@@ -53,9 +53,6 @@ class Controls {
   virtual Bounds GetBounds(Control control) = 0;
   virtual void SetBounds(Control control, const Bounds& bounds) = 0;
 
-  virtual WindowHandle HolderWindow(int index) = 0;
-  virtual ImageHandle HolderImage(int index) = 0;
-  virtual void SetHolderImage(int index, ImageHandle image) = 0;
   virtual ImageHandle CompactImage(int state) = 0;
   virtual ImageHandle DoubleImage(int index) = 0;
   // Makes the icon file at path the picture of a bank element; an unreadable file leaves the old one.

@@ -1,7 +1,18 @@
 #pragma once
+#include <cstdint>
+#include <optional>
+
 #include "platform/types.h"
 
 namespace modlatch {
+
+// The outer sizes, in pixels, that the user can give a window by sizing it.
+struct WindowLimits {
+  std::int32_t min_width = 0;
+  std::int32_t min_height = 0;
+  std::int32_t max_width = 0;
+  std::int32_t max_height = 0;
+};
 
 // The program's permanent top-level window. Its geometry is in twips, as the settings keep it.
 class MainWindow {
@@ -10,7 +21,6 @@ class MainWindow {
   virtual WindowHandle Handle() = 0;
   virtual void Show() = 0;
   virtual void Hide() = 0;
-  virtual bool IsVisible() = 0;
   // From now on the window is never activated and never takes the keyboard focus.
   virtual void PreventActivation() = 0;
   // Undoes PreventActivation: the window activates on a click again.
@@ -32,6 +42,9 @@ class MainWindow {
   virtual Dpi WindowDpi() = 0;
   // Outer rectangle in screen pixels, as the system suggests it after a DPI change.
   virtual void PlacePixels(const Rect& outer) = 0;
+  // While limits are set, sizing keeps the window within them and a drag keeps it inside the
+  // work area; none lets it take any size and place.
+  virtual void SetSizeLimits(const std::optional<WindowLimits>& limits) = 0;
   virtual double ScreenWidthTwips() = 0;
   virtual double ScreenHeightTwips() = 0;
 };

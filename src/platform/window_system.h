@@ -9,16 +9,17 @@ namespace modlatch {
 class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
-  virtual std::int32_t GetStyle(WindowHandle window) = 0;
-  virtual void SetStyle(WindowHandle window, std::int32_t style) = 0;
-  virtual void SetPosition(WindowHandle window, WindowHandle insert_after, int x, int y, int cx, int cy,
-                           std::uint32_t flags) = 0;
-  virtual void ReleaseMouseCapture() = 0;
-  virtual std::intptr_t SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
-                                     std::intptr_t lparam) = 0;
+  // Shows or removes the title bar; the frame follows at once.
+  virtual void ShowTitleBar(WindowHandle window, bool show) = 0;
+  // Above every window that is not topmost, or back among them; neither moves, sizes nor
+  // activates the window.
+  virtual void SetTopmost(WindowHandle window, bool on) = 0;
+  // Raises the window above the others of its band; with `activate` it also takes the
+  // foreground and the keyboard focus.
+  virtual void BringToFront(WindowHandle window, bool activate) = 0;
+  // The mouse now moves the window, as a press on its title bar would, until the button is up.
+  virtual void BeginDrag(WindowHandle window) = 0;
   virtual WindowHandle ForegroundWindow() = 0;
-  // Gives the window the foreground and the keyboard focus.
-  virtual void SetForeground(WindowHandle window) = 0;
   // The user's interface language, a LANGID (primary language in the low ten bits).
   virtual std::uint16_t UserUiLanguage() = 0;
   // The desktop work area; leaves the rectangle untouched when the query fails.
@@ -29,11 +30,6 @@ class WindowSystem {
   // (screen pixels; the nearest monitor's for a point on none).
   virtual Dpi SystemDpi() = 0;
   virtual Dpi MonitorDpiAt(std::int32_t x, std::int32_t y) = 0;
-  // Puts the size-limit procedure in place of the window's own and returns the one it replaced.
-  virtual std::uintptr_t InstallSizeLimitProcedure(WindowHandle window) = 0;
-  virtual void RestoreWindowProcedure(WindowHandle window, std::uintptr_t procedure) = 0;
-  virtual std::intptr_t CallWindowProcedure(std::uintptr_t procedure, WindowHandle window, std::uint32_t message,
-                                            std::uintptr_t wparam, std::intptr_t lparam) = 0;
 };
 
 }  // namespace modlatch

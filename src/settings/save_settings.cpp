@@ -2,7 +2,6 @@
 
 #include "form/main_form.h"
 #include "latch/toggle_latch.h"
-#include "mainwindow/placement.h"
 #include "mainwindow/twips.h"
 #include "settings/ini_access.h"
 #include "settings/settings_table.h"
@@ -15,10 +14,8 @@ namespace {
 void LeaveNothingBehind(MainForm& form) {
   Platform& os = form.os;
   os.window.Hide();
-  SetTopMost(os.windows, os.window.Handle(), false);
-  for (const TrayIconData& record : form.TrayIcons) {
-    if (tray_record::Window(record) != 0) DeleteTrayIcon(os, record);
-  }
+  os.windows.SetTopmost(os.window.Handle(), false);
+  RemoveAllTrayIcons(form);
   PressAndReleaseEveryKey(form);
 }
 

@@ -1,27 +1,20 @@
 #pragma once
-#include <cstdint>
-
-#include "platform/platform.h"
+#include "platform/types.h"
 
 namespace modlatch {
 
 struct MainForm;
 
-namespace tray_record {
-constexpr std::uint32_t kSize = 88;
-constexpr std::uint32_t kFlags = 7;  // message, icon and tip
-constexpr std::uint32_t kCallbackMessage = 0x0200;
-constexpr std::size_t kTipBytes = 64;
+// Puts the key's icon in the tray with the picture it last had and an empty tip.
+void AddTrayIcon(MainForm& form, Modifier icon);
+void UpdateTrayIcon(MainForm& form, Modifier icon, ImageHandle picture, const Text& tip);
+// Takes the icon down; its picture and tip are forgotten with it.
+void RemoveTrayIcon(MainForm& form, Modifier icon);
+// Takes down every icon still shown and changes no state: after a fault nothing may allocate
+// or free, since the heap may be what broke.
+void RemoveAllTrayIcons(MainForm& form);
 
-std::uint32_t Window(const TrayIconData& record);
-std::uint32_t Icon(const TrayIconData& record);
-}  // namespace tray_record
-
-void AddTrayIcon(Platform& os, WindowHandle window, ImageHandle image, const Text& text, TrayIconData& record);
-void ModifyTrayIcon(Platform& os, WindowHandle window, ImageHandle image, const Text& text, TrayIconData& record);
-void DeleteTrayIcon(Platform& os, const TrayIconData& record);
-
-// The shell's callback on icon holder `index`; `mouse_message` is the low word of lParam.
-void OnTrayCallback(MainForm& form, std::int16_t index, std::uint32_t mouse_message);
+// A mouse button went down or up on a tray icon.
+void OnTrayButton(MainForm& form, Modifier icon, MouseButton button, bool down);
 
 }  // namespace modlatch

@@ -64,10 +64,7 @@ void AboutFormWindow::Rescale(int dpi, const RECT& suggested) {
   tooltip_ = nullptr;
   for (PrintSurface& surface : surfaces_) surface.Release();
   ::DestroyWindow(panel_);  // and every control on it
-  for (HFONT& font : fonts_) {
-    ::DeleteObject(font);
-    font = nullptr;
-  }
+  for (ScopedGdiObject<HFONT>& font : fonts_) font.reset(nullptr);
   dpi_ = Dpi{dpi, dpi};
   CreateFonts();
   ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -96,19 +93,19 @@ void AboutFormWindow::RegisterClasses(HINSTANCE instance) {
 }
 
 void AboutFormWindow::CreateFonts() {
-  fonts_[kHeading] = CreateDesignFont(about::kHeadingFont, false, dpi_.y);
-  fonts_[kHeadingUnderlined] = CreateDesignFont(about::kHeadingFont, true, dpi_.y);
+  fonts_[kHeading].reset(CreateDesignFont(about::kHeadingFont, false, dpi_.y));
+  fonts_[kHeadingUnderlined].reset(CreateDesignFont(about::kHeadingFont, true, dpi_.y));
   if (form_.language == Language::kJapanese) {
-    fonts_[kUiGothic] = CreateDesignFont(about::kUiGothic, false, dpi_.y);
-    fonts_[kUiGothicUnderlined] = CreateDesignFont(about::kUiGothic, true, dpi_.y);
-    fonts_[kPanel] = CreateDesignFont(about::kPanelFont, false, dpi_.y);
+    fonts_[kUiGothic].reset(CreateDesignFont(about::kUiGothic, false, dpi_.y));
+    fonts_[kUiGothicUnderlined].reset(CreateDesignFont(about::kUiGothic, true, dpi_.y));
+    fonts_[kPanel].reset(CreateDesignFont(about::kPanelFont, false, dpi_.y));
   } else {
     // The designed faces are Japanese; other texts take the system's message font.
-    fonts_[kUiGothic] = CreateMessageFont(dpi_.y);
-    fonts_[kUiGothicUnderlined] = CreateMessageFont(dpi_.y, true);
-    fonts_[kPanel] = CreateMessageFont(dpi_.y);
+    fonts_[kUiGothic].reset(CreateMessageFont(dpi_.y));
+    fonts_[kUiGothicUnderlined].reset(CreateMessageFont(dpi_.y, true));
+    fonts_[kPanel].reset(CreateMessageFont(dpi_.y));
   }
-  fonts_[kName] = CreateDesignFont(about::kNameFont, false, dpi_.y);
+  fonts_[kName].reset(CreateDesignFont(about::kNameFont, false, dpi_.y));
 }
 
 RECT AboutFormWindow::Pixels(const TwipsBounds& b) const {
@@ -143,7 +140,7 @@ void AboutFormWindow::CreateControls(HINSTANCE instance) {
     const int font = label.font == about::LabelFont::kName       ? kName
                      : label.font == about::LabelFont::kUiGothic ? kUiGothic
                                                                  : kPanel;
-    ::SendMessageW(labels_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[font]), FALSE);
+    ::SendMessageW(labels_[i], WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(fonts_[font])), FALSE);
     FitLabel(i);
   }
   app_icon_ = CreateStatic(about::kAppIcon, SS_ICON, nullptr, instance);

@@ -6,6 +6,7 @@
 #include "about/about_design.h"
 #include "about/about_form.h"
 #include "win32/print_surface.h"
+#include "win32/scoped_gdi.h"
 #include "win32/win32_system.h"
 
 namespace modlatch::win32 {
@@ -95,7 +96,7 @@ class AboutFormWindow : public AboutWindow {
   std::array<HCURSOR, 2> link_cursor_{};
   std::array<HICON, 2> link_picture_{};
   // Heading, heading underlined, links and labels, the same underlined, panel, product name.
-  std::array<HFONT, 6> fonts_{};
+  std::array<ScopedGdiObject<HFONT>, 6> fonts_;
   bool shown_ = false;
   Dpi dpi_;
 };

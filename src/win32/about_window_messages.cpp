@@ -1,12 +1,11 @@
 #include "win32/about_window.h"
 
+#include "win32/dpi.h"
 #include "win32/scoped_gdi.h"
 
 // How the About window and its parts answer their messages, and how they paint.
 namespace modlatch::win32 {
 namespace {
-
-constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 
 int ButtonOf(UINT message) {
   switch (message) {
@@ -179,8 +178,7 @@ LRESULT AboutFormWindow::OnCloseButtonMessage(UINT message, WPARAM wparam, LPARA
 }
 
 void AboutFormWindow::PaintPanel() {
-  PAINTSTRUCT ps;
-  HDC dc = ::BeginPaint(panel_, &ps);
+  const ScopedPaint dc(panel_);
   RECT client{};
   ::GetClientRect(panel_, &client);
   ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
@@ -193,14 +191,12 @@ void AboutFormWindow::PaintPanel() {
     ::MoveToEx(dc, from.x, from.y, nullptr);
     ::LineTo(dc, to.x + 1, to.y);  // the end point belongs to the line
   }
-  ::EndPaint(panel_, &ps);
 }
 
 void AboutFormWindow::PaintSurface(AboutSurface surface) {
   HWND window = SurfaceHwnd(surface);
-  PAINTSTRUCT ps;
-  HDC dc = ::BeginPaint(window, &ps);
-  SurfaceOf(surface).Paint(dc, ps.rcPaint);
+  const ScopedPaint dc(window);
+  SurfaceOf(surface).Paint(dc, dc.Area());
   if (surface == AboutSurface::Picture2) {
     // The frame lines are the button's children: clearing the printed text never erases them.
     const ScopedGdiObject<HPEN> silver(::CreatePen(PS_SOLID, 1, about::kSilver));
@@ -212,7 +208,6 @@ void AboutFormWindow::PaintSurface(AboutSurface surface) {
       ::LineTo(dc, to.x + (to.x > from.x ? 1 : 0), to.y + (to.y > from.y ? 1 : 0));
     }
   }
-  ::EndPaint(window, &ps);
 }
 
 HWND AboutFormWindow::SurfaceHwnd(AboutSurface surface) const {

@@ -73,10 +73,7 @@ void AboutFormWindow::Close() {
 
 void AboutFormWindow::ReleaseResources() {
   for (PrintSurface& surface : surfaces_) surface.Release();
-  for (HFONT& font : fonts_) {
-    if (font) ::DeleteObject(font);
-    font = nullptr;
-  }
+  for (ScopedGdiObject<HFONT>& font : fonts_) font.reset(nullptr);
   if (copy_menu_) ::DestroyMenu(copy_menu_);
   copy_menu_ = nullptr;
 }

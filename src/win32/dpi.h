@@ -5,6 +5,10 @@
 
 namespace modlatch::win32 {
 
+// WM_DPICHANGED, absent from older headers: a window's DPI has changed, the new one in wParam,
+// the suggested outer rectangle at lParam.
+constexpr UINT kDpiChanged = 0x02E0;
+
 // The DPI a window is drawn at: GetDpiForWindow where the system has it, else the screen's
 // LOGPIXELSX and LOGPIXELSY. A null window asks for the screen's.
 Dpi DpiOfWindow(HWND window);

@@ -18,7 +18,6 @@ constexpr int kMargin = 6;
 constexpr int kListWidth = 190;
 constexpr SIZE kInitialSize{720, 480};
 constexpr SIZE kSmallestSize{320, 200};  // sizes above are 96-DPI pixels
-constexpr UINT kDpiChanged = 0x02E0;     // WM_DPICHANGED
 
 // The edit control breaks lines only at CR LF.
 Text WithCrLf(const Text& text) {
@@ -39,7 +38,6 @@ void HelpWindow::Close() {
 
 HelpWindow::~HelpWindow() {
   if (hwnd_) ::DestroyWindow(hwnd_);
-  if (font_) ::DeleteObject(font_);
 }
 
 void HelpWindow::Show(HINSTANCE instance, const std::vector<HelpTopic>& topics, Language language) {
@@ -72,7 +70,7 @@ void HelpWindow::Create(HINSTANCE instance) {
   ::RegisterClassExW(&window);
 
   dpi_ = DpiOfWindow(nullptr).y;
-  font_ = CreateMessageFont(dpi_);
+  font_.reset(CreateMessageFont(dpi_));
 
   // At a high DPI the scaled size may exceed a small screen; it never starts larger than the work area.
   RECT area{0, 0, ScaleForDpi(kInitialSize.cx, dpi_), ScaleForDpi(kInitialSize.cy, dpi_)};
@@ -90,7 +88,7 @@ void HelpWindow::Create(HINSTANCE instance) {
                                 ES_AUTOVSCROLL,
                             0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)), instance,
                             nullptr);
-  for (HWND child : {list_, text_}) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  for (HWND child : {list_, text_}) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(font_)), FALSE);
   Layout();
 }
 
@@ -135,8 +133,7 @@ LRESULT HelpWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       dpi_ = HIWORD(wparam);
       HFONT fresh = CreateMessageFont(dpi_);
       for (HWND child : {list_, text_}) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fresh), TRUE);
-      ::DeleteObject(font_);
-      font_ = fresh;
+      font_.reset(fresh);  // the children no longer use the old one
       const RECT* r = reinterpret_cast<const RECT*>(lparam);
       ::SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);

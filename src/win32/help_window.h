@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "win32/scoped_gdi.h"
 
 namespace modlatch::win32 {
 
@@ -32,7 +33,7 @@ class HelpWindow {
   HWND hwnd_ = nullptr;
   HWND list_ = nullptr;
   HWND text_ = nullptr;
-  HFONT font_ = nullptr;
+  ScopedGdiObject<HFONT> font_;
   int dpi_ = 96;
   std::vector<HelpTopic> topics_;
   Text title_;  // before the topic's own

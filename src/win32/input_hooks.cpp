@@ -3,8 +3,6 @@
 #include <shellapi.h>
 
 #include "latch/one_shot.h"
-#include "win32/win32_system.h"
-#include "tray/tray_icons.h"
 
 namespace modlatch::win32 {
 namespace {
@@ -40,9 +38,10 @@ bool IsClass(HWND window, const wchar_t* name) {
 
 }  // namespace
 
-void Win32InputHooks::Attach(MainForm& form, HWND window) {
+void Win32InputHooks::Attach(MainForm& form, HWND window, const std::array<HWND, 4>& tray_holders) {
   form_ = &form;
   window_ = window;
+  tray_holders_ = &tray_holders;
   g_hooks = this;
 }
 
@@ -87,10 +86,10 @@ bool Win32InputHooks::OnOwnTrayIcon(HWND at, POINT point) {
       reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"shell32.dll"), "Shell_NotifyIconGetRect")));
   bool located = false;
   for (int i = 0; get_rect && i < static_cast<int>(form_->TrayIcons.size()); ++i) {
-    if (tray_record::Window(form_->TrayIcons[i]) == 0) continue;
+    if (!form_->TrayIcons[i].shown) continue;
     NOTIFYICONIDENTIFIER icon{};
     icon.cbSize = sizeof icon;
-    icon.hWnd = ToHwnd(form_->os.controls.HolderWindow(i));
+    icon.hWnd = (*tray_holders_)[i];
     RECT rect{};
     if (FAILED(get_rect(&icon, &rect))) continue;
     if (::PtInRect(&rect, point)) return true;

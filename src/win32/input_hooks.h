@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
+
 #include "form/main_form.h"
 #include "platform/input_hooks.h"
 
@@ -17,7 +19,8 @@ constexpr UINT kReleaseLatchesMessage = WM_APP + 20;
 // instance, attached to the main window before the settings are read.
 class Win32InputHooks : public InputHooks {
  public:
-  void Attach(MainForm& form, HWND window);
+  // `tray_holders` are the windows the tray icons belong to, by ModifierIndex.
+  void Attach(MainForm& form, HWND window, const std::array<HWND, 4>& tray_holders);
 
   void InstallInputHooks() override;
   void RemoveInputHooks() override;
@@ -32,6 +35,7 @@ class Win32InputHooks : public InputHooks {
 
   MainForm* form_ = nullptr;
   HWND window_ = nullptr;
+  const std::array<HWND, 4>* tray_holders_ = nullptr;
   HHOOK keyboard_ = nullptr;
   HHOOK mouse_ = nullptr;
 };

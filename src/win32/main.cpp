@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "mainwindow/size_limits.h"
 #include "settings/language.h"
 #include "win32/dialogs.h"
 #include "win32/fault_guard.h"
@@ -8,21 +7,6 @@
 #include "win32/main_form_window.h"
 #include "win32/shell.h"
 #include "win32/system_library.h"
-
-namespace {
-
-modlatch::win32::MainFormWindow* g_main_form = nullptr;
-
-// The replacement procedure of the main window; its state lives with the form.
-LRESULT CALLBACK SizeLimitWndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  modlatch::MainForm& form = g_main_form->form();
-  return modlatch::SizeLimitProc(form.os.windows, form.SizeLimits, modlatch::win32::FromHwnd(hwnd), message,
-                                 wparam, lparam);
-}
-
-void ReleaseOnFault() { modlatch::OnFault(g_main_form->form()); }
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // Before anything here can load a DLL: none may come from our own or the current folder.
@@ -35,18 +19,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
 
-  static modlatch::win32::System system(SizeLimitWndProc);
+  static modlatch::win32::System system;
   static modlatch::win32::Win32AppFiles files;
   static modlatch::win32::Win32InputHooks hooks;
   static modlatch::win32::Win32Shell shell;
   static modlatch::win32::Win32Dialogs dialogs(instance, system, shell, files);
   static modlatch::win32::MainFormWindow main_form(system, files, hooks, shell, dialogs);
-  g_main_form = &main_form;
-  modlatch::win32::InstallFaultGuard(ReleaseOnFault);
+  modlatch::win32::InstallFaultGuard([] { modlatch::OnFault(main_form.form()); });
   // The windows are made in the user's language.
   modlatch::LoadLanguage(main_form.form());
   main_form.Create(instance, second_start);
-  hooks.Attach(main_form.form(), main_form.hwnd());
+  hooks.Attach(main_form.form(), main_form.hwnd(), main_form.tray_holders());
   modlatch::OnLoad(main_form.form());
 
   MSG message;

@@ -8,12 +8,14 @@
 #include "mainwindow/placement.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/window_design.h"
+#include "mainwindow/work_area.h"
 #include "win32/dpi.h"
 #include "win32/no_activate.h"
 #include "win32/scoped_gdi.h"
 #include "win32/session_notifications.h"
 #include "win32/tooltips.h"
 #include "win32/tray_pictures.h"
+#include "win32/tray_record.h"
 #include "resource_ids.h"
 #include "tray/tray_icons.h"
 
@@ -26,8 +28,6 @@ constexpr int kStripId = 1002;
 constexpr int kCommand1Id = 1003;
 constexpr int kAltWinCheckId = 1004;  // + ModifierIndex - 2 for ALT and WIN
 constexpr int kHolderId = 1010;  // + index
-constexpr UINT kTrayCallback = 0x0200;
-constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, absent from older headers
 constexpr int kCloseGlyphSize = 8;  // at 96 DPI
 // The accessible name of the strip, which shows no text of its own.
 constexpr wchar_t kStripName[] = L"ModLatch";
@@ -44,15 +44,11 @@ int ToggleIndexOf(int id) {
   return -1;
 }
 
-HICON LoadIconResource(HINSTANCE instance, int id, int size) {
-  return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-}
-
 }  // namespace
 
 MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell,
                                Dialogs& dialogs)
-    : platform_{system, system, *this, *this, *this, *this, system, system, files, hooks, shell, dialogs},
+    : platform_{system, system, *this, *this, *this, *this, *this, system, files, hooks, shell, dialogs},
       form_(platform_) {}
 
 void MainFormWindow::Create(HINSTANCE instance, UINT second_start) {
@@ -151,10 +147,11 @@ void MainFormWindow::RecreateFonts() {
   SetCloseGlyph();
 }
 
-// Hidden, like the holders of the design; ALT's and WIN's lie beside them.
+// Hidden, like the holders of the design. ALT's and WIN's go two holder pitches (480 twips
+// each) right of CTRL's and SHIFT's, so the four stand in one row in key order.
 HWND MainFormWindow::CreateHolder(int index) {
   const auto& h = design::kPicture1[index % 2];
-  const RECT r = Pixels(h.left + (index / 2) * 960, h.top, h.width, h.height);  // 2 and 3 right of 0 and 1
+  const RECT r = Pixels(h.left + (index / 2) * 960, h.top, h.width, h.height);
   return ::CreateWindowExW(0, kPictureClass, L"", WS_CHILD, r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
                            ControlId(kHolderId + index), instance_, this);
 }
@@ -183,7 +180,6 @@ void MainFormWindow::RemoveModifierControls(Modifier key) {
   ::DestroyWindow(holder_[index]);
   check_[index] = nullptr;
   holder_[index] = nullptr;
-  holder_image_[index] = 0;
 }
 
 // The tip is made when the pointer first reaches the strip, so start-up needs no common controls.
@@ -252,6 +248,9 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
     case WM_TIMER:
       if (wparam == kPollTimer) OnTick(form_);
       return 0;
+    case WM_GETMINMAXINFO:
+    case WM_MOVING:
+      return OnSizeLimitMessage(message, wparam, lparam);
     case WM_SIZE:
       OnResize(form_);
       return 0;
@@ -307,6 +306,22 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
   }
 }
 
+// While limits are set, the sizes the user may drag to and the place a drag may reach.
+LRESULT MainFormWindow::OnSizeLimitMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (size_limits_ && message == WM_GETMINMAXINFO) {
+    auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
+    info->ptMinTrackSize = POINT{size_limits_->min_width, size_limits_->min_height};
+    info->ptMaxTrackSize = POINT{size_limits_->max_width, size_limits_->max_height};
+    return 0;
+  }
+  if (size_limits_ && message == WM_MOVING) {
+    auto* r = reinterpret_cast<RECT*>(lparam);
+    const Rect kept = ClampIntoArea(Rect{r->left, r->top, r->right, r->bottom}, GetWorkArea(platform_.windows));
+    *r = RECT{kept.left, kept.top, kept.right, kept.bottom};
+  }
+  return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
 LRESULT CALLBACK MainFormWindow::PictureProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
     auto* self = static_cast<MainFormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
@@ -319,19 +334,18 @@ LRESULT CALLBACK MainFormWindow::PictureProc(HWND hwnd, UINT message, WPARAM wpa
 
 LRESULT MainFormWindow::OnPictureMessage(HWND picture, UINT message, WPARAM wparam, LPARAM lparam) {
   for (int i = 0; i < 4; ++i) {
-    // The shell's tray callback arrives as message 0x0200 with the mouse message in lParam.
     if (holder_[i] && picture == holder_[i] && message == kTrayCallback) {
-      OnTrayCallback(form_, static_cast<std::int16_t>(i), LOWORD(lparam));
+      if (const std::optional<TrayMouse> mouse = TrayMouseOf(LOWORD(lparam))) {
+        OnTrayButton(form_, ModifierAt(i), mouse->button, mouse->down);
+      }
       return 0;
     }
   }
   if (picture != strip_) return ::DefWindowProcW(picture, message, wparam, lparam);
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(picture, &ps);
-      ::FillRect(dc, &ps.rcPaint, ::GetSysColorBrush(static_cast<int>(strip_color_ & 0xFF)));
-      ::EndPaint(picture, &ps);
+      const ScopedPaint dc(picture);
+      ::FillRect(dc, &dc.Area(), ::GetSysColorBrush(static_cast<int>(strip_color_ & 0xFF)));
       return 0;
     }
     case WM_ERASEBKGND:

@@ -8,6 +8,7 @@
 #include "mainwindow/twips.h"
 #include "win32/app_files.h"
 #include "win32/input_hooks.h"
+#include "win32/notify_icons.h"
 #include "win32/scoped_gdi.h"
 #include "win32/toggle_button.h"
 #include "win32/win32_system.h"
@@ -16,8 +17,14 @@ namespace modlatch::win32 {
 
 constexpr wchar_t kMainWindowClass[] = L"ModLatchMainForm";
 
-// The main window and its controls on the real API; every event goes to the portable handlers.
-class MainFormWindow : public MainWindow, public Controls, public Menu, public Timer, public ToggleEvents {
+// The main window, its controls and its tray icons on the real API; every event goes to the
+// portable handlers.
+class MainFormWindow : public MainWindow,
+                       public Controls,
+                       public Menu,
+                       public Timer,
+                       public Tray,
+                       public ToggleEvents {
  public:
   MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell, Dialogs& dialogs);
   MainFormWindow(const MainFormWindow&) = delete;
@@ -27,12 +34,12 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void Create(HINSTANCE instance, UINT second_start);
   MainForm& form() { return form_; }
   HWND hwnd() const { return hwnd_; }
+  const std::array<HWND, 4>& tray_holders() const { return holder_; }
 
   // MainWindow
   WindowHandle Handle() override;
   void Show() override;
   void Hide() override;
-  bool IsVisible() override;
   void PreventActivation() override;
   void AllowActivation() override;
   void Unload() override;
@@ -47,6 +54,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void SetHeight(double twips) override;
   Dpi WindowDpi() override { return dpi_; }
   void PlacePixels(const Rect& outer) override;
+  void SetSizeLimits(const std::optional<WindowLimits>& limits) override { size_limits_ = limits; }
   double ScreenWidthTwips() override;
   double ScreenHeightTwips() override;
 
@@ -65,9 +73,6 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void RecreateFonts() override;
   Bounds GetBounds(Control control) override;
   void SetBounds(Control control, const Bounds& bounds) override;
-  WindowHandle HolderWindow(int index) override { return FromHwnd(holder_[index]); }
-  ImageHandle HolderImage(int index) override { return holder_image_[index]; }
-  void SetHolderImage(int index, ImageHandle image) override { holder_image_[index] = image; }
   ImageHandle CompactImage(int state) override;
   ImageHandle DoubleImage(int index) override;
   void LoadBankPicture(ImageBank bank, int index, const Text& path) override;
@@ -84,6 +89,12 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void SetInterval(std::uint32_t milliseconds) override;
   void Enable() override;
 
+  // Tray: each icon belongs to its key's holder window.
+  void AddIcon(Modifier icon, ImageHandle picture, const Text& tip) override;
+  void UpdateIcon(Modifier icon, ImageHandle picture, const Text& tip) override;
+  void RemoveIcon(Modifier icon) override;
+  void ShowBalloon(Modifier icon, const Text& title, const Text& text) override;
+
   // ToggleEvents
   void OnToggleMouseDown(int index, MouseButton button) override;
   void OnToggleKeyDown(int index, int key_code, bool repeated) override;
@@ -98,6 +109,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   static LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnPictureMessage(HWND picture, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnSizeLimitMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void RegisterClasses(HINSTANCE instance);
   void CreateControls(HINSTANCE instance);
   void CreatePopupMenuItems();
@@ -123,7 +135,8 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   HINSTANCE instance_ = nullptr;
   std::array<HWND, 4> check_{};  // by ModifierIndex; ALT and WIN only while their latch is on
   HWND strip_ = nullptr;
-  std::array<HWND, 4> holder_{};
+  std::array<HWND, 4> holder_{};  // the tray icons' windows, by ModifierIndex
+  NotifyIcons tray_;
   HWND tooltip_ = nullptr;
   Text strip_tip_;
   HMENU menu_ = nullptr;
@@ -143,7 +156,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   // Where a move of ours is taking the window, while the move is made.
   std::optional<RECT> moving_to_;
   std::array<ScopedIcon, 12> file_pictures_;  // pictures loaded from icon files, freed with the window
-  std::array<ImageHandle, 4> holder_image_{};
+  std::optional<WindowLimits> size_limits_;
   std::uint32_t strip_color_ = kActiveCaptionColor;
   UINT taskbar_created_ = 0;
   UINT second_start_ = 0;

@@ -7,7 +7,8 @@
 #include "win32/popup_menu.h"
 #include "win32/tray_pictures.h"
 
-// What the logic asks of the main window's controls, its popup menu and its polling timer.
+// What the logic asks of the main window's controls, its popup menu, its polling timer and its
+// tray icons.
 namespace modlatch::win32 {
 
 // ---- Controls ----
@@ -167,6 +168,22 @@ void MainFormWindow::SetInterval(std::uint32_t milliseconds) {
 void MainFormWindow::Enable() {
   timer_enabled_ = true;
   ::SetTimer(hwnd_, kPollTimer, interval_, nullptr);
+}
+
+// ---- Tray ----
+
+void MainFormWindow::AddIcon(Modifier icon, ImageHandle picture, const Text& tip) {
+  tray_.Add(holder_[IndexOf(icon)], reinterpret_cast<HICON>(picture), platform_.ansi.Encode(tip));
+}
+
+void MainFormWindow::UpdateIcon(Modifier icon, ImageHandle picture, const Text& tip) {
+  tray_.Update(holder_[IndexOf(icon)], reinterpret_cast<HICON>(picture), platform_.ansi.Encode(tip));
+}
+
+void MainFormWindow::RemoveIcon(Modifier icon) { tray_.Remove(holder_[IndexOf(icon)]); }
+
+void MainFormWindow::ShowBalloon(Modifier icon, const Text& title, const Text& text) {
+  tray_.ShowBalloon(holder_[IndexOf(icon)], title, text);
 }
 
 }  // namespace modlatch::win32

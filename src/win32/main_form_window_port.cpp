@@ -18,7 +18,6 @@ void MainFormWindow::Show() {
   ::ShowWindow(hwnd_, ActivationPrevented(hwnd_) ? SW_SHOWNA : SW_SHOW);
 }
 void MainFormWindow::Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
-bool MainFormWindow::IsVisible() { return ::IsWindowVisible(hwnd_) != FALSE; }
 
 void MainFormWindow::PreventActivation() {
   win32::PreventActivation(hwnd_);

@@ -17,10 +17,28 @@ class ScopedGetDC {
   HDC dc_;
 };
 
+// A window's painting, from BeginPaint to EndPaint.
+class ScopedPaint {
+ public:
+  explicit ScopedPaint(HWND window) : window_(window), dc_(::BeginPaint(window, &paint_)) {}
+  ~ScopedPaint() { ::EndPaint(window_, &paint_); }
+  ScopedPaint(const ScopedPaint&) = delete;
+  ScopedPaint& operator=(const ScopedPaint&) = delete;
+  operator HDC() const { return dc_; }
+  // The part of the window that needs painting.
+  const RECT& Area() const { return paint_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
 // A brush, pen, bitmap or font deleted when it goes out of scope.
 template <typename Object>
 class ScopedGdiObject {
  public:
+  ScopedGdiObject() = default;
   explicit ScopedGdiObject(Object object) : object_(object) {}
   ~ScopedGdiObject() {
     if (object_) ::DeleteObject(object_);
@@ -34,7 +52,7 @@ class ScopedGdiObject {
   }
 
  private:
-  Object object_;
+  Object object_ = nullptr;
 };
 
 // An object selected into a device context until the end of the scope.

@@ -52,10 +52,6 @@ class MemoryDC {
   HGDIOBJ previous_;
 };
 
-HICON LoadResourcePicture(HINSTANCE instance, int id, int size) {
-  return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-}
-
 HFONT CreatePictureFont(int height, int width, bool bold) {
   LOGFONTW font{};
   font.lfHeight = -height;
@@ -122,8 +118,12 @@ void FillShape(HDC dc, COLORREF fill, COLORREF rim, int rim_width, int size, boo
 
 }  // namespace
 
+HICON LoadIconResource(HINSTANCE instance, int id, int size) {
+  return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
 HICON CreateCompactPicture(HINSTANCE instance, int state, int size) {
-  if (size == 16) return LoadResourcePicture(instance, IDI_COMPACT_0 + state, 16);
+  if (size == 16) return LoadIconResource(instance, IDI_COMPACT_0 + state, 16);
   return MakeIcon(size, [&](HDC dc, HDC mask) {
     const RECT all{0, 0, size, size};
     ::FillRect(mask, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
@@ -144,7 +144,7 @@ HICON CreateCompactPicture(HINSTANCE instance, int state, int size) {
 
 HICON CreateDoublePicture(HINSTANCE instance, int index, int size) {
   // A key without a design here keeps its hand-drawn picture, scaled by the system.
-  if (size == 16 || index / 2 >= kDiscCount) return LoadResourcePicture(instance, IDI_DOUBLE_0 + index, size);
+  if (size == 16 || index / 2 >= kDiscCount) return LoadIconResource(instance, IDI_DOUBLE_0 + index, size);
   const DiscDesign& disc = kDiscs[index / 2];
   const bool down = (index % 2) != 0;
   const int rim = size >= 32 ? 2 : 1;
@@ -158,7 +158,7 @@ HICON CreateDoublePicture(HINSTANCE instance, int index, int size) {
 
 HICON CreateCloseGlyph(HINSTANCE instance, int size) {
   if (size <= 8) {
-    return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_CLOSE), IMAGE_ICON, 8, 8, LR_DEFAULTCOLOR));
+    return LoadIconResource(instance, IDI_CLOSE, 8);
   }
   // The 8-pixel cross is two pixels thick; it keeps that weight at every size.
   const int stroke = size / 4;

@@ -28,6 +28,8 @@ const char* const kMenuNames[kAllMenuItemCount] = {
     "mOptions", "mOptNoActivate", "mOptOneShot", "mOptLatchAlt", "mOptLatchWin", "mOptSounds",
     "mLangJapanese", "mLangEnglish"};
 
+const char* const kIconNames[] = {"CTRL", "SHIFT", "ALT", "WIN"};  // by IndexOf
+
 const char* ControlName(Control control) {
   switch (control) {
     case Control::Check1_0:
@@ -140,27 +142,22 @@ void FakePlatform::SendKeys(const KeyStroke* sent, std::size_t count) {
   }
 }
 
-std::int32_t FakePlatform::GetStyle(WindowHandle window) { return styles[window]; }
+std::string FakePlatform::Suffix(WindowHandle window) const { return window == handle ? "" : " " + Hex(window); }
 
-void FakePlatform::SetStyle(WindowHandle window, std::int32_t style) {
-  Note(ui_calls, "style " + Hex(window) + " " + Hex(static_cast<std::uint32_t>(style)));
-  styles[window] = style;
+void FakePlatform::ShowTitleBar(WindowHandle window, bool show) {
+  Note(ui_calls, std::string("title bar ") + (show ? "on" : "off") + Suffix(window));
 }
 
-void FakePlatform::SetPosition(WindowHandle window, WindowHandle insert_after, int x, int y, int cx, int cy,
-                               std::uint32_t flags) {
-  Note(ui_calls, "setpos " + Hex(window) + " after=" + std::to_string(static_cast<std::intptr_t>(insert_after)) +
-                     " " + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(cx) + "," +
-                     std::to_string(cy) + " flags=" + Hex(flags));
+void FakePlatform::SetTopmost(WindowHandle window, bool on) {
+  Note(ui_calls, std::string("topmost ") + (on ? "on" : "off") + Suffix(window));
 }
 
-void FakePlatform::ReleaseMouseCapture() { Note(ui_calls, "releasecapture"); }
-
-std::intptr_t FakePlatform::SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
-                                         std::intptr_t lparam) {
-  Note(ui_calls, "send " + Hex(window) + " " + Hex(message) + " " + Hex(wparam) + " " + Hex(lparam));
-  return 0;
+void FakePlatform::BringToFront(WindowHandle window, bool activate) {
+  Note(ui_calls, std::string("front") + (activate ? " activate" : "") + Suffix(window));
+  if (activate) foreground = window;
 }
+
+void FakePlatform::BeginDrag(WindowHandle window) { Note(ui_calls, "drag" + Suffix(window)); }
 
 WindowHandle FakePlatform::ForegroundWindow() {
   ++ui_calls;
@@ -168,35 +165,9 @@ WindowHandle FakePlatform::ForegroundWindow() {
   return foreground;
 }
 
-void FakePlatform::SetForeground(WindowHandle window) {
-  Note(ui_calls, "setforeground " + Hex(window));
-  foreground = window;
-}
-
 void FakePlatform::QueryWorkArea(Rect* area) {
   Note(ui_calls, "workarea");
   if (!work_area_fails) *area = work_area;
-}
-
-std::uintptr_t FakePlatform::InstallSizeLimitProcedure(WindowHandle window) {
-  Note(ui_calls, "install-proc " + Hex(window));
-  const std::uintptr_t previous = window_procedure;
-  window_procedure = size_limit_procedure;
-  return previous;
-}
-
-void FakePlatform::RestoreWindowProcedure(WindowHandle window, std::uintptr_t procedure) {
-  Note(ui_calls, "restore-proc " + Hex(window) + " " + Hex(procedure));
-  window_procedure = procedure;
-}
-
-std::intptr_t FakePlatform::CallWindowProcedure(std::uintptr_t procedure, WindowHandle window,
-                                                std::uint32_t message, std::uintptr_t wparam,
-                                                std::intptr_t lparam) {
-  Note(ui_calls, "callproc " + Hex(procedure) + " " + Hex(window) + " " + Hex(message));
-  proc_wparam = wparam;
-  proc_lparam = lparam;
-  return 77;
 }
 
 void FakePlatform::Show() {
@@ -207,11 +178,6 @@ void FakePlatform::Show() {
 void FakePlatform::Hide() {
   Note(ui_calls, "hide");
   visible = false;
-}
-
-bool FakePlatform::IsVisible() {
-  ++ui_calls;
-  return visible;
 }
 
 void FakePlatform::PreventActivation() {
@@ -263,6 +229,12 @@ void FakePlatform::PlacePixels(const Rect& r) {
   top = r.top * TwipsPerPixel(dpi.y);
   width = (r.right - r.left) * TwipsPerPixel(dpi.x);
   height = (r.bottom - r.top) * TwipsPerPixel(dpi.y);
+}
+
+void FakePlatform::SetSizeLimits(const std::optional<WindowLimits>& l) {
+  Note(ui_calls, l ? "limits " + std::to_string(l->min_width) + "x" + std::to_string(l->min_height) + "-" +
+                         std::to_string(l->max_width) + "x" + std::to_string(l->max_height)
+                   : "limits none");
 }
 
 void FakePlatform::RecreateFonts() { Note(ui_calls, "fonts " + std::to_string(dpi.x)); }
@@ -338,11 +310,6 @@ void FakePlatform::SetBounds(Control control, const Bounds& b) {
   bounds[control] = b;
 }
 
-void FakePlatform::SetHolderImage(int index, ImageHandle image) {
-  Note(ui_calls, "holder " + std::to_string(index) + " " + Hex(image));
-  holder_image[index] = image;
-}
-
 void FakePlatform::SetChecked(MenuItem item, bool on) {
   Note(ui_calls, "check " + MenuItemName(item) + " " + (on ? "1" : "0"));
   if (on) {
@@ -398,20 +365,23 @@ void FakePlatform::Enable() {
   timer_enabled = true;
 }
 
-void FakePlatform::NotifyIcon(std::uint32_t message, const TrayIconData& record) {
-  std::uint32_t window = 0;
-  std::memcpy(&window, &record.bytes[4], 4);
-  static const char* const kNames[] = {"add", "modify", "delete"};
-  Note(tray_calls, std::string("tray ") + (message < 3 ? kNames[message] : "?") + " " + Hex(window));
-  tray_messages.push_back(message);
-  tray_records.push_back(record);
+void FakePlatform::NoteIcon(const char* what, Modifier icon, ImageHandle picture, const Text& tip) {
+  Note(tray_calls, std::string("tray ") + what + " " + kIconNames[IndexOf(icon)] + " " + Hex(picture) + " '" +
+                       Utf8(tip) + "'");
 }
 
-void FakePlatform::ShowBalloon(const TrayIconData& record, const Text& title, const Text& text) {
-  std::uint32_t window = 0;
-  std::memcpy(&window, &record.bytes[4], 4);
-  Note(tray_calls, "tray balloon " + Hex(window));
-  balloons.push_back(Hex(window) + " " + Utf8(title) + "|" + Utf8(text));
+void FakePlatform::AddIcon(Modifier icon, ImageHandle picture, const Text& tip) { NoteIcon("add", icon, picture, tip); }
+
+void FakePlatform::UpdateIcon(Modifier icon, ImageHandle picture, const Text& tip) {
+  NoteIcon("update", icon, picture, tip);
+}
+
+void FakePlatform::RemoveIcon(Modifier icon) {
+  Note(tray_calls, std::string("tray remove ") + kIconNames[IndexOf(icon)]);
+}
+
+void FakePlatform::ShowBalloon(Modifier icon, const Text& title, const Text& text) {
+  Note(tray_calls, std::string("tray balloon ") + kIconNames[IndexOf(icon)] + " " + Utf8(title) + "|" + Utf8(text));
 }
 
 std::string FakePlatform::Encode(const Text& text) {

@@ -64,24 +64,15 @@ class FakePlatform : public Keyboard,
   std::uint32_t idle_ms = 0;       // since the last input; a key sent resets it
   std::deque<std::optional<MenuItem>> popup_choices;  // what the next popups return
   std::function<void()> while_popup_open;            // runs while a popup is open
-  std::vector<TrayIconData> tray_records;             // every record sent, in order
-  std::vector<std::uint32_t> tray_messages;
 
   WindowHandle handle = 0x1000;
   bool visible = false;
   WindowHandle foreground = 0;
-  std::map<WindowHandle, std::int32_t> styles;
   Rect work_area{0, 0, 1024, 738};
   bool work_area_fails = false;
   std::vector<Rect> monitors{{0, 0, 1024, 768}};
   std::vector<Dpi> monitor_dpis;  // by monitor; empty: every monitor at dpi
   std::optional<Dpi> system_dpi;  // absent: dpi
-  std::vector<std::string> balloons;  // "window title|text" of each balloon asked for
-  std::uintptr_t window_procedure = 0x7000;  // the window's own procedure
-  std::uintptr_t size_limit_procedure = 0x7100;
-  // Arguments of the last call passed on to a window procedure.
-  std::uintptr_t proc_wparam = 0;
-  std::intptr_t proc_lparam = 0;
   Dpi dpi;  // the main window's and the About window's
   // Geometry kept as the real window keeps it, in whole pixels (outer) converted at the main
   // window's factors; else the twips as set.
@@ -97,7 +88,6 @@ class FakePlatform : public Keyboard,
   std::uint32_t strip_color = kActiveCaptionColor;
   Text strip_tooltip;
   std::map<Control, Bounds> bounds;
-  std::array<ImageHandle, 4> holder_image{};
 
   std::set<MenuItem> checked;
   std::set<MenuItem> latch_items;  // the ALT and WIN items in the menu
@@ -145,29 +135,20 @@ class FakePlatform : public Keyboard,
   void SendKeys(const KeyStroke* sent, std::size_t count) override;
   std::uint32_t MillisecondsSinceInput() override;
   // WindowSystem
-  std::int32_t GetStyle(WindowHandle window) override;
-  void SetStyle(WindowHandle window, std::int32_t style) override;
-  void SetPosition(WindowHandle window, WindowHandle insert_after, int x, int y, int cx, int cy,
-                   std::uint32_t flags) override;
-  void ReleaseMouseCapture() override;
-  std::intptr_t SendToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
-                             std::intptr_t lparam) override;
+  void ShowTitleBar(WindowHandle window, bool show) override;
+  void SetTopmost(WindowHandle window, bool on) override;
+  void BringToFront(WindowHandle window, bool activate) override;
+  void BeginDrag(WindowHandle window) override;
   WindowHandle ForegroundWindow() override;
-  void SetForeground(WindowHandle window) override;
   std::uint16_t UserUiLanguage() override { return ui_language; }
   void QueryWorkArea(Rect* area) override;
   bool OnAnyMonitor(const Rect& rect) override;
   Dpi SystemDpi() override { return system_dpi.value_or(dpi); }
   Dpi MonitorDpiAt(std::int32_t x, std::int32_t y) override;
-  std::uintptr_t InstallSizeLimitProcedure(WindowHandle window) override;
-  void RestoreWindowProcedure(WindowHandle window, std::uintptr_t procedure) override;
-  std::intptr_t CallWindowProcedure(std::uintptr_t procedure, WindowHandle window, std::uint32_t message,
-                                    std::uintptr_t wparam, std::intptr_t lparam) override;
   // MainWindow
   WindowHandle Handle() override { return handle; }
   void Show() override;
   void Hide() override;
-  bool IsVisible() override;
   void PreventActivation() override;
   void AllowActivation() override;
   void Unload() override;
@@ -182,6 +163,7 @@ class FakePlatform : public Keyboard,
   void SetHeight(double twips) override;
   Dpi WindowDpi() override { return dpi; }
   void PlacePixels(const Rect& outer) override;
+  void SetSizeLimits(const std::optional<WindowLimits>& limits) override;
   double ScreenWidthTwips() override { return screen_width_twips; }
   double ScreenHeightTwips() override { return screen_height_twips; }
   // Controls
@@ -199,9 +181,6 @@ class FakePlatform : public Keyboard,
   void RecreateFonts() override;
   Bounds GetBounds(Control control) override;
   void SetBounds(Control control, const Bounds& b) override;
-  WindowHandle HolderWindow(int index) override { return 0x2000 + static_cast<WindowHandle>(index); }
-  ImageHandle HolderImage(int index) override { return holder_image[index]; }
-  void SetHolderImage(int index, ImageHandle image) override;
   ImageHandle CompactImage(int state) override { return 0x300 + static_cast<ImageHandle>(state); }
   ImageHandle DoubleImage(int index) override { return 0x400 + static_cast<ImageHandle>(index); }
   void LoadBankPicture(ImageBank bank, int index, const Text& path) override;
@@ -215,9 +194,11 @@ class FakePlatform : public Keyboard,
   // Timer
   void SetInterval(std::uint32_t milliseconds) override;
   void Enable() override;
-  // Tray
-  void NotifyIcon(std::uint32_t message, const TrayIconData& record) override;
-  void ShowBalloon(const TrayIconData& record, const Text& title, const Text& text) override;
+  // Tray: "tray add CTRL 300 '<tip>'", the picture in hex.
+  void AddIcon(Modifier icon, ImageHandle picture, const Text& tip) override;
+  void UpdateIcon(Modifier icon, ImageHandle picture, const Text& tip) override;
+  void RemoveIcon(Modifier icon) override;
+  void ShowBalloon(Modifier icon, const Text& title, const Text& text) override;
   // AnsiText: UTF-8 stands in for the code page, so anything beyond ASCII takes several bytes.
   std::string Encode(const Text& text) override;
   Text Decode(const std::string& ansi) override;
@@ -259,6 +240,8 @@ class FakePlatform : public Keyboard,
   friend class FakeAboutWindow;
   PlaceFactors Factors();
   void Note(int& counter, const std::string& entry);
+  std::string Suffix(WindowHandle window) const;  // " <handle>" for a window not the main one
+  void NoteIcon(const char* what, Modifier icon, ImageHandle picture, const Text& tip);
   Platform platform_;
 };
 

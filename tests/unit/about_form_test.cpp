@@ -55,8 +55,6 @@ TEST(DrawAlignedText, ClearsThenPrintsOnceAtTheAlignedPointPlusTheOffset) {
 
 class About : public ::testing::Test {
  protected:
-  About() { fake.styles[about.handle] = static_cast<std::int32_t>(0x80C80000u); }  // popup with a caption
-
   // Loads the window and forgets the log of it.
   void Loaded() {
     OnAboutLoad(form);
@@ -93,7 +91,7 @@ TEST_F(About, LoadRunsItsStepsInOrder) {
   OnAboutLoad(form);
   EXPECT_EQ(fake.log, (Log{
                           "about version バージョン情報　:　01.03.00",
-                          "setpos 5000 after=-1 0,0,0,0 flags=13",
+                          "topmost on 5000",
                           "about panel-left 5",
                           "about size 6675x2580",  // 445 x 172 pixels
                           "about mail-cursor",
@@ -103,8 +101,7 @@ TEST_F(About, LoadRunsItsStepsInOrder) {
                           "about color FormInfo ffffff",
                           "about print FormInfo 0,2 Keyboard Utility       <<<< From ZQ5's software >>>>       "
                           "Mod Latch!     ",
-                          "style 5000 80080000",
-                          "setpos 5000 after=0 0,0,0,0 flags=27",
+                          "title bar off 5000",
                           "about clear Picture2",
                           "about underline Picture2 0",
                           "about color Picture2 e0e0e0",
@@ -267,7 +264,7 @@ TEST_F(About, OnlyALeftPressOnTheFrameDragsTheWindow) {
   OnAboutFrameMouseDown(form, mouse_button::kMiddle);
   EXPECT_TRUE(fake.log.empty());
   OnAboutFrameMouseDown(form, mouse_button::kLeft);
-  EXPECT_EQ(fake.log, (Log{"releasecapture", "send 5000 a1 2 0"}));
+  EXPECT_EQ(fake.log, Log{"drag 5000"});
 }
 
 TEST_F(About, LeftClickOnALinkHandsItsAddressToTheShell) {

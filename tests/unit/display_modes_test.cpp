@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,30 +20,16 @@ constexpr std::int16_t kFloat = display_mode::kFloat;
 
 const std::string kDoubleTip = " [SHIFT OFF]  [CTRL OFF]  [RClick = Menu]";
 
-std::uint32_t Field(const TrayIconData& record, std::size_t offset) {
-  return record.bytes[offset] | record.bytes[offset + 1] << 8 | record.bytes[offset + 2] << 16 |
-         static_cast<std::uint32_t>(record.bytes[offset + 3]) << 24;
-}
+std::string Tip(const std::string& text) { return " '" + text + "'"; }
 
-// The tooltip text up to its NUL, within the 64 tooltip bytes.
-std::string TipText(const TrayIconData& record) {
-  const auto tip = record.bytes.begin() + 24;
-  return std::string(tip, std::find(tip, record.bytes.end(), 0));
-}
+bool Empty(const TrayIconState& icon) { return !icon.shown && icon.picture == 0 && icon.tip.empty(); }
 
-bool AllZero(const TrayIconData& record) {
-  for (auto b : record.bytes) {
-    if (b != 0) return false;
-  }
-  return true;
-}
-
-// What a switch did to icons, holders, the window and its procedure, and to mTop.
+// What a switch did to icons, the window and its limits, and to mTop.
 Log Effects(const FakePlatform& fake) {
   Log effects;
   for (const auto& line : fake.log) {
     for (const char* prefix :
-         {"tray ", "holder ", "hide", "show", "install-proc", "restore-proc", "setpos", "enable "}) {
+         {"tray ", "hide", "show", "limits", "topmost", "enable "}) {
       if (line.rfind(prefix, 0) == 0) effects.push_back(line);
     }
   }
@@ -58,8 +43,6 @@ class DisplayModes : public ::testing::Test {
     OnModeCommand(form, mode);
     OnTick(form);
     fake.ClearLog();
-    fake.tray_records.clear();
-    fake.tray_messages.clear();
   }
   void ExpectOnlyModeChecked(std::int16_t mode) {
     for (std::int16_t m : {kCompact, kDouble, kFloat}) {
@@ -80,20 +63,18 @@ struct Transition {
 
 void PrintTo(const Transition& t, std::ostream* os) { *os << t.from << " -> " << t.to; }
 
+// An icon taken down forgets its picture: CTRL's comes back with none.
 const Transition kTransitions[] = {
-    {kCompact, kDouble,
-     {"enable mTop 0", "tray delete 2000", "holder 0 0", "hide", "tray add 2001", "tray add 2000"}},
+    {kCompact, kDouble, {"enable mTop 0", "tray remove CTRL", "hide", "tray add SHIFT 0 ''", "tray add CTRL 0 ''"}},
     {kCompact, kFloat,
-     {"enable mTop 1", "tray delete 2000", "holder 0 0", "tray delete 0", "holder 1 0", "hide", "show",
-      "install-proc 1000", "setpos 1000 after=-2 0,0,0,0 flags=13"}},
-    {kDouble, kCompact,
-     {"enable mTop 0", "tray delete 2000", "holder 0 0", "tray delete 2001", "holder 1 0", "hide",
-      "tray add 2000"}},
+     {"enable mTop 1", "tray remove CTRL", "tray remove SHIFT", "hide", "show", "limits 120x25-1000x1000",
+      "topmost off"}},
+    {kDouble, kCompact, {"enable mTop 0", "tray remove CTRL", "tray remove SHIFT", "hide", "tray add CTRL 0 ''"}},
     {kDouble, kFloat,
-     {"enable mTop 1", "tray delete 2000", "holder 0 0", "tray delete 2001", "holder 1 0", "hide", "show",
-      "install-proc 1000", "setpos 1000 after=-2 0,0,0,0 flags=13"}},
-    {kFloat, kCompact, {"enable mTop 0", "restore-proc 1000 7000", "hide", "tray add 2000"}},
-    {kFloat, kDouble, {"enable mTop 0", "restore-proc 1000 7000", "hide", "tray add 2001", "tray add 2000"}},
+     {"enable mTop 1", "tray remove CTRL", "tray remove SHIFT", "hide", "show", "limits 120x25-1000x1000",
+      "topmost off"}},
+    {kFloat, kCompact, {"enable mTop 0", "limits none", "hide", "tray add CTRL 0 ''"}},
+    {kFloat, kDouble, {"enable mTop 0", "limits none", "hide", "tray add SHIFT 0 ''", "tray add CTRL 0 ''"}},
 };
 
 class ModeSwitch : public DisplayModes, public ::testing::WithParamInterface<Transition> {};
@@ -108,12 +89,12 @@ TEST_P(ModeSwitch, TakesDownTheOldModeAndBringsUpTheNew) {
   EXPECT_EQ(form.LastModifierState, 255);
   EXPECT_EQ(fake.disabled.count(MenuItem::mTop) == 0, t.to == kFloat);
   EXPECT_EQ(fake.visible, t.to == kFloat);
-  EXPECT_EQ(form.SizeLimits.PrevWndProc != 0, t.to == kFloat);
+  EXPECT_EQ(form.SizeLimits.has_value(), t.to == kFloat);
   for (int i = 0; i < 2; ++i) {
     const bool shown = t.to == kDouble || (t.to == kCompact && i == 0);
-    EXPECT_EQ(Field(form.TrayIcons[i], 4) != 0, shown) << "record " << i;
+    EXPECT_EQ(form.TrayIcons[i].shown, shown) << "icon " << i;
     if (!shown) {
-      EXPECT_TRUE(AllZero(form.TrayIcons[i])) << "record " << i;
+      EXPECT_TRUE(Empty(form.TrayIcons[i])) << "icon " << i;
     }
   }
 }
@@ -140,60 +121,44 @@ TEST_F(DisplayModes, ChoosingTheCheckedModeDoesNothingAtAll) {
   }
 }
 
-TEST_F(DisplayModes, IconsAreAddedWithTheHoldersImageAndAnEmptyTip) {
+TEST_F(DisplayModes, IconsAreAddedWithTheirLastPictureAndAnEmptyTip) {
   StartIn(kCompact);
-  fake.holder_image[1] = 0x999;  // record 1 is not deleted, so its holder keeps this
+  form.TrayIcons[1].picture = 0x999;  // SHIFT's icon is not taken down, so it keeps this
+  form.TrayIcons[1].tip = u"old";
   OnModeCommand(form, kDouble);
-  ASSERT_EQ(fake.tray_records.size(), 3u);  // delete 0, add 1, add 0
-  const TrayIconData& shift = fake.tray_records[1];
-  const TrayIconData& ctrl = fake.tray_records[2];
-  EXPECT_EQ(Field(shift, 20), 0x999u);
-  EXPECT_EQ(Field(ctrl, 20), 0u) << "holder 0 was cleared with its record";
-  EXPECT_EQ(TipText(shift), "");
-  EXPECT_EQ(TipText(ctrl), "");
+  EXPECT_EQ(fake.Matching("tray"), (Log{"tray remove CTRL", "tray add SHIFT 999 ''", "tray add CTRL 0 ''"}))
+      << "CTRL's picture went with its icon";
 }
 
-TEST_F(DisplayModes, NoProcKeepsFloatWithoutTheSizeLimitProcedure) {
+TEST_F(DisplayModes, NoProcKeepsFloatWithoutSizeLimits) {
   form.Settings.NoProc = 1;
   StartIn(kDouble);
   OnModeCommand(form, kFloat);
-  EXPECT_TRUE(fake.Matching("install-proc").empty());
+  EXPECT_TRUE(fake.Matching("limits").empty());
   EXPECT_EQ(fake.Matching("show"), Log{"show"});
-  EXPECT_EQ(fake.Matching("setpos").size(), 1u) << "stacking is still applied";
-  EXPECT_EQ(form.SizeLimits.PrevWndProc, 0u);
+  EXPECT_EQ(fake.Matching("topmost").size(), 1u) << "stacking is still applied";
+  EXPECT_FALSE(form.SizeLimits.has_value());
 }
 
 TEST_F(DisplayModes, NextTickAfterASwitchRedrawsWithTheNewModesImagesAndTips) {
   StartIn(kCompact);
   OnModeCommand(form, kDouble);
   fake.ClearLog();
-  fake.tray_records.clear();
   OnTick(form);  // keys unchanged since the last tick
-  EXPECT_EQ(fake.Matching("tray"), (Log{"tray modify 2000", "tray modify 2001"}));
-  ASSERT_EQ(fake.tray_records.size(), 2u);
-  EXPECT_EQ(Field(fake.tray_records[0], 20), 0x400u);  // CTRL up
-  EXPECT_EQ(Field(fake.tray_records[1], 20), 0x402u);  // SHIFT up
-  EXPECT_EQ(TipText(fake.tray_records[0]), kDoubleTip);
-  EXPECT_EQ(TipText(fake.tray_records[1]), kDoubleTip);
+  // CTRL up, then SHIFT up.
+  EXPECT_EQ(fake.Matching("tray"), (Log{"tray update CTRL 400" + Tip(kDoubleTip), "tray update SHIFT 402" + Tip(kDoubleTip)}));
 }
 
 TEST_F(DisplayModes, TaskbarCreatedReaddsTheCurrentIconsAsTheyAre) {
   StartIn(kDouble);
   OnTaskbarCreated(form);
-  EXPECT_EQ(fake.log, (Log{"tray add 2001", "tray add 2000"}));
-  ASSERT_EQ(fake.tray_records.size(), 2u);
-  EXPECT_EQ(fake.tray_records[0].bytes, form.TrayIcons[1].bytes);
-  EXPECT_EQ(fake.tray_records[1].bytes, form.TrayIcons[0].bytes);
-  EXPECT_EQ(TipText(fake.tray_records[1]), kDoubleTip);
-  EXPECT_EQ(Field(fake.tray_records[1], 20), 0x400u);
+  EXPECT_EQ(fake.log, (Log{"tray add SHIFT 402" + Tip(kDoubleTip), "tray add CTRL 400" + Tip(kDoubleTip)}));
 }
 
 TEST_F(DisplayModes, TaskbarCreatedInCompactReaddsOneIconAndInFloatNone) {
   StartIn(kCompact);
   OnTaskbarCreated(form);
-  EXPECT_EQ(fake.log, Log{"tray add 2000"});
-  ASSERT_EQ(fake.tray_records.size(), 1u);
-  EXPECT_EQ(TipText(fake.tray_records[0]), " [SHIFT OFF]  [CTRL OFF]  [L + RClick = Menu]");
+  EXPECT_EQ(fake.log, Log{"tray add CTRL 300" + Tip(" [SHIFT OFF]  [CTRL OFF]  [L + RClick = Menu]")});
 
   OnModeCommand(form, kFloat);
   fake.ClearLog();
@@ -212,7 +177,7 @@ TEST_F(DisplayModes, StartUpByDefaultOrWithAModeOutsideTheMenuIsFloat) {
     EXPECT_TRUE(f.checked.count(MenuItem::mMode2));
     EXPECT_TRUE(f.visible);
     EXPECT_EQ(f.disabled.count(MenuItem::mTop), 0u);
-    EXPECT_EQ(f.Matching("install-proc").size(), 1u);
+    EXPECT_EQ(f.Matching("limits").size(), 1u);
     EXPECT_TRUE(f.Matching("tray add").empty());
   }
 }

@@ -168,6 +168,7 @@ class DpiChange : public ::testing::Test {
 TEST_F(DpiChange, LimitsFontsDesignedPlacesWindowAndLayoutFollowTheNewDpi) {
   OnDpiChanged(form, Rect{100, 50, 633, 157});
   EXPECT_EQ(fake.log, (Log{
+                          "limits 240x50-2000x2000",
                           "fonts 192",
                           "bounds Picture4 4,0,34,66",
                           "bounds Command1 4,4,28,26",
@@ -178,25 +179,20 @@ TEST_F(DpiChange, LimitsFontsDesignedPlacesWindowAndLayoutFollowTheNewDpi) {
                           "bounds Check1(0) 281,0,234,91",
                           "bounds Picture4 4,0,34,91",
                       }));
-  EXPECT_EQ(form.SizeLimits.MinTrackWidth, 240);
-  EXPECT_EQ(form.SizeLimits.MinTrackHeight, 50);
-  EXPECT_EQ(form.SizeLimits.MaxTrackWidth, 2000);
   EXPECT_EQ(fake.width, 3997.5) << "533 pixels at 7.5 twips each";
 }
 
 TEST_F(DpiChange, ALockedSizeIsLockedAgainAtTheSuggestedSize) {
   form.Settings.SizeLock = true;
   OnDpiChanged(form, Rect{0, 0, 533, 107});
-  EXPECT_EQ(form.SizeLimits.MinTrackWidth, 533);
-  EXPECT_EQ(form.SizeLimits.MaxTrackHeight, 107);
+  EXPECT_EQ(fake.Matching("limits"), Log{"limits 533x107-533x107"});
 }
 
 TEST_F(DpiChange, NoLimitsAreInstalledWhereThereWereNone) {
   RemoveSizeLimits(form);
-  const SizeLimitState before = form.SizeLimits;
   OnDpiChanged(form, Rect{0, 0, 533, 107});
-  EXPECT_EQ(form.SizeLimits.PrevWndProc, 0u);
-  EXPECT_EQ(form.SizeLimits.MinTrackWidth, before.MinTrackWidth);
+  EXPECT_EQ(fake.Matching("limits"), Log{"limits none"});
+  EXPECT_FALSE(form.SizeLimits.has_value());
 }
 
 }  // namespace

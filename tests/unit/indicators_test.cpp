@@ -2,7 +2,6 @@
 
 #include "latch/indicators.h"
 #include "support/fake_platform.h"
-#include "tray/tray_icons.h"
 
 namespace modlatch {
 namespace {
@@ -22,10 +21,6 @@ class Refresh : public ::testing::Test {
     Keys(shift, ctrl);
     fake.ClearLog();
     return RefreshIndicators(form);
-  }
-  std::string LastTip() const {
-    const TrayIconData& record = fake.tray_records.back();
-    return std::string(reinterpret_cast<const char*>(record.bytes.data() + 24));
   }
 
   FakePlatform fake;
@@ -66,30 +61,27 @@ TEST_F(Refresh, FloatSetsTheStripTooltipAndBothButtons) {
 TEST_F(Refresh, CompactShowsTheImageOfTheWholeState) {
   for (int state = 0; state < 4; ++state) {
     RefreshIn(display_mode::kCompact, state & 2, state & 1);
-    EXPECT_EQ(fake.holder_image[0], fake.CompactImage(state));
-    ASSERT_EQ(fake.Matching("tray"), std::vector<std::string>{"tray modify 0"});
-    EXPECT_EQ(tray_record::Icon(fake.tray_records.back()), fake.CompactImage(state));
+    EXPECT_EQ(form.TrayIcons[0].picture, fake.CompactImage(state));
+    ASSERT_EQ(fake.Matching("tray").size(), 1u);
+    EXPECT_EQ(fake.Matching("tray update CTRL 30" + std::to_string(state) + " ").size(), 1u);
   }
   RefreshIn(display_mode::kCompact, false, false);
-  EXPECT_EQ(LastTip(), " [SHIFT OFF]  [CTRL OFF]  [L + RClick = Menu]");
-  EXPECT_EQ(LastTip().size(), 45u);
+  EXPECT_EQ(fake.Matching("tray").back(), "tray update CTRL 300 ' [SHIFT OFF]  [CTRL OFF]  [L + RClick = Menu]'");
   RefreshIn(display_mode::kCompact, true, true);
-  EXPECT_EQ(LastTip(), " [SHIFT ON]  [CTRL ON]  [L + RClick = Menu]");
-  EXPECT_EQ(LastTip().size(), 43u);
+  EXPECT_EQ(fake.Matching("tray").back(), "tray update CTRL 303 ' [SHIFT ON]  [CTRL ON]  [L + RClick = Menu]'");
 }
 
 TEST_F(Refresh, DoubleShowsOneImagePerKeyAndTheFullTextOnBoth) {
   RefreshIn(display_mode::kDouble, true, false);
-  EXPECT_EQ(fake.holder_image[0], fake.DoubleImage(0));
-  EXPECT_EQ(fake.holder_image[1], fake.DoubleImage(3));
-  ASSERT_EQ(fake.tray_records.size(), 2u);
-  EXPECT_EQ(tray_record::Icon(fake.tray_records[0]), fake.DoubleImage(0));
-  EXPECT_EQ(tray_record::Icon(fake.tray_records[1]), fake.DoubleImage(3));
-  EXPECT_EQ(LastTip(), " [SHIFT ON]  [CTRL OFF]  [RClick = Menu]");
-  EXPECT_EQ(LastTip().size(), 40u);
+  EXPECT_EQ(fake.Matching("tray"), (std::vector<std::string>{"tray update CTRL 400 ' [SHIFT ON]  [CTRL OFF]  [RClick = Menu]'",
+                                                             "tray update SHIFT 403 ' [SHIFT ON]  [CTRL OFF]  [RClick = Menu]'"}));
+  EXPECT_EQ(form.TrayIcons[0].picture, fake.DoubleImage(0));
+  EXPECT_EQ(form.TrayIcons[1].picture, fake.DoubleImage(3));
   RefreshIn(display_mode::kDouble, false, true);
-  EXPECT_EQ(fake.holder_image[0], fake.DoubleImage(1));
-  EXPECT_EQ(fake.holder_image[1], fake.DoubleImage(2));
+  EXPECT_EQ(form.TrayIcons[0].picture, fake.DoubleImage(1));
+  EXPECT_EQ(form.TrayIcons[1].picture, fake.DoubleImage(2));
+  EXPECT_EQ(fake.Matching("tray update CTRL 401 ").size(), 1u);
+  EXPECT_EQ(fake.Matching("tray update SHIFT 402 ").size(), 1u);
 }
 
 TEST_F(Refresh, OtherModesOnlyTrackTheMenu) {

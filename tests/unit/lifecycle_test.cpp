@@ -30,9 +30,8 @@ class Lifecycle : public ::testing::Test {
 };
 
 TEST_F(Lifecycle, StartUpRunsItsStepsInOrder) {
-  fake.styles[fake.handle] = 0x00CF0000;  // overlapped window with caption
   OnLoad(form);
-  const std::size_t title = IndexOf("style 1000 f0000");
+  const std::size_t title = IndexOf("title bar off");
   const std::size_t geometry = IndexOf("left 7680");
   const std::size_t mode = IndexOf("check mMode2 1");
   const std::size_t shown = IndexOf("show");
@@ -61,7 +60,7 @@ TEST_F(Lifecycle, FirstStartUsesTheDefaults) {
   EXPECT_TRUE(fake.visible);
   EXPECT_EQ(fake.disabled.count(MenuItem::mTop), 0u);
   for (MenuItem item : {MenuItem::mTop, MenuItem::mSizeLock, MenuItem::mCenter}) EXPECT_FALSE(fake.checked.count(item));
-  EXPECT_EQ(fake.window_procedure, fake.size_limit_procedure);
+  EXPECT_EQ(fake.Matching("limits"), std::vector<std::string>{"limits 120x25-1000x1000"});
 }
 
 TEST_F(Lifecycle, FirstTickRedrawsEvenWithBothKeysUp) {
@@ -102,15 +101,15 @@ TEST_F(Lifecycle, MiddleButtonOpensTheMenuOnlyWhenTheOptionIsOn) {
 TEST_F(Lifecycle, CloseReleasesBothKeysAfterHidingAndRemovingIcons) {
   OnLoad(form);
   fake.Hold(vk::kShift);
-  form.TrayIcons[1].bytes[4] = 0x42;  // an icon that was added
+  form.TrayIcons[1].shown = true;
   fake.ClearLog();
   OnClose(form);
   std::vector<std::string> steps;
   for (const std::string& line : fake.log) {
     if (line.rfind("ini-write", 0) != 0) steps.push_back(line);
   }
-  EXPECT_EQ(steps, (std::vector<std::string>{"restore-proc 1000 7000", "hide", "setpos 1000 after=-2 0,0,0,0 flags=13",
-                                             "tray delete 42", KeyDown(Modifier::Shift), KeyUp(Modifier::Shift),
+  EXPECT_EQ(steps, (std::vector<std::string>{"limits none", "hide", "topmost off", "tray remove SHIFT",
+                                             KeyDown(Modifier::Shift), KeyUp(Modifier::Shift),
                                              KeyDown(Modifier::Ctrl), KeyUp(Modifier::Ctrl), "end"}));
   EXPECT_EQ(fake.log.back(), "end") << "the settings are written before the process ends";
   EXPECT_FALSE(fake.IsDown(vk::kShift));
@@ -131,8 +130,8 @@ TEST_F(Lifecycle, FaultReleasesBothKeysThenDeletesEveryIconHeld) {
   fake.Hold(vk::kControl);
   fake.ClearLog();
   OnFault(form);
-  EXPECT_EQ(fake.log, (std::vector<std::string>{KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl), "tray delete 2000",
-                                                "tray delete 2001"}));
+  EXPECT_EQ(fake.log, (std::vector<std::string>{KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl), "tray remove CTRL",
+                                                "tray remove SHIFT"}));
   EXPECT_FALSE(fake.IsDown(vk::kShift));
   EXPECT_FALSE(fake.IsDown(vk::kControl));
 }
@@ -187,11 +186,11 @@ TEST(SecondStart, TheWindowComesIntoViewAndToTheFrontOrTheIconShowsABalloon) {
     const char* options;
     std::vector<std::string> expected;
   } table[] = {
-      {"TaskTop=1", {"workarea", "left 0", "setpos 1000 after=0 0,0,0,0 flags=13", "setforeground 1000"}},
-      {"NoActivate=True", {"workarea", "left 0", "setpos 1000 after=0 0,0,0,0 flags=13"}},
-      {"zPos=True", {"workarea", "left 0", "setpos 1000 after=0 0,0,0,0 flags=13", "setforeground 1000"}},
-      {"WindowType=0", {"tray balloon 2000"}},
-      {"WindowType=1", {"tray balloon 2000"}},
+      {"TaskTop=1", {"workarea", "left 0", "front activate"}},
+      {"NoActivate=True", {"workarea", "left 0", "front"}},
+      {"zPos=True", {"workarea", "left 0", "front activate"}},
+      {"WindowType=0", {"tray balloon CTRL ModLatch|ModLatch は実行中です"}},
+      {"WindowType=1", {"tray balloon CTRL ModLatch|ModLatch は実行中です"}},
   };
   for (const auto& row : table) {
     FakePlatform fake;
@@ -204,9 +203,6 @@ TEST(SecondStart, TheWindowComesIntoViewAndToTheFrontOrTheIconShowsABalloon) {
     OnSecondStart(form);
     EXPECT_EQ(fake.log, row.expected) << row.options;
     EXPECT_EQ(fake.visible, shown) << row.options;
-    if (form.DisplayMode != display_mode::kFloat) {
-      EXPECT_EQ(fake.balloons, std::vector<std::string>{"2000 ModLatch|ModLatch は実行中です"}) << row.options;
-    }
   }
 }
 

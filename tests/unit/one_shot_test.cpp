@@ -265,15 +265,13 @@ TEST_F(OneShot, TooltipsAndLockMarksTellLatchedFromLocked) {
   EXPECT_EQ(tip(), " [SHIFT OFF]  [CTRL ON] ");
   EXPECT_FALSE(fake.toggle_locked[1]);
 
-  // The longest Compact tooltip still fits the tray record's 63 characters.
+  // The longest Compact tooltip, which still fits the tray record's 63 characters.
   form.DisplayMode = display_mode::kCompact;
   fake.Release(vk::kControl);
   ToggleLatch(form, Modifier::Shift, LatchSource::kMenu);
   ToggleLatch(form, Modifier::Ctrl, LatchSource::kMenu);
   RefreshIndicators(form);
-  const TrayIconData& record = fake.tray_records.back();
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(record.bytes.data() + 24)),
-            " [SHIFT ONCE]  [CTRL ONCE]  [L + RClick = Menu]");
+  EXPECT_EQ(fake.Matching("tray").back(), "tray update CTRL 303 ' [SHIFT ONCE]  [CTRL ONCE]  [L + RClick = Menu]'");
 }
 
 TEST_F(OneShot, CloseTakesTheHooksDownBeforeReleasingTheKeys) {

@@ -8,7 +8,6 @@
 #include "settings/language.h"
 #include "support/fake_platform.h"
 #include "support/started_program.h"
-#include "tray/tray_icons.h"
 
 namespace modlatch {
 namespace {
@@ -32,14 +31,14 @@ struct Program : testing::StartedProgram {
     const AppSettings& s = form.Settings;
     std::ostringstream out;
     out << static_cast<int>(form.UiLanguage) << s.NoActivate << s.OneShot << s.LatchAlt << s.LatchWin << s.Sounds << " noactivate " << fake.no_activate
-        << " hooks " << fake.hooks_installed << " width " << fake.width << " min " << form.SizeLimits.MinTrackWidth;
+        << " hooks " << fake.hooks_installed << " width " << fake.width << " min " << (form.SizeLimits ? form.SizeLimits->min_width : 0);
     for (MenuItem item : fake.checked) out << " check " << static_cast<int>(item);
     for (MenuItem item : fake.latch_items) out << " item " << static_cast<int>(item);
     for (const auto& [control, b] : fake.bounds) {
       out << " bounds " << static_cast<int>(control) << ":" << b.left << "," << b.width << "x" << b.height;
     }
     for (int i = 0; i < 4; ++i) out << " look " << FakePlatform::Utf8(fake.caption[i]) << "," << fake.back_color[i];
-    for (const TrayIconData& record : form.TrayIcons) out << " icon " << tray_record::Window(record);
+    for (const TrayIconState& icon : form.TrayIcons) out << " icon " << icon.shown;
     for (const auto& [item, text] : fake.menu_captions) out << "\n" << MenuItemName(item) << " " << fake.Encode(text);
     out << "\nclose " << fake.Encode(fake.close_name);
     return out.str();

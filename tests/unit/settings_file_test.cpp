@@ -75,9 +75,8 @@ TEST_F(SettingsFile, EveryKeyIsReadThenApplied) {
             (std::vector<std::string>{"check mOptNoActivate 0", "check mOptOneShot 0", "check mOptLatchAlt 0",
                                       "check mOptLatchWin 0", "check mOptSounds 0"}));
   EXPECT_EQ(fake.disabled.count(MenuItem::mTop), 1u) << "mTop is run even though Double mode disabled it";
-  EXPECT_TRUE(fake.Matching("setpos 1000 after=-1").empty()) << "the hidden window is not made topmost";
-  EXPECT_EQ(form.SizeLimits.MaxTrackWidth, 200) << "locked at the loaded 3000 x 600 twips";
-  EXPECT_EQ(form.SizeLimits.MaxTrackHeight, 40);
+  EXPECT_TRUE(fake.Matching("topmost on").empty()) << "the hidden window is not made topmost";
+  EXPECT_EQ(fake.Matching("limits").back(), "limits 200x40-200x40") << "locked at the loaded 3000 x 600 twips";
 
   const AppSettings& s = form.Settings;
   EXPECT_EQ(s.ShiftBgColor_1, 0x00FF00);

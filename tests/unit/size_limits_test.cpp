@@ -1,107 +1,53 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 
 #include "form/main_form.h"
 #include "latch/display_modes.h"
 #include "mainwindow/size_limits.h"
+#include "mainwindow/work_area.h"
 #include "support/fake_platform.h"
 
 namespace modlatch {
 namespace {
 
 using testing::FakePlatform;
-
-constexpr WindowHandle kWindow = 0x1000;
-constexpr std::uintptr_t kOwnProc = 0x7000;
+using Log = std::vector<std::string>;
 
 class SizeLimits : public ::testing::Test {
  protected:
-  void Set(bool enable, std::int32_t min_w, std::int32_t min_h, std::int32_t max_w, std::int32_t max_h) {
-    SetSizeLimits(fake, state, kWindow, enable, min_w, min_h, max_w, max_h);
-  }
   void ExpectLimits(std::int32_t min_w, std::int32_t min_h, std::int32_t max_w, std::int32_t max_h) {
-    EXPECT_EQ(state.MinTrackWidth, min_w);
-    EXPECT_EQ(state.MinTrackHeight, min_h);
-    EXPECT_EQ(state.MaxTrackWidth, max_w);
-    EXPECT_EQ(state.MaxTrackHeight, max_h);
-  }
-  std::intptr_t Proc(std::uint32_t message, std::uintptr_t wparam, void* record) {
-    return SizeLimitProc(fake, state, kWindow, message, wparam, reinterpret_cast<std::intptr_t>(record));
+    ASSERT_TRUE(form.SizeLimits.has_value());
+    EXPECT_EQ(form.SizeLimits->min_width, min_w);
+    EXPECT_EQ(form.SizeLimits->min_height, min_h);
+    EXPECT_EQ(form.SizeLimits->max_width, max_w);
+    EXPECT_EQ(form.SizeLimits->max_height, max_h);
   }
 
   FakePlatform fake;
   MainForm form{fake.platform()};
-  SizeLimitState& state = form.SizeLimits;
 };
 
-TEST_F(SizeLimits, InstallingStoresLimitsAndKeepsThePreviousProcedure) {
-  Set(true, 120, 25, 1000, 1000);
-  EXPECT_EQ(fake.log, (std::vector<std::string>{"install-proc 1000"}));
-  EXPECT_EQ(state.PrevWndProc, kOwnProc);
+TEST_F(SizeLimits, SettingAndLiftingThemTellsTheWindowEachTime) {
+  SetDefaultSizeLimits(form);
+  ExpectLimits(120, 25, 1000, 1000);
+  fake.width = 4500;
+  fake.height = 900;
+  LockAtCurrentSize(form);
+  ExpectLimits(300, 60, 300, 60);
+  RemoveSizeLimits(form);
+  EXPECT_FALSE(form.SizeLimits.has_value());
+  EXPECT_EQ(fake.log, (Log{"limits 120x25-1000x1000", "limits 300x60-300x60", "limits none"}));
+
+  // Set again after they were lifted.
+  SetDefaultSizeLimits(form);
   ExpectLimits(120, 25, 1000, 1000);
 }
 
-TEST_F(SizeLimits, InstallingAgainOnlyUpdatesTheLimits) {
-  Set(true, 120, 25, 1000, 1000);
-  fake.ClearLog();
-  Set(true, 300, 60, 300, 60);
+TEST_F(SizeLimits, LiftingLimitsNeverSetDoesNothing) {
+  RemoveSizeLimits(form);
   EXPECT_TRUE(fake.log.empty());
-  EXPECT_EQ(state.PrevWndProc, kOwnProc) << "must never chain to itself";
-  ExpectLimits(300, 60, 300, 60);
-}
-
-TEST_F(SizeLimits, RemovingRestoresThePreviousProcedureAndKeepsTheLimits) {
-  Set(true, 300, 60, 400, 70);
-  fake.ClearLog();
-  Set(false, 120, 25, 1000, 1000);
-  EXPECT_EQ(fake.log, (std::vector<std::string>{"restore-proc 1000 7000"}));
-  EXPECT_EQ(state.PrevWndProc, 0u);
-  ExpectLimits(300, 60, 400, 70);
-
-  // Installed again after a removal, it keeps the window's own procedure once more.
-  Set(true, 120, 25, 1000, 1000);
-  EXPECT_EQ(state.PrevWndProc, kOwnProc);
-}
-
-TEST_F(SizeLimits, RemovingWhenNothingIsInstalledDoesNothing) {
-  Set(false, 1, 2, 3, 4);
-  EXPECT_TRUE(fake.log.empty());
-  EXPECT_EQ(state.PrevWndProc, 0u);
-  ExpectLimits(0, 0, 0, 0);
-}
-
-TEST_F(SizeLimits, MinMaxInfoIsFilledAndNotPassedOn) {
-  Set(true, 120, 25, 1000, 1000);
-  fake.ClearLog();
-  // reserved, max size, max position, min track, max track
-  std::array<std::int32_t, 10> info{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-  EXPECT_EQ(Proc(window_message::kGetMinMaxInfo, 0, info.data()), 0);
-  EXPECT_EQ(info, (std::array<std::int32_t, 10>{1, 2, 3, 4, 5, 6, 120, 25, 1000, 1000}));
-  EXPECT_TRUE(fake.Matching("callproc").empty());
-}
-
-TEST_F(SizeLimits, MovingIsClampedThenPassedOnWithTheRectangle) {
-  Set(true, 120, 25, 1000, 1000);
-  fake.ClearLog();
-  fake.work_area = {0, 0, 1024, 738};
-  Rect rect{-30, 100, 236, 153};
-  EXPECT_EQ(Proc(window_message::kMoving, 9, &rect), 77);
-  EXPECT_EQ(fake.log, (std::vector<std::string>{"workarea", "callproc 7000 1000 216"}));
-  EXPECT_EQ(rect.left, 0);
-  EXPECT_EQ(rect.right, 266);
-  EXPECT_EQ(fake.proc_wparam, 9u);
-  EXPECT_EQ(fake.proc_lparam, reinterpret_cast<std::intptr_t>(&rect));
-}
-
-TEST_F(SizeLimits, OtherMessagesArePassedOnUnchanged) {
-  Set(true, 120, 25, 1000, 1000);
-  fake.ClearLog();
-  EXPECT_EQ(SizeLimitProc(fake, state, kWindow, 0x0005, 0x11, 0x22), 77);
-  EXPECT_EQ(fake.log, (std::vector<std::string>{"callproc 7000 1000 5"}));
-  EXPECT_EQ(fake.proc_wparam, 0x11u);
-  EXPECT_EQ(fake.proc_lparam, 0x22);
+  EXPECT_FALSE(form.SizeLimits.has_value());
 }
 
 struct ClampCase {
@@ -123,13 +69,10 @@ const ClampCase kClampCases[] = {
     {"taller than the area: bottom edge wins", {300, 0, 500, 700}, {300, -50, 500, 650}},
 };
 
-TEST(ClampMovingRect, ShiftsIntoTheWorkAreaWithoutResizing) {
+TEST(ClampIntoArea, ShiftsADraggedWindowIntoTheAreaWithoutResizing) {
   for (const ClampCase& c : kClampCases) {
     SCOPED_TRACE(c.name);
-    FakePlatform fake;
-    fake.work_area = {100, 50, 900, 650};
-    Rect r = c.in;
-    EXPECT_EQ(ClampMovingRect(fake, 0, reinterpret_cast<std::intptr_t>(&r)), 0);
+    const Rect r = ClampIntoArea(c.in, Rect{100, 50, 900, 650});
     EXPECT_EQ(r.left, c.out.left);
     EXPECT_EQ(r.top, c.out.top);
     EXPECT_EQ(r.right, c.out.right);
@@ -137,11 +80,8 @@ TEST(ClampMovingRect, ShiftsIntoTheWorkAreaWithoutResizing) {
   }
 }
 
-TEST(ClampMovingRect, FailedWorkAreaQueryClampsToAZeroRectangle) {
-  FakePlatform fake;
-  fake.work_area_fails = true;
-  Rect r{10, 20, 110, 45};
-  ClampMovingRect(fake, 0, reinterpret_cast<std::intptr_t>(&r));
+TEST(ClampIntoArea, TheZeroRectangleOfAFailedQueryPullsToTheOrigin) {
+  const Rect r = ClampIntoArea(Rect{10, 20, 110, 45}, Rect{});
   EXPECT_EQ(r.left, -100);
   EXPECT_EQ(r.top, -25);
   EXPECT_EQ(r.right, 0);
@@ -160,35 +100,21 @@ TEST_F(SizeLock, LockFreezesTheCurrentOuterSizeAndUnlockRestoresTheDefaults) {
   OnMenuCommand(form, MenuItem::mSizeLock);
   EXPECT_TRUE(fake.checked.count(MenuItem::mSizeLock));
   ExpectLimits(300, 60, 300, 60);
-  EXPECT_EQ(fake.Matching("install-proc").size(), 1u);
-
-  // Sizing is pinned to 300 x 60 while moving still reaches the previous procedure.
-  std::array<std::int32_t, 10> info{};
-  Proc(window_message::kGetMinMaxInfo, 0, info.data());
-  EXPECT_EQ(info[6], 300);
-  EXPECT_EQ(info[7], 60);
-  EXPECT_EQ(info[8], 300);
-  EXPECT_EQ(info[9], 60);
-  Rect rect{10, 10, 310, 70};
-  Proc(window_message::kMoving, 0, &rect);
-  EXPECT_EQ(fake.Matching("callproc 7000 1000 216").size(), 1u);
+  EXPECT_EQ(fake.Matching("limits"), Log{"limits 300x60-300x60"});
 
   fake.ClearLog();
   OnMenuCommand(form, MenuItem::mSizeLock);
   EXPECT_FALSE(fake.checked.count(MenuItem::mSizeLock));
   ExpectLimits(120, 25, 1000, 1000);
-  EXPECT_TRUE(fake.Matching("install-proc").empty());
-  EXPECT_TRUE(fake.Matching("restore-proc").empty()) << "unlocking keeps the procedure installed";
-  EXPECT_EQ(state.PrevWndProc, kOwnProc);
+  EXPECT_EQ(fake.Matching("limits"), Log{"limits 120x25-1000x1000"}) << "unlocking keeps limits, the defaults";
 }
 
-TEST_F(SizeLock, InstallsTheProcedureEvenWhenNoProcIsSet) {
+TEST_F(SizeLock, LocksEvenWhenNoProcIsSet) {
   form.Settings.NoProc = 1;
   OnModeCommand(form, display_mode::kFloat);
-  ASSERT_TRUE(fake.Matching("install-proc").empty());
+  ASSERT_TRUE(fake.Matching("limits").empty());
   OnMenuCommand(form, MenuItem::mSizeLock);
-  EXPECT_EQ(fake.Matching("install-proc").size(), 1u);
-  EXPECT_EQ(state.PrevWndProc, kOwnProc);
+  EXPECT_EQ(fake.Matching("limits"), Log{"limits 300x60-300x60"});
   ExpectLimits(300, 60, 300, 60);
 }
 
@@ -205,11 +131,9 @@ TEST_F(SizeLock, ACheckedLockHoldsAgainAfterATrayModeAndBack) {
       OnModeCommand(f, tray_mode);
       if (lock_in_tray) OnMenuCommand(f, MenuItem::mSizeLock);
       OnModeCommand(f, display_mode::kFloat);
-      EXPECT_NE(f.SizeLimits.PrevWndProc, 0u);
-      EXPECT_EQ(f.SizeLimits.MinTrackWidth, 300);
-      EXPECT_EQ(f.SizeLimits.MinTrackHeight, 60);
-      EXPECT_EQ(f.SizeLimits.MaxTrackWidth, 300);
-      EXPECT_EQ(f.SizeLimits.MaxTrackHeight, 60);
+      EXPECT_EQ(fresh.Matching("limits").back(), "limits 300x60-300x60");
+      ASSERT_TRUE(f.SizeLimits.has_value());
+      EXPECT_EQ(f.SizeLimits->max_width, 300);
     }
   }
 }
@@ -227,6 +151,7 @@ TEST_F(SizeLock, AnUncheckedLockLeavesTheDefaultsOnReturnAndACheckedOneFollowsTh
   fake.width = 3000;  // 200 px, as a restart or another program could leave it
   OnModeCommand(form, display_mode::kFloat);
   ExpectLimits(200, 60, 200, 60);
+  EXPECT_EQ(fake.Matching("limits").back(), "limits 200x60-200x60");
 }
 
 }  // namespace

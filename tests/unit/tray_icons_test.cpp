@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "form/main_form.h"
 #include "support/fake_platform.h"
 #include "tray/tray_icons.h"
+#include "win32/tray_record.h"
 
 namespace modlatch {
 namespace {
@@ -16,84 +18,69 @@ using testing::KeyUp;
 using testing::FakePlatform;
 using Log = std::vector<std::string>;
 
-// Little-endian 32-bit field of the record, read independently of the code under test.
-std::uint32_t Field(const TrayIconData& record, std::size_t offset) {
-  return record.bytes[offset] | record.bytes[offset + 1] << 8 | record.bytes[offset + 2] << 16 |
-         static_cast<std::uint32_t>(record.bytes[offset + 3]) << 24;
-}
-
-std::string Tip(const TrayIconData& record) {
-  return std::string(record.bytes.begin() + 24, record.bytes.end());
-}
-
-std::string Padded(const std::string& text) {
-  std::string tip = text + '\0';
-  return tip + std::string(64 - tip.size(), ' ');
-}
-
-class TrayRecord : public ::testing::Test {
+class TrayIcons : public ::testing::Test {
  protected:
   FakePlatform fake;
-  Platform& os = fake.platform();
-  TrayIconData record;
+  MainForm form{fake.platform()};
 };
 
-TEST_F(TrayRecord, AddFillsEveryFieldAndSendsAdd) {
-  record.bytes.fill(0xAB);  // leftovers must not survive
-  AddTrayIcon(os, 0x2001, 0x402, u"abc", record);
-  EXPECT_EQ(Field(record, 0), 88u);
-  EXPECT_EQ(Field(record, 4), 0x2001u);
-  EXPECT_EQ(Field(record, 8), 0u);
-  EXPECT_EQ(Field(record, 12), 7u);
-  EXPECT_EQ(Field(record, 16), 0x0200u);
-  EXPECT_EQ(Field(record, 20), 0x402u);
-  EXPECT_EQ(Tip(record), Padded("abc"));
-  ASSERT_EQ(fake.tray_messages, std::vector<std::uint32_t>{0});
-  EXPECT_EQ(fake.tray_records.back().bytes, record.bytes);
+TEST_F(TrayIcons, AddShowsTheLastPictureWithAnEmptyTipAndUpdateKeepsWhatItSends) {
+  form.TrayIcons[1].picture = 0x402;
+  form.TrayIcons[1].tip = u"an old tip";
+  AddTrayIcon(form, Modifier::Shift);
+  EXPECT_TRUE(form.TrayIcons[1].shown);
+  EXPECT_EQ(form.TrayIcons[1].tip, u"");
+  UpdateTrayIcon(form, Modifier::Shift, 0x403, u"xy");
+  EXPECT_TRUE(form.TrayIcons[1].shown);
+  EXPECT_EQ(form.TrayIcons[1].picture, 0x403u);
+  EXPECT_EQ(form.TrayIcons[1].tip, u"xy");
+  EXPECT_EQ(fake.log, (Log{"tray add SHIFT 402 ''", "tray update SHIFT 403 'xy'"}));
 }
 
-TEST_F(TrayRecord, TipIsTextThenOneNulThenBlanks) {
-  AddTrayIcon(os, 0x2000, 0, u"", record);
-  EXPECT_EQ(Tip(record), std::string(1, '\0') + std::string(63, ' '));
-
-  const std::u16string longest(63, u'x');
-  AddTrayIcon(os, 0x2000, 0, longest, record);
-  EXPECT_EQ(Tip(record), std::string(63, 'x') + '\0');
-
-  std::u16string too_long(63, u'y');
-  too_long += u"zzzzzzz";
-  AddTrayIcon(os, 0x2000, 0, too_long, record);
-  EXPECT_EQ(Tip(record), std::string(63, 'y') + '\0') << "cut so that the NUL still fits";
+TEST_F(TrayIcons, RemoveForgetsTheIconsPictureAndTip) {
+  AddTrayIcon(form, Modifier::Ctrl);
+  UpdateTrayIcon(form, Modifier::Ctrl, 0x301, u"tip");
+  RemoveTrayIcon(form, Modifier::Ctrl);
+  EXPECT_EQ(fake.log.back(), "tray remove CTRL");
+  EXPECT_FALSE(form.TrayIcons[0].shown);
+  EXPECT_EQ(form.TrayIcons[0].picture, 0u);
+  EXPECT_EQ(form.TrayIcons[0].tip, u"");
 }
 
-TEST_F(TrayRecord, ModifyChangesOnlyImageTipAndFlags) {
-  AddTrayIcon(os, 0x2001, 0x402, u"a longer first tooltip", record);
-  record.bytes[12] = 0;  // flags must be written again
-  ModifyTrayIcon(os, 0x9999, 0x403, u"xy", record);
-  EXPECT_EQ(Field(record, 0), 88u);
-  EXPECT_EQ(Field(record, 4), 0x2001u) << "the window argument is not used";
-  EXPECT_EQ(Field(record, 8), 0u);
-  EXPECT_EQ(Field(record, 12), 7u);
-  EXPECT_EQ(Field(record, 16), 0x0200u);
-  EXPECT_EQ(Field(record, 20), 0x403u);
-  EXPECT_EQ(Tip(record), Padded("xy"));
-  EXPECT_EQ(fake.tray_messages, (std::vector<std::uint32_t>{0, 1}));
-  EXPECT_EQ(fake.tray_records.back().bytes, record.bytes);
+TEST_F(TrayIcons, RemoveAllTakesDownOnlyTheShownIconsAndKeepsTheirState) {
+  for (Modifier icon : {Modifier::Win, Modifier::Shift}) AddTrayIcon(form, icon);
+  UpdateTrayIcon(form, Modifier::Win, 0x407, u"win");
+  fake.ClearLog();
+  RemoveAllTrayIcons(form);
+  EXPECT_EQ(fake.log, (Log{"tray remove SHIFT", "tray remove WIN"}));
+  EXPECT_TRUE(form.TrayIcons[3].shown);
+  EXPECT_EQ(form.TrayIcons[3].tip, u"win");
 }
 
-TEST_F(TrayRecord, DeleteSendsTheRecordUnchanged) {
-  AddTrayIcon(os, 0x2001, 0x402, u"tip", record);
-  const TrayIconData before = record;
-  DeleteTrayIcon(os, record);
-  EXPECT_EQ(fake.tray_messages.back(), 2u);
-  EXPECT_EQ(fake.tray_records.back().bytes, before.bytes);
-  EXPECT_EQ(record.bytes, before.bytes);
+// The tip of the first-version record, as the adapter fills it.
+TEST(TrayTip, TextThenOneNulThenBlanksCutSoTheNulFits) {
+  const struct {
+    std::string text;
+    std::string bytes;
+  } cases[] = {
+      {"abc", std::string("abc") + '\0' + std::string(60, ' ')},
+      {"", std::string(1, '\0') + std::string(63, ' ')},
+      {std::string(63, 'x'), std::string(63, 'x') + '\0'},
+      {std::string(63, 'y') + "zzzzzzz", std::string(63, 'y') + '\0'},
+  };
+  for (const auto& c : cases) {
+    const std::array<char, win32::kTipBytes> tip = win32::TipBytes(c.text);
+    EXPECT_EQ(std::string(tip.begin(), tip.end()), c.bytes) << c.text;
+  }
 }
 
 class TrayCallback : public ::testing::Test {
  protected:
-  void Send(std::int16_t index, std::initializer_list<std::uint32_t> messages) {
-    for (std::uint32_t m : messages) OnTrayCallback(form, index, m);
+  // The callback's mouse messages, decoded as the window procedure does.
+  void Send(int index, std::initializer_list<std::uint32_t> messages) {
+    for (std::uint32_t m : messages) {
+      if (const auto mouse = win32::TrayMouseOf(m)) OnTrayButton(form, ModifierAt(index), mouse->button, mouse->down);
+    }
   }
   Log Effects() const {
     Log effects;
