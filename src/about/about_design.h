@@ -15,8 +15,6 @@ constexpr char16_t kMailAddress[] = u"modlatch@example.org";
 constexpr char16_t kHeading[] = u"Keyboard Utility       <<<< From ZQ5's software >>>>       Mod Latch!     ";
 constexpr char16_t kVersion[] = u"" MODLATCH_VERSION_LABEL;
 constexpr char16_t kMailPrefix[] = u"mailto:";
-constexpr char kShellVerb[] = "open";
-constexpr int kShowNormal = 1;
 
 constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) { return r | (g << 8) | (b << 16); }
 

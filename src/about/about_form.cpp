@@ -34,7 +34,7 @@ void DrawCloseLook(AboutForm& form, CloseLook look) {
 
 void OnAboutLoad(AboutForm& form) {
   OnAboutControlsMade(form);
-  form.shell.Beep(sound::kInformation);
+  form.shell.BeepInformation();
   form.window.StartHoverTimer();
 }
 
@@ -153,8 +153,7 @@ void OnLinkMouseDown(AboutForm& form, int index, int button) {
     if (form.window.PopupCopyMenu(caption)) OnCopyMenuChosen(form);
   } else if (button == mouse_button::kLeft) {
     const Text target = index == 0 ? Text(about::kWebAddress) : about::kMailPrefix + Text(about::kMailAddress);
-    form.shell.Execute(form.window.AboutHandle(), about::kShellVerb, form.ansi.Encode(target),
-                       form.ansi.Encode(form.files.AppPath()), about::kShowNormal);
+    form.shell.OpenAddress(form.window.AboutHandle(), form.ansi.Encode(target), form.ansi.Encode(form.files.AppPath()));
   }
 }
 

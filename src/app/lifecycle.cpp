@@ -53,15 +53,11 @@ void OnTick(MainForm& form) {
   }
 }
 
-void OnSessionChange(MainForm& form, std::uint32_t change) {
-  if (change == session_change::kLock || change == session_change::kConsoleDisconnect ||
-      change == session_change::kRemoteDisconnect) {
+void OnSessionEvent(MainForm& form, SessionEvent event) {
+  if (event == SessionEvent::kLock || event == SessionEvent::kConsoleDisconnect ||
+      event == SessionEvent::kRemoteDisconnect || event == SessionEvent::kSuspend) {
     OnUserLeaves(form);
   }
-}
-
-void OnPowerEvent(MainForm& form, std::uint32_t event) {
-  if (event == power_event::kSuspend) OnUserLeaves(form);
 }
 
 // Every graceful close comes here. A task manager that ends the process outright runs none of

@@ -6,15 +6,18 @@
 
 namespace modlatch {
 
-// The system's word on the user's session (the session-change codes) and on power.
-namespace session_change {
-constexpr std::uint32_t kConsoleDisconnect = 2;
-constexpr std::uint32_t kRemoteDisconnect = 4;
-constexpr std::uint32_t kLock = 7;
-}  // namespace session_change
-namespace power_event {
-constexpr std::uint32_t kSuspend = 4;
-}  // namespace power_event
+// What the system says of the user's session and of power.
+enum class SessionEvent : std::uint8_t {
+  kLock,
+  kUnlock,
+  kConsoleDisconnect,
+  kConsoleConnect,
+  kRemoteDisconnect,
+  kRemoteConnect,
+  kSuspend,
+  kResume,
+  kOther,
+};
 
 // Events of the main window, as the window procedure delivers them.
 void OnLoad(MainForm& form);
@@ -24,8 +27,7 @@ void OnClose(MainForm& form);
 void OnFault(MainForm& form);
 // The user leaves (a lock, a switch to another user, sleep): every latch is let go as the reset
 // does. Coming back (unlock, reconnect, resume) changes nothing.
-void OnSessionChange(MainForm& form, std::uint32_t change);
-void OnPowerEvent(MainForm& form, std::uint32_t event);
+void OnSessionEvent(MainForm& form, SessionEvent event);
 void OnMenuCommand(MainForm& form, MenuItem item);
 void OnResize(MainForm& form);
 // The program was started again while it runs: show the user where it is.

@@ -18,7 +18,7 @@ void OnHelpCommand(MainForm& form) {
   }
   // A help file in the platform viewer's own format still goes to that viewer.
   if (IsWinHelpFile(bytes)) {
-    os.shell.OpenWinHelp(os.window.Handle(), os.ansi.Encode(path), help_command::kContents, 0);
+    os.shell.OpenWinHelpContents(os.window.Handle(), os.ansi.Encode(path));
     return;
   }
   const std::vector<HelpTopic> topics = ReadHelpTopics(bytes, os.ansi, language);

@@ -54,17 +54,17 @@ void BringOntoScreen(MainForm& form) {
   if (!form.os.windows.OnAnyMonitor(MainWindowPixels(form.os.windows, form.os.window))) MoveIntoWorkArea(form);
 }
 
-void OnCaptionStripMouseDown(MainForm& form, int button) {
-  if (button == 2) {
+void OnCaptionStripMouseDown(MainForm& form, MouseButton button) {
+  if (button == MouseButton::Right) {
     OpenPopupMenu(form);
     return;
   }
-  if (button == 1) form.os.windows.BeginDrag(form.os.window.Handle());
+  if (button == MouseButton::Left) form.os.windows.BeginDrag(form.os.window.Handle());
   KeepInWorkArea(form);
 }
 
 void ColorCaptionStrip(MainForm& form, bool active) {
-  form.os.controls.SetStripColor(active && !form.Settings.NoActivate ? kActiveCaptionColor : kInactiveCaptionColor);
+  form.os.controls.ShowStripActive(active && !form.Settings.NoActivate);
 }
 
 void ColorStripByForeground(MainForm& form) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/types.h"
+
 namespace modlatch {
 
 struct MainForm;
@@ -18,8 +20,8 @@ void KeepInWorkArea(MainForm& form);
 // Float mode: it goes into the work area instead.
 void BringOntoScreen(MainForm& form);
 
-// Mouse-down on the caption strip Picture4: 1 left, 2 right, 4 middle.
-void OnCaptionStripMouseDown(MainForm& form, int button);
+// Mouse-down on the caption strip Picture4.
+void OnCaptionStripMouseDown(MainForm& form, MouseButton button);
 void OnTopCommand(MainForm& form);
 void OnCenterCommand(MainForm& form);
 

@@ -19,10 +19,6 @@ struct Bounds {
   int height = 0;
 };
 
-// System colours of the caption strip.
-constexpr std::uint32_t kActiveCaptionColor = 0x80000002u;
-constexpr std::uint32_t kInactiveCaptionColor = 0x80000003u;
-
 // The controls of the main window: toggle buttons Check1(i), caption strip Picture4 and the
 // image banks Picture2 (compact) and Picture3 (double).
 class Controls {
@@ -42,7 +38,8 @@ class Controls {
   // The lock mark of a one-shot modifier that a double click has locked.
   virtual void SetToggleLocked(Modifier key, bool locked) = 0;
 
-  virtual void SetStripColor(std::uint32_t color) = 0;
+  // The caption strip in the colour of an active title bar, or of an inactive one.
+  virtual void ShowStripActive(bool active) = 0;
   virtual void SetStripTooltip(const Text& text) = 0;
   // The close button shows a picture only; this is its name for screen readers.
   virtual void SetCloseName(const Text& name) = 0;

@@ -32,6 +32,37 @@ constexpr int kCloseGlyphSize = 8;  // at 96 DPI
 // The accessible name of the strip, which shows no text of its own.
 constexpr wchar_t kStripName[] = L"ModLatch";
 
+SessionEvent SessionEventOf(WPARAM change) {
+  switch (change) {
+    case WTS_SESSION_LOCK:
+      return SessionEvent::kLock;
+    case WTS_SESSION_UNLOCK:
+      return SessionEvent::kUnlock;
+    case WTS_CONSOLE_DISCONNECT:
+      return SessionEvent::kConsoleDisconnect;
+    case WTS_CONSOLE_CONNECT:
+      return SessionEvent::kConsoleConnect;
+    case WTS_REMOTE_DISCONNECT:
+      return SessionEvent::kRemoteDisconnect;
+    case WTS_REMOTE_CONNECT:
+      return SessionEvent::kRemoteConnect;
+    default:
+      return SessionEvent::kOther;
+  }
+}
+
+SessionEvent PowerEventOf(WPARAM event) {
+  switch (event) {
+    case PBT_APMSUSPEND:
+      return SessionEvent::kSuspend;
+    case PBT_APMRESUMESUSPEND:
+    case PBT_APMRESUMEAUTOMATIC:
+      return SessionEvent::kResume;
+    default:
+      return SessionEvent::kOther;
+  }
+}
+
 HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
 int ToggleId(int index) { return index < 2 ? kCheck1Id + index : kAltWinCheckId + index - 2; }
@@ -273,10 +304,10 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
       ColorCaptionStrip(form_, LOWORD(wparam) != WA_INACTIVE);
       return ::DefWindowProcW(hwnd_, message, wparam, lparam);
     case WM_WTSSESSION_CHANGE:
-      OnSessionChange(form_, static_cast<std::uint32_t>(wparam));
+      OnSessionEvent(form_, SessionEventOf(wparam));
       return 0;
     case WM_POWERBROADCAST:
-      OnPowerEvent(form_, static_cast<std::uint32_t>(wparam));
+      OnSessionEvent(form_, PowerEventOf(wparam));
       return TRUE;
     case WM_MOUSEACTIVATE:
       if (ActivationPrevented(hwnd_)) return MA_NOACTIVATE;
@@ -345,7 +376,7 @@ LRESULT MainFormWindow::OnPictureMessage(HWND picture, UINT message, WPARAM wpar
   switch (message) {
     case WM_PAINT: {
       const ScopedPaint dc(picture);
-      ::FillRect(dc, &dc.Area(), ::GetSysColorBrush(static_cast<int>(strip_color_ & 0xFF)));
+      ::FillRect(dc, &dc.Area(), ::GetSysColorBrush(strip_color_));
       return 0;
     }
     case WM_ERASEBKGND:
@@ -365,13 +396,13 @@ LRESULT MainFormWindow::OnPictureMessage(HWND picture, UINT message, WPARAM wpar
     case WM_LBUTTONDOWN:
       // The tip would otherwise stay behind where the drag began.
       if (tooltip_) ::SendMessageW(tooltip_, TTM_POP, 0, 0);
-      OnCaptionStripMouseDown(form_, 1);
+      OnCaptionStripMouseDown(form_, MouseButton::Left);
       return 0;
     case WM_RBUTTONDOWN:
-      OnCaptionStripMouseDown(form_, 2);
+      OnCaptionStripMouseDown(form_, MouseButton::Right);
       return 0;
     case WM_MBUTTONDOWN:
-      OnCaptionStripMouseDown(form_, 4);
+      OnCaptionStripMouseDown(form_, MouseButton::Middle);
       return 0;
     case WM_COMMAND:
       if (LOWORD(wparam) == kCommand1Id && HIWORD(wparam) == BN_CLICKED) CloseProgram(form_);

@@ -67,7 +67,7 @@ class MainFormWindow : public MainWindow,
   void SetToggleLocked(Modifier key, bool locked) override;
   void AddModifierControls(Modifier key) override;
   void RemoveModifierControls(Modifier key) override;
-  void SetStripColor(std::uint32_t color) override;
+  void ShowStripActive(bool active) override;
   void SetStripTooltip(const Text& text) override;
   void SetCloseName(const Text& name) override;
   void RecreateFonts() override;
@@ -157,7 +157,7 @@ class MainFormWindow : public MainWindow,
   std::optional<RECT> moving_to_;
   std::array<ScopedIcon, 12> file_pictures_;  // pictures loaded from icon files, freed with the window
   std::optional<WindowLimits> size_limits_;
-  std::uint32_t strip_color_ = kActiveCaptionColor;
+  int strip_color_ = COLOR_ACTIVECAPTION;  // a system colour
   UINT taskbar_created_ = 0;
   UINT second_start_ = 0;
   UINT interval_ = 100;

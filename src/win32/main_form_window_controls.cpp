@@ -32,8 +32,9 @@ void MainFormWindow::SetToggleCaption(Modifier key, const Text& caption) {
 }
 void MainFormWindow::SetToggleLocked(Modifier key, bool locked) { win32::SetToggleLocked(check_[IndexOf(key)], locked); }
 
-void MainFormWindow::SetStripColor(std::uint32_t color) {
+void MainFormWindow::ShowStripActive(bool active) {
   // Showing the window and each activation set it; repainted only when it changes.
+  const int color = active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION;
   if (color == strip_color_) return;
   strip_color_ = color;
   ::InvalidateRect(strip_, nullptr, FALSE);

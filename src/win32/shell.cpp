@@ -10,13 +10,12 @@
 
 namespace modlatch::win32 {
 
-void Win32Shell::Execute(WindowHandle owner, const std::string& verb, const std::string& target,
-                         const std::string& directory, int show) {
+void Win32Shell::OpenAddress(WindowHandle owner, const std::string& address, const std::string& directory) {
   // Loaded on first use, like the tray's entry point: shell32 costs every start under Wine.
   using ExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
   static const auto execute = reinterpret_cast<ExecuteFunction>(
       reinterpret_cast<void*>(::GetProcAddress(LoadSystemLibrary(L"shell32.dll"), "ShellExecuteA")));
-  if (execute) execute(ToHwnd(owner), verb.c_str(), target.c_str(), nullptr, directory.c_str(), show);
+  if (execute) execute(ToHwnd(owner), "open", address.c_str(), nullptr, directory.c_str(), SW_SHOWNORMAL);
 }
 
 void Win32Shell::PutOnClipboard(WindowHandle owner, const Text& text) {
@@ -34,10 +33,10 @@ void Win32Shell::PutOnClipboard(WindowHandle owner, const Text& text) {
   ::CloseClipboard();
 }
 
-void Win32Shell::Beep(std::uint32_t sound) { ::MessageBeep(sound); }
+void Win32Shell::BeepInformation() { ::MessageBeep(MB_ICONASTERISK); }
 
-void Win32Shell::OpenWinHelp(WindowHandle owner, const std::string& path, std::uint32_t command, std::uintptr_t data) {
-  ::WinHelpA(ToHwnd(owner), path.c_str(), command, data);
+void Win32Shell::OpenWinHelpContents(WindowHandle owner, const std::string& path) {
+  ::WinHelpA(ToHwnd(owner), path.c_str(), HELP_CONTENTS, 0);
 }
 
 }  // namespace modlatch::win32

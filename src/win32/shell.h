@@ -6,12 +6,11 @@ namespace modlatch::win32 {
 // The shell, the clipboard, sounds and the platform's help viewer.
 class Win32Shell : public Shell {
  public:
-  void Execute(WindowHandle owner, const std::string& verb, const std::string& target, const std::string& directory,
-               int show) override;
+  void OpenAddress(WindowHandle owner, const std::string& address, const std::string& directory) override;
   void PutOnClipboard(WindowHandle owner, const Text& text) override;
-  void Beep(std::uint32_t sound) override;
+  void BeepInformation() override;
   void PlayLatchSound(LatchSound sound) override;
-  void OpenWinHelp(WindowHandle owner, const std::string& path, std::uint32_t command, std::uintptr_t data) override;
+  void OpenWinHelpContents(WindowHandle owner, const std::string& path) override;
 };
 
 }  // namespace modlatch::win32

@@ -285,11 +285,9 @@ void FakePlatform::RemoveModifierControls(Modifier key) {
   toggle_value[index] = false;
 }
 
-void FakePlatform::SetStripColor(std::uint32_t color) {
-  // Called on every tick: the benchmark must not count the fake's own strings.
-  ++ui_calls;
-  if (keep_log) log.push_back("stripcolor " + Hex(color));
-  strip_color = color;
+void FakePlatform::ShowStripActive(bool active) {
+  Note(ui_calls, active ? "strip active" : "strip inactive");
+  strip_active = active;
 }
 
 void FakePlatform::SetStripTooltip(const Text& text) {
@@ -544,9 +542,8 @@ bool FakePlatform::ReadWholeFile(const Text& wide_path, std::string* bytes) {
   return true;
 }
 
-void FakePlatform::Execute(WindowHandle owner, const std::string& verb, const std::string& target,
-                           const std::string& directory, int show) {
-  Note(ui_calls, "shell " + Hex(owner) + " " + verb + " " + target + " " + directory + " " + std::to_string(show));
+void FakePlatform::OpenAddress(WindowHandle owner, const std::string& address, const std::string& directory) {
+  Note(ui_calls, "open " + Hex(owner) + " " + address + " from " + directory);
 }
 
 void FakePlatform::PutOnClipboard(WindowHandle owner, const Text& text) {
@@ -554,15 +551,15 @@ void FakePlatform::PutOnClipboard(WindowHandle owner, const Text& text) {
   clipboard = text;
 }
 
-void FakePlatform::Beep(std::uint32_t sound) { Note(ui_calls, "beep " + Hex(sound)); }
+void FakePlatform::BeepInformation() { Note(ui_calls, "beep information"); }
 
 void FakePlatform::PlayLatchSound(LatchSound sound) {
   const char* const names[] = {"latch", "lock", "release"};
   Note(ui_calls, std::string("sound ") + names[static_cast<int>(sound)]);
 }
 
-void FakePlatform::OpenWinHelp(WindowHandle owner, const std::string& path, std::uint32_t command, std::uintptr_t data) {
-  Note(ui_calls, "winhelp " + Hex(owner) + " " + path + " " + std::to_string(command) + " " + std::to_string(data));
+void FakePlatform::OpenWinHelpContents(WindowHandle owner, const std::string& path) {
+  Note(ui_calls, "winhelp contents " + Hex(owner) + " " + path);
 }
 
 void FakePlatform::LoadAbout(Language language) {

@@ -85,7 +85,7 @@ class FakePlatform : public Keyboard,
   std::array<ColorValue, 4> back_color{-1, -1, -1, -1};
   std::array<ColorValue, 4> fore_color{-1, -1, -1, -1};
   std::array<Text, 4> caption{u"CTRL", u"SHIFT", u"ALT", u"WIN"};
-  std::uint32_t strip_color = kActiveCaptionColor;
+  bool strip_active = true;
   Text strip_tooltip;
   std::map<Control, Bounds> bounds;
 
@@ -175,7 +175,7 @@ class FakePlatform : public Keyboard,
   void SetToggleLocked(Modifier key, bool locked) override;
   void AddModifierControls(Modifier key) override;
   void RemoveModifierControls(Modifier key) override;
-  void SetStripColor(std::uint32_t color) override;
+  void ShowStripActive(bool active) override;
   void SetStripTooltip(const Text& text) override;
   void SetCloseName(const Text& name) override;
   void RecreateFonts() override;
@@ -218,12 +218,11 @@ class FakePlatform : public Keyboard,
   DoubleClickLimits DoubleClick() override { return double_click; }
   bool ReadWholeFile(const Text& path, std::string* bytes) override;
   // Shell
-  void Execute(WindowHandle owner, const std::string& verb, const std::string& target, const std::string& directory,
-               int show) override;
+  void OpenAddress(WindowHandle owner, const std::string& address, const std::string& directory) override;
   void PutOnClipboard(WindowHandle owner, const Text& text) override;
-  void Beep(std::uint32_t sound) override;
+  void BeepInformation() override;
   void PlayLatchSound(LatchSound sound) override;
-  void OpenWinHelp(WindowHandle owner, const std::string& path, std::uint32_t command, std::uintptr_t data) override;
+  void OpenWinHelpContents(WindowHandle owner, const std::string& path) override;
   // Dialogs
   bool AboutExists() override { return about_exists; }
   void LoadAbout(Language language) override;

@@ -114,7 +114,7 @@ TEST_F(About, LoadRunsItsStepsInOrder) {
                           "about underline WebInfo1 0",
                           "about color WebInfo1 ff00",
                           "about print " + kMailNormal,
-                          "beep 40",
+                          "beep information",
                           "about timer on",
                       }));
   EXPECT_FALSE(form.WebHot || form.MailHot || form.CloseHot || form.ClosePressed);
@@ -272,8 +272,8 @@ TEST_F(About, LeftClickOnALinkHandsItsAddressToTheShell) {
   OnLinkMouseDown(form, 0, mouse_button::kLeft);
   OnLinkMouseDown(form, 1, mouse_button::kLeft);
   OnLinkMouseDown(form, 1, mouse_button::kMiddle);
-  EXPECT_EQ(fake.log, (Log{"shell 5000 open https://example.org/ C:\\Tools 1",
-                           "shell 5000 open mailto:modlatch@example.org C:\\Tools 1"}));
+  EXPECT_EQ(fake.log, (Log{"open 5000 https://example.org/ from C:\\Tools",
+                           "open 5000 mailto:modlatch@example.org from C:\\Tools"}));
 }
 
 TEST_F(About, RightClickOffersToCopyTheBareAddress) {

@@ -161,19 +161,19 @@ TEST_F(AltWin, ResetCloseAndFaultReleaseAllFour) {
   }
 }
 
-// Session-change and power codes as the window receives them: leaving releases as the reset
-// does (a locked one-shot SHIFT, a bare ALT behind the mask key); coming back does nothing.
+// Leaving releases as the reset does (a locked one-shot SHIFT, a bare ALT behind the mask key);
+// coming back does nothing.
 TEST_F(AltWin, LeavingTheSessionReleasesEveryLatchComingBackNothing) {
   struct Case {
-    bool power;
-    std::uint32_t code;
+    SessionEvent event;
     bool releases;
   };
-  // Lock, console and remote disconnect, suspend; unlock, both connects, both resumes.
-  const Case cases[] = {{false, 7, true},  {false, 2, true},  {false, 4, true},  {true, 4, true},   {false, 8, false},
-                        {false, 1, false}, {false, 3, false}, {true, 7, false},  {true, 18, false}};
+  using E = SessionEvent;
+  const Case cases[] = {{E::kLock, true},          {E::kConsoleDisconnect, true}, {E::kRemoteDisconnect, true},
+                        {E::kSuspend, true},       {E::kUnlock, false},           {E::kConsoleConnect, false},
+                        {E::kRemoteConnect, false}, {E::kResume, false},          {E::kOther, false}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << (c.power ? "power " : "session ") << c.code);
+    SCOPED_TRACE(static_cast<int>(c.event));
     Program run;
     run.Start("LatchAlt=True\nOneShot=True");
     OnMenuCommand(run.form, MenuItem::mSHIFT);
@@ -181,7 +181,7 @@ TEST_F(AltWin, LeavingTheSessionReleasesEveryLatchComingBackNothing) {
     OnMenuCommand(run.form, MenuItem::mALT);
     OnTick(run.form);
     run.fake.ClearLog();
-    c.power ? OnPowerEvent(run.form, c.code) : OnSessionChange(run.form, c.code);
+    OnSessionEvent(run.form, c.event);
     // The tick saw no change, so as the reset does both SHIFT and CTRL get a key-up.
     const Lines released{KeyUp(Modifier::Shift), KeyUp(Modifier::Ctrl), kMaskDown, kMaskUp, KeyUp(Modifier::Alt)};
     EXPECT_EQ(run.Injected(), c.releases ? released : Lines{});

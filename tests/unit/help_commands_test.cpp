@@ -98,7 +98,7 @@ TEST_F(HelpCommand, ShowsTheHelpFileAtItsContents) {
 TEST_F(HelpCommand, AWinHelpFileGoesToThePlatformViewerAtItsContents) {
   fake.file_contents["C:\\Tools\\ModLatch.hlp"] = std::string("\x3F\x5F\x03\x00rest", 8);
   OnMenuCommand(form, MenuItem::mHelp);
-  EXPECT_EQ(fake.log, (Log{"read C:\\Tools\\ModLatch.hlp", "winhelp 1000 C:\\Tools\\ModLatch.hlp 3 0"}));
+  EXPECT_EQ(fake.log, (Log{"read C:\\Tools\\ModLatch.hlp", "winhelp contents 1000 C:\\Tools\\ModLatch.hlp"}));
 }
 
 TEST_F(HelpCommand, AFolderNameOutsideTheCodePageStillOpensOurFileWhileWinHelpGetsTheAnsiPath) {
@@ -110,7 +110,7 @@ TEST_F(HelpCommand, AFolderNameOutsideTheCodePageStillOpensOurFileWhileWinHelpGe
   fake.ClearLog();
   fake.file_contents["C:\\한글\\ModLatch.hlp"] = std::string("\x3F\x5F\x03\x00", 4);
   OnMenuCommand(form, MenuItem::mHelp);
-  EXPECT_EQ(fake.Matching("winhelp"), (Log{"winhelp 1000 C:\\??\\ModLatch.hlp 3 0"}));
+  EXPECT_EQ(fake.Matching("winhelp"), (Log{"winhelp contents 1000 C:\\??\\ModLatch.hlp"}));
 }
 
 TEST_F(HelpCommand, AMissingOrEmptyFileIsReportedWithItsPath) {

@@ -74,9 +74,9 @@ TEST_F(Lifecycle, FirstTickRedrawsEvenWithBothKeysUp) {
 TEST_F(Lifecycle, TheStripFollowsActivationAndTheTickNeverAsksForTheForeground) {
   fake.foreground = fake.handle;
   OnLoad(form);
-  EXPECT_EQ(fake.strip_color, kActiveCaptionColor) << "shown in the foreground";
+  EXPECT_TRUE(fake.strip_active) << "shown in the foreground";
   ColorCaptionStrip(form, false);
-  EXPECT_EQ(fake.strip_color, kInactiveCaptionColor);
+  EXPECT_FALSE(fake.strip_active);
   ColorCaptionStrip(form, true);
   fake.ClearLog();
   OnTick(form);
@@ -85,7 +85,7 @@ TEST_F(Lifecycle, TheStripFollowsActivationAndTheTickNeverAsksForTheForeground) 
   fake.foreground = 0x9999;
   OnMenuCommand(form, MenuItem::mMode0);
   OnMenuCommand(form, MenuItem::mMode2);  // shown again, in the background
-  EXPECT_EQ(fake.strip_color, kInactiveCaptionColor);
+  EXPECT_FALSE(fake.strip_active);
 }
 
 TEST_F(Lifecycle, MiddleButtonOpensTheMenuOnlyWhenTheOptionIsOn) {

@@ -305,9 +305,9 @@ TEST_F(OneShotSettings, AWindowKeptFromActivationAlwaysShowsTheInactiveStrip) {
   fake.foreground = fake.handle;  // shown in the foreground, or while its menu is open
   fake.SetIniText("C:\\Tools\\ModLatch.ini", "[Option]\nNoActivate=True\n");
   OnLoad(form);
-  EXPECT_EQ(fake.strip_color, kInactiveCaptionColor);
+  EXPECT_FALSE(fake.strip_active);
   ColorCaptionStrip(form, true);
-  EXPECT_EQ(fake.strip_color, kInactiveCaptionColor);
+  EXPECT_FALSE(fake.strip_active);
 }
 
 TEST_F(OneShotSettings, AbsentOrNotExactlyTrueChangesNothing) {

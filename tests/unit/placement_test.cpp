@@ -123,27 +123,27 @@ TEST_F(Placement, KeepInWorkAreaWithAFailedQueryUsesAZeroRectangle) {
 
 TEST_F(Placement, LeftMouseDownDragsThenCorrects) {
   PlacePixels(-30, 200, 200, 53);  // dropped 30 px past the left edge
-  OnCaptionStripMouseDown(form, 1);
+  OnCaptionStripMouseDown(form, MouseButton::Left);
   EXPECT_EQ(fake.log, (Log{"drag", "workarea", "left 0"}));
 }
 
 TEST_F(Placement, RightMouseDownOpensTheMenuWithoutCorrection) {
   PlacePixels(-30, -30, 200, 53);
-  OnCaptionStripMouseDown(form, 2);
+  OnCaptionStripMouseDown(form, MouseButton::Right);
   EXPECT_EQ(fake.log, Log{"popup"});
 }
 
 TEST_F(Placement, MiddleMouseDownOnlyCorrects) {
   PlacePixels(-30, 200, 200, 53);
-  OnCaptionStripMouseDown(form, 4);
+  OnCaptionStripMouseDown(form, MouseButton::Middle);
   EXPECT_EQ(fake.log, (Log{"workarea", "left 0"}));
 }
 
 TEST_F(Placement, MouseDownWithTaskTopNeverRepositions) {
   form.Settings.TaskTop = 1;
   PlacePixels(-30, -30, 200, 53);
-  OnCaptionStripMouseDown(form, 1);
-  OnCaptionStripMouseDown(form, 4);
+  OnCaptionStripMouseDown(form, MouseButton::Left);
+  OnCaptionStripMouseDown(form, MouseButton::Middle);
   EXPECT_EQ(fake.log, Log{"drag"});
 }
 
