@@ -9,6 +9,7 @@
 #include "mainwindow/twips.h"
 #include "mainwindow/window_design.h"
 #include "win32/dpi.h"
+#include "win32/elevation.h"
 #include "win32/no_activate.h"
 #include "win32/scoped_gdi.h"
 #include "win32/session_notifications.h"
@@ -29,8 +30,6 @@ constexpr int kHolderId = 1010;  // + index
 constexpr UINT kTrayCallback = 0x0200;
 constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, absent from older headers
 constexpr int kCloseGlyphSize = 8;  // at 96 DPI
-// The accessible name of the strip, which shows no text of its own.
-constexpr wchar_t kStripName[] = L"ModLatch";
 
 HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
@@ -51,8 +50,9 @@ HICON LoadIconResource(HINSTANCE instance, int id, int size) {
 }  // namespace
 
 MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell,
-                               Dialogs& dialogs)
-    : platform_{system, system, *this, *this, *this, *this, system, system, files, hooks, shell, dialogs},
+                               Dialogs& dialogs, Elevation& elevation)
+    : platform_{system, system, *this, *this, *this, *this, system, system, files, hooks, shell, dialogs,
+                elevation, *this},
       form_(platform_) {}
 
 void MainFormWindow::Create(HINSTANCE instance, UINT second_start) {
@@ -70,6 +70,7 @@ void MainFormWindow::Create(HINSTANCE instance, UINT second_start) {
   // The window lies on some monitor now; its controls are made for that monitor's DPI.
   dpi_ = DpiOfWindow(hwnd_);
   taskbar_created_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+  AcceptFromLowerLevels(hwnd_, {taskbar_created_, second_start_});
   // The tray shows its pictures at the system's DPI, whatever monitor the window is on.
   tray_picture_size_ = SmallIconSize(SystemDpi());
   CreateControls(instance);
@@ -124,7 +125,7 @@ void MainFormWindow::CreateControls(HINSTANCE instance) {
   close_button_ = ::CreateWindowExW(0, L"BUTTON", Wide(UiText(form_.UiLanguage, TextId::kCloseName)), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
                                     close.left, close.top, close.right - close.left, close.bottom - close.top, strip_,
                                     ControlId(kCommand1Id), instance, nullptr);
-  ::SetWindowTextW(strip_, kStripName);
+  ::SetWindowTextW(strip_, Wide(kStripName));
   const auto& c1 = design::kCheck1_1;
   check_[1] = CreateToggleButton(hwnd_, kCheck1Id + 1, 1, Wide(design::kShiftCaption),
                                  Pixels(c1.left, c1.top, c1.width, c1.height), *this);
@@ -187,7 +188,7 @@ void MainFormWindow::RemoveModifierControls(int index) {
 // The tip is made when the pointer first reaches the strip, so start-up needs no common controls.
 void MainFormWindow::CreateStripTooltip() {
   tooltip_ = CreateTooltipControl();
-  if (tooltip_) AddTooltipTool(tooltip_, hwnd_, strip_, Wide(strip_tip_));
+  if (tooltip_) AddTooltipTool(tooltip_, hwnd_, strip_, Wide(strip_tip_ + strip_mark_));
 }
 
 // Named now so that no item is ever blank; the load names them again (ShowLanguage), as a
@@ -220,6 +221,9 @@ void MainFormWindow::AppendOptionsMenu() {
     radio.dwTypeData = const_cast<wchar_t*>(Wide(UiText(entry.language, entry.caption)));
     ::InsertMenuItemW(options_, ::GetMenuItemCount(options_), TRUE, &radio);
   }
+  ::AppendMenuW(options_, MF_SEPARATOR, 0, nullptr);
+  const design::MenuEntry& restart = design::kRestartAdminMenuItem;
+  ::AppendMenuW(options_, MF_STRING, MenuId(restart.item), Wide(UiText(form_.UiLanguage, restart.caption)));
   ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(options_),
                 Wide(UiText(form_.UiLanguage, design::kOptionsMenu.caption)));
 }
@@ -249,6 +253,7 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
   switch (message) {
     case WM_TIMER:
       if (wparam == kPollTimer) OnTick(form_);
+      if (wparam == kKeyBalloonTimer) HideKeyBalloon();
       return 0;
     case WM_SIZE:
       OnResize(form_);

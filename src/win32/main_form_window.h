@@ -15,11 +15,19 @@
 namespace modlatch::win32 {
 
 constexpr wchar_t kMainWindowClass[] = L"ModLatchMainForm";
+// The accessible name of the caption strip, which shows no text of its own.
+constexpr char16_t kStripName[] = u"ModLatch";
 
 // The main window and its controls on the real API; every event goes to the portable handlers.
-class MainFormWindow : public MainWindow, public Controls, public Menu, public Timer, public ToggleEvents {
+class MainFormWindow : public MainWindow,
+                       public Controls,
+                       public Menu,
+                       public Timer,
+                       public ToggleEvents,
+                       public ElevationDisplay {
  public:
-  MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell, Dialogs& dialogs);
+  MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell, Dialogs& dialogs,
+                 Elevation& elevation);
   MainFormWindow(const MainFormWindow&) = delete;
   MainFormWindow& operator=(const MainFormWindow&) = delete;
 
@@ -85,6 +93,11 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   void SetInterval(std::uint32_t milliseconds) override;
   void Enable() override;
 
+  // ElevationDisplay (main_form_window_elevation.cpp)
+  void ShowKeyBalloon(Modifier key, const Text& title, const Text& text) override;
+  void HideKeyBalloon() override;
+  void MarkStrip(const Text& mark) override;
+
   // ToggleEvents
   void OnToggleMouseDown(int index, int button) override;
   void OnToggleKeyDown(int index, int key_code, bool repeated) override;
@@ -92,6 +105,7 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
 
  private:
   static constexpr UINT_PTR kPollTimer = 1;
+  static constexpr UINT_PTR kKeyBalloonTimer = 2;
   static constexpr UINT kFirstMenuId = 2000;
   static UINT MenuId(MenuItem item) { return kFirstMenuId + static_cast<UINT>(item); }
 
@@ -127,6 +141,8 @@ class MainFormWindow : public MainWindow, public Controls, public Menu, public T
   std::array<HWND, 4> holder_{};
   HWND tooltip_ = nullptr;
   Text strip_tip_;
+  Text strip_mark_;  // after the strip's name and tip while we run elevated
+  HWND key_balloon_ = nullptr;  // made at the first notice, then kept
   HMENU menu_ = nullptr;
   HMENU options_ = nullptr;  // the submenu, part of menu_
   HWND close_button_ = nullptr;
