@@ -1,4 +1,5 @@
 #include "form/main_form.h"
+#include "latch/admin_notice.h"
 #include "latch/alt_win_keys.h"
 #include "latch/modifier_key.h"
 #include "latch/toggle_latch.h"
@@ -13,6 +14,7 @@ void ClickInDoubleMode(MainForm& form, MouseButton button, Modifier icon, bool a
     OpenPopupMenu(form);
   } else {
     ToggleLatch(form, SelectorOf(IndexOf(icon)), LatchSource::kIndicator);
+    NoticeIfKeysBlocked(form, icon);
   }
 }
 
@@ -21,7 +23,9 @@ void ClickInCompactMode(MainForm& form, MouseButton button, bool alt_down) {
   if (form.TrayButtonsHeld == 3) {
     OpenPopupMenu(form);
   } else if (!alt_down) {
-    ToggleLatch(form, button == MouseButton::Left ? selector::kShift : selector::kCtrl, LatchSource::kIndicator);
+    const Modifier key = button == MouseButton::Left ? Modifier::Shift : Modifier::Ctrl;
+    ToggleLatch(form, SelectorOf(IndexOf(key)), LatchSource::kIndicator);
+    NoticeIfKeysBlocked(form, key);
   } else if (button == MouseButton::Right) {
     OpenPopupMenu(form);
   } else {
@@ -47,6 +51,7 @@ void HandleIndicatorClick(MainForm& form, MouseButton button, Modifier icon) {
 
 void HandleIndicatorClick(MainForm& form, Modifier toggle) {
   ToggleLatch(form, SelectorOf(IndexOf(toggle)), LatchSource::kIndicator);
+  NoticeIfKeysBlocked(form, toggle);
 }
 
 }  // namespace modlatch
