@@ -4,32 +4,37 @@ namespace modlatch {
 namespace {
 
 constexpr char16_t kSwitch[] = u"/takeover ";
-constexpr std::size_t kSwitchLength = sizeof kSwitch / sizeof kSwitch[0] - 1;
 
 }  // namespace
 
 Text TakeoverArguments(std::uint32_t process_id) {
-  Text digits;
+  char16_t digits[10];
+  std::size_t count = 0;
   do {
-    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + process_id % 10));
+    digits[count++] = static_cast<char16_t>(u'0' + process_id % 10);
     process_id /= 10;
   } while (process_id != 0);
-  return kSwitch + digits;
+  Text arguments(kSwitch);
+  while (count != 0) arguments += digits[--count];
+  return arguments;
 }
 
-// The system may leave blanks around the arguments it hands on.
+// Plain loops: the string's search members would cost the shipped exe about a kilobyte. The system
+// may leave blanks around the arguments it hands on.
 std::optional<std::uint32_t> TakeoverProcessId(const Text& arguments) {
-  const std::size_t begin = arguments.find_first_not_of(u' ');
-  const std::size_t end = arguments.find_last_not_of(u' ');
-  if (begin == Text::npos || arguments.compare(begin, kSwitchLength, kSwitch) != 0) return std::nullopt;
-  const std::size_t first = begin + kSwitchLength;
-  if (first > end || end - first >= 10) return std::nullopt;
-  std::uint64_t id = 0;
-  for (std::size_t i = first; i <= end; ++i) {
-    if (arguments[i] < u'0' || arguments[i] > u'9') return std::nullopt;
-    id = id * 10 + static_cast<std::uint64_t>(arguments[i] - u'0');
+  const std::size_t size = arguments.size();
+  std::size_t at = 0;
+  while (at < size && arguments[at] == u' ') ++at;
+  for (const char16_t* expected = kSwitch; *expected != u'\0'; ++expected, ++at) {
+    if (at == size || arguments[at] != *expected) return std::nullopt;
   }
-  if (id == 0 || id > UINT32_MAX) return std::nullopt;
+  std::uint64_t id = 0;
+  std::size_t digits = 0;
+  for (; at < size && arguments[at] >= u'0' && arguments[at] <= u'9' && digits <= 10; ++at, ++digits) {
+    id = id * 10 + static_cast<std::uint64_t>(arguments[at] - u'0');
+  }
+  while (at < size && arguments[at] == u' ') ++at;
+  if (at != size || digits == 0 || digits > 10 || id == 0 || id > UINT32_MAX) return std::nullopt;
   return static_cast<std::uint32_t>(id);
 }
 

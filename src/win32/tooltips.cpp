@@ -15,8 +15,8 @@ HWND CreateTooltipControl(DWORD extra_style) {
   if (init == nullptr) return nullptr;
   const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
   init(&classes);
-  return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | extra_style, 0, 0, 0,
-                           0, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | extra_style,
+                           0, 0, 0, 0, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
 }
 
 void AddTooltipTool(HWND tooltip, HWND parent, HWND tool, const wchar_t* text) {
