@@ -4,6 +4,7 @@
 #include "latch/toggle_latch.h"
 #include "mainwindow/help_commands.h"
 #include "mainwindow/placement.h"
+#include "mainwindow/run_as_admin.h"
 #include "mainwindow/size_limits.h"
 #include "settings/options_menu.h"
 
@@ -49,6 +50,9 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
     case MenuItem::mLangJapanese:
     case MenuItem::mLangEnglish:
       OnLanguageCommand(form, item);
+      break;
+    case MenuItem::mRestartAdmin:
+      OnRestartAdminCommand(form);
       break;
     case MenuItem::mHelp:
       OnHelpCommand(form);

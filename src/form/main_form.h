@@ -33,6 +33,7 @@ struct MainForm {
   OwnPresses OwnPressed;
   bool OptionNotSavedShown = false;  // the notice that an option was not written, once a run
   Language UiLanguage = Language::kJapanese;
+  WindowHandle KeysBlockedShownFor = 0;  // the window in front that the last notice named
 };
 
 // The two actions an indicator or the strip can ask of the whole program; the program's

@@ -62,6 +62,12 @@ enum class TextId {
   kAboutCloseLabel,
   kAboutCloseTip,
   kAboutCopyLink,  // %s: the address
+  // Running as administrator: the restart item, the notice that keys cannot reach the window
+  // in front (the second one while we already run elevated), and the mark on the strip.
+  kMenuRestartAdmin,
+  kKeysBlocked,        // %s: the window's title
+  kKeysBlockedHigher,  // %s: the window's title
+  kAdminMark,
   kCount
 };
 constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::kCount);

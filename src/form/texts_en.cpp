@@ -59,6 +59,14 @@ const TextTable kEnglishTexts{{
     {TextId::kAboutCloseLabel, u"Close window"},
     {TextId::kAboutCloseTip, u"Back to where you were."},
     {TextId::kAboutCopyLink, u"Copy \"%s\""},
+
+    {TextId::kMenuRestartAdmin, u"Restart as administrator"},
+    {TextId::kKeysBlocked,
+     u"\"%s\" runs as administrator, so Windows does not let ModLatch send keys to it. "
+     u"Choose Options > Restart as administrator to latch keys there."},
+    {TextId::kKeysBlockedHigher,
+     u"\"%s\" runs with higher rights than ModLatch, so Windows does not let ModLatch send keys to it."},
+    {TextId::kAdminMark, u" (Administrator)"},
 }};
 
 }  // namespace modlatch

@@ -59,6 +59,13 @@ const TextTable kJapaneseTexts{{
     {TextId::kAboutCloseLabel, u"ウィンドウを閉じる"},
     {TextId::kAboutCloseTip, u"元の画面へ戻ります。"},
     {TextId::kAboutCopyLink, u"\"%s\"をコピー"},
+
+    {TextId::kMenuRestartAdmin, u"管理者として再起動"},
+    {TextId::kKeysBlocked,
+     u"「%s」は管理者として実行されているため、ModLatch からキーを送れません。"
+     u"オプションの「管理者として再起動」で使えるようになります。"},
+    {TextId::kKeysBlockedHigher, u"「%s」は ModLatch より高い権限で実行されているため、ModLatch からキーを送れません。"},
+    {TextId::kAdminMark, u" (管理者)"},
 }};
 
 }  // namespace modlatch

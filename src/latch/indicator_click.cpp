@@ -1,4 +1,5 @@
 #include "form/main_form.h"
+#include "latch/admin_notice.h"
 #include "latch/alt_win_keys.h"
 #include "latch/toggle_latch.h"
 
@@ -12,6 +13,7 @@ void ClickInDoubleMode(MainForm& form, MouseButton button, Modifier icon, bool a
     OpenPopupMenu(form);
   } else {
     ToggleLatch(form, icon, LatchSource::kIndicator);
+    NoticeIfKeysBlocked(form, icon);
   }
 }
 
@@ -20,7 +22,9 @@ void ClickInCompactMode(MainForm& form, MouseButton button, bool alt_down) {
   if (form.TrayButtonsHeld == 3) {
     OpenPopupMenu(form);
   } else if (!alt_down) {
-    ToggleLatch(form, button == MouseButton::Left ? Modifier::Shift : Modifier::Ctrl, LatchSource::kIndicator);
+    const Modifier key = button == MouseButton::Left ? Modifier::Shift : Modifier::Ctrl;
+    ToggleLatch(form, key, LatchSource::kIndicator);
+    NoticeIfKeysBlocked(form, key);
   } else if (button == MouseButton::Right) {
     OpenPopupMenu(form);
   } else {
@@ -46,6 +50,7 @@ void HandleIndicatorClick(MainForm& form, MouseButton button, Modifier icon) {
 
 void HandleIndicatorClick(MainForm& form, Modifier toggle) {
   ToggleLatch(form, toggle, LatchSource::kIndicator);
+  NoticeIfKeysBlocked(form, toggle);
 }
 
 }  // namespace modlatch

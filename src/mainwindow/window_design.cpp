@@ -43,6 +43,8 @@ const std::array<LanguageEntry, 2> kLanguageMenuItems{{
     {MenuItem::mLangEnglish, Language::kEnglish, TextId::kMenuEnglish},
 }};
 
+const MenuEntry kRestartAdminMenuItem{MenuItem::mRestartAdmin, TextId::kMenuRestartAdmin};
+
 TextId LatchItemCaption(MenuItem item) { return item == MenuItem::mWIN ? TextId::kMenuWin : TextId::kMenuAlt; }
 
 }  // namespace design

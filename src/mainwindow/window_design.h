@@ -49,6 +49,8 @@ struct LanguageEntry {
   TextId caption;  // in the table of language
 };
 extern const std::array<LanguageEntry, 2> kLanguageMenuItems;
+// Last, after another separator: the restart as administrator.
+extern const MenuEntry kRestartAdminMenuItem;
 
 // Captions of the ALT and WIN toggle buttons as created.
 constexpr char16_t kAltCaption[] = u"ALT";

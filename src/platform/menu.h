@@ -37,9 +37,11 @@ enum class MenuItem {
   // After a separator in the submenu: the language, as radio items.
   mLangJapanese,
   mLangEnglish,
+  // Last in the submenu, after a separator.
+  mRestartAdmin,
 };
 constexpr int kMenuItemCount = 17;
-constexpr int kAllMenuItemCount = 27;
+constexpr int kAllMenuItemCount = 28;
 
 // The popup menu: its check marks show the options the form holds.
 class Menu {

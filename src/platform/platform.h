@@ -4,6 +4,8 @@
 #include "platform/controls.h"
 #include "platform/input_hooks.h"
 #include "platform/dialogs.h"
+#include "platform/elevation.h"
+#include "platform/elevation_display.h"
 #include "platform/keyboard.h"
 #include "platform/main_window.h"
 #include "platform/menu.h"
@@ -28,6 +30,8 @@ struct Platform {
   InputHooks& hooks;
   Shell& shell;
   Dialogs& dialogs;
+  Elevation& elevation;
+  ElevationDisplay& elevation_display;
 };
 
 }  // namespace modlatch

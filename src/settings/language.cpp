@@ -1,5 +1,6 @@
 #include "settings/language.h"
 
+#include "mainwindow/run_as_admin.h"
 #include "mainwindow/window_design.h"
 #include "settings/ini_access.h"
 #include "settings/settings_table.h"
@@ -54,6 +55,7 @@ void ShowLanguage(MainForm& form) {
     os.menu.SetChecked(entry.item, entry.language == language);
   }
   os.controls.SetCloseName(UiText(language, TextId::kCloseName));
+  ShowRunAsAdmin(form);
 }
 
 }  // namespace modlatch

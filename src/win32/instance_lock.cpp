@@ -61,9 +61,11 @@ bool AnotherInstanceRunning(UINT* second_start) {
   Files files;
   const Text name = InstanceLockName(files, ExecutablePath());
   *second_start = ::RegisterWindowMessageW(Wide(name + u"-SecondStart"));
-  // Kept open for the life of the process.
+  // Kept open for the life of the process. A copy running as administrator holds one that the
+  // user's own programs may not open: that is running too.
   ::CreateMutexW(nullptr, FALSE, Wide(name));
-  return ::GetLastError() == ERROR_ALREADY_EXISTS;
+  const DWORD error = ::GetLastError();
+  return error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED;
 }
 
 void TellRunningInstance(UINT second_start) {

@@ -2,17 +2,19 @@
 
 #include "settings/language.h"
 #include "win32/dialogs.h"
+#include "win32/elevation.h"
 #include "win32/fault_guard.h"
 #include "win32/instance_lock.h"
 #include "win32/main_form_window.h"
 #include "win32/shell.h"
 #include "win32/system_library.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
   // Before anything here can load a DLL: none may come from our own or the current folder.
   modlatch::win32::RestrictDllSearch();
   // An icon path on an empty removable drive must just fail, not stop start-up with a "no disk" box.
   ::SetErrorMode(SEM_FAILCRITICALERRORS);
+  modlatch::win32::AwaitTakeover(arguments);
   UINT second_start = 0;
   if (modlatch::win32::AnotherInstanceRunning(&second_start)) {
     modlatch::win32::TellRunningInstance(second_start);
@@ -24,7 +26,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   static modlatch::win32::Win32InputHooks hooks;
   static modlatch::win32::Win32Shell shell;
   static modlatch::win32::Win32Dialogs dialogs(instance, system, shell, files);
-  static modlatch::win32::MainFormWindow main_form(system, files, hooks, shell, dialogs);
+  static modlatch::win32::Win32Elevation elevation;
+  static modlatch::win32::MainFormWindow main_form(system, files, hooks, shell, dialogs, elevation);
   modlatch::win32::InstallFaultGuard([] { modlatch::OnFault(main_form.form()); });
   // The windows are made in the user's language.
   modlatch::LoadLanguage(main_form.form());

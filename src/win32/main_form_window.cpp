@@ -10,6 +10,7 @@
 #include "mainwindow/window_design.h"
 #include "mainwindow/work_area.h"
 #include "win32/dpi.h"
+#include "win32/elevation.h"
 #include "win32/no_activate.h"
 #include "win32/scoped_gdi.h"
 #include "win32/session_notifications.h"
@@ -29,8 +30,6 @@ constexpr int kCommand1Id = 1003;
 constexpr int kAltWinCheckId = 1004;  // + ModifierIndex - 2 for ALT and WIN
 constexpr int kHolderId = 1010;  // + index
 constexpr int kCloseGlyphSize = 8;  // at 96 DPI
-// The accessible name of the strip, which shows no text of its own.
-constexpr wchar_t kStripName[] = L"ModLatch";
 
 SessionEvent SessionEventOf(WPARAM change) {
   switch (change) {
@@ -78,8 +77,9 @@ int ToggleIndexOf(int id) {
 }  // namespace
 
 MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell,
-                               Dialogs& dialogs)
-    : platform_{system, system, *this, *this, *this, *this, *this, system, files, hooks, shell, dialogs},
+                               Dialogs& dialogs, Elevation& elevation)
+    : platform_{system, system, *this, *this, *this, *this, *this, system, files, hooks, shell, dialogs,
+                elevation, *this},
       form_(platform_) {}
 
 void MainFormWindow::Create(HINSTANCE instance, UINT second_start) {
@@ -97,6 +97,7 @@ void MainFormWindow::Create(HINSTANCE instance, UINT second_start) {
   // The window lies on some monitor now; its controls are made for that monitor's DPI.
   dpi_ = DpiOfWindow(hwnd_);
   taskbar_created_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+  AcceptFromLowerLevels(hwnd_, {taskbar_created_, second_start_});
   // The tray shows its pictures at the system's DPI, whatever monitor the window is on.
   tray_picture_size_ = SmallIconSize(SystemDpi());
   CreateControls(instance);
@@ -151,7 +152,7 @@ void MainFormWindow::CreateControls(HINSTANCE instance) {
   close_button_ = ::CreateWindowExW(0, L"BUTTON", Wide(UiText(form_.UiLanguage, TextId::kCloseName)), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
                                     close.left, close.top, close.right - close.left, close.bottom - close.top, strip_,
                                     ControlId(kCommand1Id), instance, nullptr);
-  ::SetWindowTextW(strip_, kStripName);
+  ::SetWindowTextW(strip_, Wide(kStripName));
   const auto& c1 = design::kCheck1_1;
   check_[1] = CreateToggleButton(hwnd_, kCheck1Id + 1, 1, Wide(design::kShiftCaption),
                                  Pixels(c1.left, c1.top, c1.width, c1.height), *this);
@@ -216,7 +217,7 @@ void MainFormWindow::RemoveModifierControls(Modifier key) {
 // The tip is made when the pointer first reaches the strip, so start-up needs no common controls.
 void MainFormWindow::CreateStripTooltip() {
   tooltip_ = CreateTooltipControl();
-  if (tooltip_) AddTooltipTool(tooltip_, hwnd_, strip_, Wide(strip_tip_));
+  if (tooltip_) AddTooltipTool(tooltip_, hwnd_, strip_, Wide(strip_tip_ + strip_mark_));
 }
 
 // Named now so that no item is ever blank; the load names them again (ShowLanguage), as a
@@ -249,6 +250,9 @@ void MainFormWindow::AppendOptionsMenu() {
     radio.dwTypeData = const_cast<wchar_t*>(Wide(UiText(entry.language, entry.caption)));
     ::InsertMenuItemW(options_, ::GetMenuItemCount(options_), TRUE, &radio);
   }
+  ::AppendMenuW(options_, MF_SEPARATOR, 0, nullptr);
+  const design::MenuEntry& restart = design::kRestartAdminMenuItem;
+  ::AppendMenuW(options_, MF_STRING, MenuId(restart.item), Wide(UiText(form_.UiLanguage, restart.caption)));
   ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(options_),
                 Wide(UiText(form_.UiLanguage, design::kOptionsMenu.caption)));
 }
@@ -278,6 +282,7 @@ LRESULT MainFormWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam
   switch (message) {
     case WM_TIMER:
       if (wparam == kPollTimer) OnTick(form_);
+      if (wparam == kKeyBalloonTimer) HideKeyBalloon();
       return 0;
     case WM_GETMINMAXINFO:
     case WM_MOVING:

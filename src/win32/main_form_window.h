@@ -16,6 +16,8 @@
 namespace modlatch::win32 {
 
 constexpr wchar_t kMainWindowClass[] = L"ModLatchMainForm";
+// The accessible name of the caption strip, which shows no text of its own.
+constexpr char16_t kStripName[] = u"ModLatch";
 
 // The main window, its controls and its tray icons on the real API; every event goes to the
 // portable handlers.
@@ -24,9 +26,11 @@ class MainFormWindow : public MainWindow,
                        public Menu,
                        public Timer,
                        public Tray,
-                       public ToggleEvents {
+                       public ToggleEvents,
+                       public ElevationDisplay {
  public:
-  MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell, Dialogs& dialogs);
+  MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell, Dialogs& dialogs,
+                 Elevation& elevation);
   MainFormWindow(const MainFormWindow&) = delete;
   MainFormWindow& operator=(const MainFormWindow&) = delete;
 
@@ -94,6 +98,10 @@ class MainFormWindow : public MainWindow,
   void UpdateIcon(Modifier icon, ImageHandle picture, const Text& tip) override;
   void RemoveIcon(Modifier icon) override;
   void ShowBalloon(Modifier icon, const Text& title, const Text& text) override;
+  // ElevationDisplay (main_form_window_elevation.cpp)
+  void ShowKeyBalloon(Modifier key, const Text& title, const Text& text) override;
+  void HideKeyBalloon() override;
+  void MarkStrip(const Text& mark) override;
 
   // ToggleEvents
   void OnToggleMouseDown(int index, MouseButton button) override;
@@ -102,6 +110,7 @@ class MainFormWindow : public MainWindow,
 
  private:
   static constexpr UINT_PTR kPollTimer = 1;
+  static constexpr UINT_PTR kKeyBalloonTimer = 2;
   static constexpr UINT kFirstMenuId = 2000;
   static UINT MenuId(MenuItem item) { return kFirstMenuId + static_cast<UINT>(item); }
 
@@ -139,6 +148,8 @@ class MainFormWindow : public MainWindow,
   NotifyIcons tray_;
   HWND tooltip_ = nullptr;
   Text strip_tip_;
+  Text strip_mark_;  // after the strip's name and tip while we run elevated
+  HWND key_balloon_ = nullptr;  // made at the first notice, then kept
   HMENU menu_ = nullptr;
   HMENU options_ = nullptr;  // the submenu, part of menu_
   HWND close_button_ = nullptr;

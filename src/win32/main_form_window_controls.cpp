@@ -52,7 +52,8 @@ void MainFormWindow::UpdateStripTooltip() {
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tool.hwnd = hwnd_;
   tool.uId = reinterpret_cast<UINT_PTR>(strip_);
-  tool.lpszText = const_cast<wchar_t*>(Wide(strip_tip_));
+  const Text text = strip_tip_ + strip_mark_;
+  tool.lpszText = const_cast<wchar_t*>(Wide(text));
   ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 

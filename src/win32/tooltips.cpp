@@ -7,7 +7,7 @@
 namespace modlatch::win32 {
 
 // Loaded on first use: the common controls at start-up would cost Wine a quarter of the launch.
-HWND CreateTooltipControl() {
+HWND CreateTooltipControl(DWORD extra_style) {
   HMODULE common_controls = LoadSystemLibrary(L"comctl32.dll");
   using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
   auto init = reinterpret_cast<InitFunction>(
@@ -15,8 +15,8 @@ HWND CreateTooltipControl() {
   if (init == nullptr) return nullptr;
   const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
   init(&classes);
-  return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
-                           0, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | extra_style,
+                           0, 0, 0, 0, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
 }
 
 void AddTooltipTool(HWND tooltip, HWND parent, HWND tool, const wchar_t* text) {

@@ -2,6 +2,9 @@
 (OneShot), with real X input under 64-bit Wine while a probe's edit box holds the focus.
 Each class writes ModLatch.ini before it starts the program and keeps one Session.
 
+Wine runs every program as administrator, ModLatch and the probe alike: no administrator
+notice shows, the restart as administrator is greyed and the strip says "(管理者)".
+
 Wine re-reads the modifiers from X whenever the X focus moves, so these tests also show
 why the options matter there: a latch made without moving the focus survives typing."""
 
@@ -17,6 +20,8 @@ from harness import Session, crop, pixel, pixels, wait_until  # noqa: E402
 CTRL_ID, SHIFT_ID, STRIP_ID, CLOSE_ID = 1000, 1001, 1002, 1003
 WS_EX_NOACTIVATE = 0x08000000
 CANCEL_ITEM = "ｷｬﾝｾﾙ"
+RESTART_ITEM = "管理者として再起動"
+ADMIN_MARK = " (管理者)"
 # Separate clicks on one button must lie further apart than Wine's 500 ms double-click time.
 APART = 0.7
 
@@ -86,6 +91,7 @@ class NoActivateWindow(_DocumentHasTheFocus):
         try:
             self.assert_focus_unmoved("a click on SHIFT")
             self.assertEqual(s.check_state(self.hwnd, SHIFT_ID), 1)
+            self.assertIsNone(s.tooltip(1500), "no notice: the typebox is no higher than ModLatch")
             # The X focus never moved, so Wine kept the latch: without OneShot it holds.
             self.assertEqual(self.typed("ab"), "AB")
             self.assertTrue(s.keys()["shift"])
@@ -111,6 +117,8 @@ class NoActivateWindow(_DocumentHasTheFocus):
         s.click_at(strip["x"] + strip["w"] // 2, strip["y"] + strip["h"] - 6, button=3)
         menu = s.probe("menu", 5000)
         self.assertEqual(menu["pid"], self.win["pid"])
+        options = next(i for i in menu["menu"]["items"] if i["submenu"])["items"]
+        self.assertEqual((options[-1]["caption"], options[-1]["grayed"]), (RESTART_ITEM, True))
         cancel = next(i for i in menu["menu"]["items"] if i["caption"] == CANCEL_ITEM)
         s.click(cancel["rect"])
         wait_until("the menu to close", lambda: s.probe("find", "#32768")["count"] == 0, timeout=5)
@@ -125,7 +133,8 @@ class NoActivateWindow(_DocumentHasTheFocus):
         s.point_to(strip["x"] + strip["w"] // 2, strip["y"] + strip["h"] - 6)
         tip = s.tooltip()
         self.assertIsNotNone(tip, "hovering the strip shows its tip")
-        self.assertEqual(tip["text"], " [SHIFT OFF]  [CTRL OFF] ")
+        self.assertEqual(tip["text"], " [SHIFT OFF]  [CTRL OFF] " + ADMIN_MARK)
+        self.assertEqual(s.children(self.hwnd)[STRIP_ID]["text"], "ModLatch" + ADMIN_MARK)
         shot = s.screenshot("no-activate.png")
         crop(shot, s.window(self.hwnd)["rect"], "no-activate-window.png")
         self.assertEqual(pixel(shot, strip["x"] + strip["w"] // 2, strip["y"] + strip["h"] - 3),
@@ -177,7 +186,7 @@ class OneShotLatches(_DocumentHasTheFocus):
             self.assert_focus_unmoved("a double click")
             strip = self.screen(STRIP_ID)
             s.point_to(strip["x"] + strip["w"] // 2, strip["y"] + strip["h"] - 6)
-            self.assertEqual(s.tooltip()["text"], " [SHIFT LOCK]  [CTRL OFF] ")
+            self.assertEqual(s.tooltip()["text"], " [SHIFT LOCK]  [CTRL OFF] " + ADMIN_MARK)
             time.sleep(0.3)
             shot = s.screenshot("one-shot-locked.png")
             crop(shot, s.window(self.hwnd)["rect"], "one-shot-locked-window.png")

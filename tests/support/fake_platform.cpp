@@ -26,7 +26,7 @@ const char* const kMenuNames[kAllMenuItemCount] = {
     "mSHIFT", "mCTRL", "mReset", "msep0", "mTop",  "mCenter", "mSizeLock", "msep1", "mMode0", "mMode1",
     "mMode2", "msep2", "mHelp",  "mInfo", "msep3", "mCancel", "mExit",     "mALT",  "mWIN",
     "mOptions", "mOptNoActivate", "mOptOneShot", "mOptLatchAlt", "mOptLatchWin", "mOptSounds",
-    "mLangJapanese", "mLangEnglish"};
+    "mLangJapanese", "mLangEnglish", "mRestartAdmin"};
 
 const char* const kIconNames[] = {"CTRL", "SHIFT", "ALT", "WIN"};  // by IndexOf
 
@@ -94,7 +94,7 @@ std::string KeyDown(Modifier key, bool ours) {
 std::string KeyUp(Modifier key, bool ours) { return "key-up" + KeyDown(key, ours).substr(8); }
 
 FakePlatform::FakePlatform()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
   bounds[Control::Check1_0] = {136, 0, 113, 33};
   bounds[Control::Check1_1] = {24, 0, 113, 33};
   bounds[Control::Picture4] = {2, 0, 17, 33};
@@ -666,6 +666,30 @@ std::optional<FileId> FakePlatform::IdOf(const Text& path) {
 Text FakePlatform::NormalizedPath(const Text& path) {
   const auto it = normalized_paths.find(path);
   return it == normalized_paths.end() ? path : it->second;
+}
+
+FrontWindow FakePlatform::CompareFrontWindow() {
+  Note(ui_calls, "front-level");
+  const FrontWindow front = front_windows.front();
+  if (front_windows.size() > 1) front_windows.pop_front();
+  return front;
+}
+
+bool FakePlatform::RestartElevated(WindowHandle owner) {
+  Note(ui_calls, "restart-elevated " + Hex(owner));
+  return restart_accepted;
+}
+
+void FakePlatform::ShowKeyBalloon(Modifier key, const Text& title, const Text& text) {
+  Note(ui_calls, "button-balloon " + Label(key));
+  key_balloons.push_back("button " + Label(key) + " " + Utf8(title) + "|" + Utf8(text));
+}
+
+void FakePlatform::HideKeyBalloon() { Note(ui_calls, "button-balloon hide"); }
+
+void FakePlatform::MarkStrip(const Text& mark) {
+  Note(ui_calls, "strip-mark " + Utf8(mark));
+  strip_mark = mark;
 }
 
 }  // namespace modlatch::testing

@@ -35,7 +35,9 @@ class FakePlatform : public Keyboard,
                      public InputHooks,
                      public Shell,
                      public Dialogs,
-                     public FileSystem {
+                     public FileSystem,
+                     public Elevation,
+                     public ElevationDisplay {
  public:
   FakePlatform();
 
@@ -234,6 +236,20 @@ class FakePlatform : public Keyboard,
   // FileSystem
   std::optional<FileId> IdOf(const Text& path) override;
   Text NormalizedPath(const Text& path) override;
+
+  // Elevation and its display. The window in front as the next comparisons find it (the last
+  // entry stays); whether we run elevated; whether a restart gets past the system's prompt.
+  std::deque<FrontWindow> front_windows{{FrontLevel::kNotHigher, 0x6000, u""}};
+  bool elevated = false;
+  bool restart_accepted = true;
+  std::vector<std::string> key_balloons;  // "index title|text" of each balloon at a button
+  Text strip_mark;
+  FrontWindow CompareFrontWindow() override;
+  bool RunsElevated() override { return elevated; }
+  bool RestartElevated(WindowHandle owner) override;
+  void ShowKeyBalloon(Modifier key, const Text& title, const Text& text) override;
+  void HideKeyBalloon() override;
+  void MarkStrip(const Text& mark) override;
 
  private:
   friend class FakeAboutWindow;

@@ -174,7 +174,7 @@ void CheckShippedHelp(const std::string& name, Language language, const char* co
       EXPECT_NE(all.find(caption(entry)), std::string::npos) << caption(entry);
     }
   }
-  std::vector<std::string> submenu{caption(design::kOptionsMenu)};
+  std::vector<std::string> submenu{caption(design::kOptionsMenu), caption(design::kRestartAdminMenuItem)};
   for (const design::MenuEntry& entry : design::kOptionMenuItems) submenu.push_back(caption(entry));
   for (const design::LanguageEntry& entry : design::kLanguageMenuItems) {
     submenu.push_back(fake.Encode(UiText(entry.language, entry.caption)));

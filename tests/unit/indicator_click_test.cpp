@@ -105,5 +105,21 @@ TEST_F(ClickTable, AToggleButtonTogglesItsOwnKeyAndIgnoresAlt) {
   EXPECT_EQ(Toggle(display_mode::kFloat, Modifier::Ctrl, true), kToggleCtrl);
 }
 
+// The system drops a key sent to a program above our level: every click that latched or released
+// one asks about the window in front, and a notice points at the key that was clicked.
+TEST_F(ClickTable, EveryClickThatTogglesAKeyAsksWhetherTheWindowInFrontCanTakeIt) {
+  for (const TrayRow& row : kTrayRows) {
+    fake.Release(vk::kAlt);
+    const std::vector<std::string> effects = Click(row.mode, row.button, row.icon, row.alt, row.held);
+    const bool toggled = !effects.empty() && effects[0].rfind("key-", 0) == 0;
+    EXPECT_EQ(fake.Matching("front-level").size(), toggled ? 1u : 0u)
+        << "mode " << row.mode << " button " << static_cast<int>(row.button) << " alt " << row.alt;
+  }
+  fake.front_windows = {{FrontLevel::kHigher, 0x7001, u"Task Manager"}};
+  Toggle(display_mode::kFloat, Modifier::Ctrl, false);
+  ASSERT_EQ(fake.key_balloons.size(), 1u);
+  EXPECT_EQ(fake.key_balloons[0].rfind("button CTRL ", 0), 0u);
+}
+
 }  // namespace
 }  // namespace modlatch

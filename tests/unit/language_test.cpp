@@ -43,7 +43,8 @@ TEST(TextTables, EveryLanguageHasEveryTextInOrderWithTheSamePlaceholders) {
       EXPECT_EQ(static_cast<std::size_t>(table[i].id), i);
       ASSERT_NE(table[i].text, nullptr);
       EXPECT_NE(table[i].text[0], u'\0');
-      const bool takes_value = table[i].id == TextId::kSettingNotSaved || table[i].id == TextId::kAboutCopyLink;
+      const bool takes_value = table[i].id == TextId::kSettingNotSaved || table[i].id == TextId::kAboutCopyLink ||
+                               table[i].id == TextId::kKeysBlocked || table[i].id == TextId::kKeysBlockedHigher;
       EXPECT_EQ(Text(table[i].text).find(u"%s") != Text::npos, takes_value);
     }
   }
