@@ -47,6 +47,7 @@ void OnLoad(MainForm& form) {
 void OnTick(MainForm& form) {
   Platform& os = form.os;
   RefreshIndicators(form);
+  AddRefusedTrayIcons(form);
   ReleaseIfForgotten(form);
   if (form.Settings.MiddleButton && os.keyboard.ReadKey(vk::kMiddleButton).ReadsDown()) {
     OpenPopupMenu(form);

@@ -9,6 +9,7 @@ namespace modlatch {
 // as they were. ALT's and WIN's stay empty unless their latch is on.
 struct TrayIconState {
   bool shown = false;
+  bool taken = false;  // the shell has it: an icon it refused is added again until it takes
   ImageHandle picture = 0;
   Text tip;
 };

@@ -70,10 +70,8 @@ void RemoveModifierIcon(MainForm& form, int index) {
 
 void OnTaskbarCreated(MainForm& form) {
   // Without this, a tray-mode program would be unreachable while it may hold a key latched.
-  for (Modifier icon : {Modifier::Shift, Modifier::Ctrl, Modifier::Alt, Modifier::Win}) {
-    const TrayIconState& state = form.TrayIcons[IndexOf(icon)];
-    if (state.shown) form.os.tray.AddIcon(icon, state.picture, state.tip);
-  }
+  for (TrayIconState& state : form.TrayIcons) state.taken = false;
+  AddRefusedTrayIcons(form);
 }
 
 }  // namespace modlatch

@@ -8,7 +8,8 @@ namespace modlatch {
 class Tray {
  public:
   virtual ~Tray() = default;
-  virtual void AddIcon(Modifier icon, ImageHandle picture, const Text& tip) = 0;
+  // False when the shell refused the icon, as it does while the taskbar is still coming up.
+  virtual bool AddIcon(Modifier icon, ImageHandle picture, const Text& tip) = 0;
   virtual void UpdateIcon(Modifier icon, ImageHandle picture, const Text& tip) = 0;
   // Allocates nothing: it also runs after a fault.
   virtual void RemoveIcon(Modifier icon) = 0;

@@ -18,14 +18,23 @@ void AddTrayIcon(MainForm& form, Modifier icon) {
   TrayIconState& state = StateOf(form, icon);
   state.shown = true;
   state.tip.clear();
-  form.os.tray.AddIcon(icon, state.picture, state.tip);
+  state.taken = form.os.tray.AddIcon(icon, state.picture, state.tip);
+}
+
+void AddRefusedTrayIcons(MainForm& form) {
+  // SHIFT's icon first, so it stands before CTRL's; ALT and WIN follow.
+  for (Modifier icon : {Modifier::Shift, Modifier::Ctrl, Modifier::Alt, Modifier::Win}) {
+    TrayIconState& state = StateOf(form, icon);
+    if (state.shown && !state.taken) state.taken = form.os.tray.AddIcon(icon, state.picture, state.tip);
+  }
 }
 
 void UpdateTrayIcon(MainForm& form, Modifier icon, ImageHandle picture, const Text& tip) {
   TrayIconState& state = StateOf(form, icon);
   state.picture = picture;
   state.tip = tip;
-  form.os.tray.UpdateIcon(icon, picture, tip);
+  // An icon the shell does not have yet takes its picture and tip when it is added again.
+  if (state.taken) form.os.tray.UpdateIcon(icon, picture, tip);
 }
 
 void RemoveTrayIcon(MainForm& form, Modifier icon) {

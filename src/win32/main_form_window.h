@@ -94,7 +94,7 @@ class MainFormWindow : public MainWindow,
   void Enable() override;
 
   // Tray: each icon belongs to its key's holder window.
-  void AddIcon(Modifier icon, ImageHandle picture, const Text& tip) override;
+  bool AddIcon(Modifier icon, ImageHandle picture, const Text& tip) override;
   void UpdateIcon(Modifier icon, ImageHandle picture, const Text& tip) override;
   void RemoveIcon(Modifier icon) override;
   void ShowBalloon(Modifier icon, const Text& title, const Text& text) override;

@@ -174,8 +174,8 @@ void MainFormWindow::Enable() {
 
 // ---- Tray ----
 
-void MainFormWindow::AddIcon(Modifier icon, ImageHandle picture, const Text& tip) {
-  tray_.Add(holder_[IndexOf(icon)], reinterpret_cast<HICON>(picture), platform_.ansi.Encode(tip));
+bool MainFormWindow::AddIcon(Modifier icon, ImageHandle picture, const Text& tip) {
+  return tray_.Add(holder_[IndexOf(icon)], reinterpret_cast<HICON>(picture), platform_.ansi.Encode(tip));
 }
 
 void MainFormWindow::UpdateIcon(Modifier icon, ImageHandle picture, const Text& tip) {

@@ -21,12 +21,13 @@ NOTIFYICONDATAA RecordFor(HWND holder) {
 
 }  // namespace
 
-void NotifyIcons::Add(HWND holder, HICON picture, const std::string& ansi_tip) {
+bool NotifyIcons::Add(HWND holder, HICON picture, const std::string& ansi_tip) {
   if (!notify_icon_) {
     notify_icon_ = reinterpret_cast<NotifyIconFunction>(
         reinterpret_cast<void*>(::GetProcAddress(LoadSystemLibrary(L"shell32.dll"), "Shell_NotifyIconA")));
   }
-  Send(NIM_ADD, holder, picture, ansi_tip);
+  // An add that fails because the shell already has the icon still leaves it shown.
+  return Send(NIM_ADD, holder, picture, ansi_tip) || Send(NIM_MODIFY, holder, picture, ansi_tip);
 }
 
 void NotifyIcons::Update(HWND holder, HICON picture, const std::string& ansi_tip) {
@@ -40,8 +41,8 @@ void NotifyIcons::Remove(HWND holder) {
   notify_icon_(NIM_DELETE, &data);
 }
 
-void NotifyIcons::Send(DWORD message, HWND holder, HICON picture, const std::string& ansi_tip) {
-  if (!notify_icon_) return;
+bool NotifyIcons::Send(DWORD message, HWND holder, HICON picture, const std::string& ansi_tip) {
+  if (!notify_icon_) return false;
   NOTIFYICONDATAA data = RecordFor(holder);
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kTrayCallback;
@@ -50,7 +51,7 @@ void NotifyIcons::Send(DWORD message, HWND holder, HICON picture, const std::str
   static_assert(NOTIFYICONDATAA_V1_SIZE == offsetof(NOTIFYICONDATAA, szTip) + kTipBytes, "first-version tip");
   const std::array<char, kTipBytes> tip = TipBytes(ansi_tip);
   std::memcpy(data.szTip, tip.data(), kTipBytes);
-  notify_icon_(message, &data);
+  return notify_icon_(message, &data) != FALSE;
 }
 
 void NotifyIcons::ShowBalloon(HWND holder, const Text& title, const Text& text) {

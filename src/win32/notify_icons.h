@@ -12,7 +12,8 @@ namespace modlatch::win32 {
 // records (the tip in the ANSI code page).
 class NotifyIcons {
  public:
-  void Add(HWND holder, HICON picture, const std::string& ansi_tip);
+  // True once the shell has the icon.
+  bool Add(HWND holder, HICON picture, const std::string& ansi_tip);
   void Update(HWND holder, HICON picture, const std::string& ansi_tip);
   // Allocates nothing: it also runs after a fault.
   void Remove(HWND holder);
@@ -20,7 +21,7 @@ class NotifyIcons {
 
  private:
   using NotifyIconFunction = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
-  void Send(DWORD message, HWND holder, HICON picture, const std::string& ansi_tip);
+  bool Send(DWORD message, HWND holder, HICON picture, const std::string& ansi_tip);
 
   // shell32 and the libraries it brings cost the floating window 0.8 MB of memory under Wine:
   // it is loaded with the first tray icon.

@@ -368,7 +368,10 @@ void FakePlatform::NoteIcon(const char* what, Modifier icon, ImageHandle picture
                        Utf8(tip) + "'");
 }
 
-void FakePlatform::AddIcon(Modifier icon, ImageHandle picture, const Text& tip) { NoteIcon("add", icon, picture, tip); }
+bool FakePlatform::AddIcon(Modifier icon, ImageHandle picture, const Text& tip) {
+  NoteIcon("add", icon, picture, tip);
+  return tray_refusals == 0 || --tray_refusals < 0;
+}
 
 void FakePlatform::UpdateIcon(Modifier icon, ImageHandle picture, const Text& tip) {
   NoteIcon("update", icon, picture, tip);

@@ -51,6 +51,7 @@ class FakePlatform : public Keyboard,
   int key_events = 0;
   int ui_calls = 0;
   int tray_calls = 0;
+  int tray_refusals = 0;  // adds the shell refuses, as while the taskbar comes up
   void ClearLog();
   std::vector<std::string> Matching(const std::string& prefix) const;
 
@@ -197,7 +198,7 @@ class FakePlatform : public Keyboard,
   void SetInterval(std::uint32_t milliseconds) override;
   void Enable() override;
   // Tray: "tray add CTRL 300 '<tip>'", the picture in hex.
-  void AddIcon(Modifier icon, ImageHandle picture, const Text& tip) override;
+  bool AddIcon(Modifier icon, ImageHandle picture, const Text& tip) override;
   void UpdateIcon(Modifier icon, ImageHandle picture, const Text& tip) override;
   void RemoveIcon(Modifier icon) override;
   void ShowBalloon(Modifier icon, const Text& title, const Text& text) override;

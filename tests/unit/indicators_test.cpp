@@ -18,6 +18,7 @@ class Refresh : public ::testing::Test {
   std::int32_t RefreshIn(std::int16_t mode, bool shift, bool ctrl) {
     form.DisplayMode = mode;
     form.LastModifierState = modifier_state::kForceRedraw;
+    for (TrayIconState& icon : form.TrayIcons) icon.shown = icon.taken = true;  // as the mode added them
     Keys(shift, ctrl);
     fake.ClearLog();
     return RefreshIndicators(form);

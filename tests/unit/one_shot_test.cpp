@@ -8,6 +8,7 @@
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
 #include "support/fake_platform.h"
+#include "tray/tray_icons.h"
 
 namespace modlatch {
 namespace {
@@ -267,6 +268,7 @@ TEST_F(OneShot, TooltipsAndLockMarksTellLatchedFromLocked) {
 
   // The longest Compact tooltip, which still fits the tray record's 63 characters.
   form.DisplayMode = display_mode::kCompact;
+  AddTrayIcon(form, Modifier::Ctrl);  // the one icon
   fake.Release(vk::kControl);
   ToggleLatch(form, Modifier::Shift, LatchSource::kMenu);
   ToggleLatch(form, Modifier::Ctrl, LatchSource::kMenu);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "form/main_form.h"
+#include "latch/display_modes.h"
 #include "support/fake_platform.h"
 #include "tray/tray_icons.h"
 #include "win32/tray_record.h"
@@ -58,6 +59,23 @@ TEST_F(TrayIcons, RemoveAllTakesDownOnlyTheShownIconsAndKeepsTheirState) {
 }
 
 // The tip of the first-version record, as the adapter fills it.
+// At sign-in the taskbar may not take an icon yet: it is added again on each tick until it
+// takes, with what it would show by then, and again when the taskbar is made anew.
+TEST_F(TrayIcons, AnIconTheShellRefusesIsAddedAgainUntilItTakes) {
+  fake.tray_refusals = 2;
+  AddTrayIcon(form, Modifier::Shift);
+  UpdateTrayIcon(form, Modifier::Shift, 0x403, u"xy");
+  AddRefusedTrayIcons(form);
+  AddRefusedTrayIcons(form);
+  AddRefusedTrayIcons(form);
+  EXPECT_EQ(fake.log, (Log{"tray add SHIFT 0 ''", "tray add SHIFT 403 'xy'", "tray add SHIFT 403 'xy'"}));
+  fake.ClearLog();
+  UpdateTrayIcon(form, Modifier::Shift, 0x402, u"z");
+  OnTaskbarCreated(form);
+  AddRefusedTrayIcons(form);
+  EXPECT_EQ(fake.log, (Log{"tray update SHIFT 402 'z'", "tray add SHIFT 402 'z'"}));
+}
+
 TEST(TrayTip, TextThenOneNulThenBlanksCutSoTheNulFits) {
   const struct {
     std::string text;
