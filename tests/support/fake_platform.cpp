@@ -106,10 +106,7 @@ void FakePlatform::Note(int& counter, const std::string& entry) {
   if (keep_log) log.push_back(entry);
 }
 
-void FakePlatform::ClearLog() {
-  log.clear();
-  key_queries = key_events = ui_calls = tray_calls = 0;
-}
+void FakePlatform::ClearLog() { log.clear(), key_queries = key_events = ui_calls = tray_calls = 0; }
 
 std::vector<std::string> FakePlatform::Matching(const std::string& prefix) const {
   std::vector<std::string> out;
@@ -170,32 +167,12 @@ void FakePlatform::QueryWorkArea(Rect* area) {
   if (!work_area_fails) *area = work_area;
 }
 
-void FakePlatform::Show() {
-  Note(ui_calls, "show");
-  visible = true;
-}
-
-void FakePlatform::Hide() {
-  Note(ui_calls, "hide");
-  visible = false;
-}
-
-void FakePlatform::PreventActivation() {
-  Note(ui_calls, "noactivate");
-  no_activate = true;
-}
-
-void FakePlatform::AllowActivation() {
-  Note(ui_calls, "activate");
-  no_activate = false;
-}
-
+void FakePlatform::Show() { Note(ui_calls, "show"), visible = true; }
+void FakePlatform::Hide() { Note(ui_calls, "hide"), visible = false; }
+void FakePlatform::PreventActivation() { Note(ui_calls, "noactivate"), no_activate = true; }
+void FakePlatform::AllowActivation() { Note(ui_calls, "activate"), no_activate = false; }
 void FakePlatform::Unload() { Note(ui_calls, "unload"), ++unload_requests; }
-
-void FakePlatform::EndProcess() {
-  Note(ui_calls, "end");
-  ended = true;
-}
+void FakePlatform::EndProcess() { Note(ui_calls, "end"), ended = true; }
 
 // In whole pixels each edge converts as the real window's does (MainWindowFactors).
 PlaceFactors FakePlatform::Factors() { return MainWindowFactors(*this, outer.left, outer.top); }
@@ -295,11 +272,7 @@ void FakePlatform::SetStripTooltip(const Text& text) {
   strip_tooltip = text;
 }
 
-void FakePlatform::SetCloseName(const Text& name) {
-  Note(ui_calls, "closename " + Encode(name));
-  close_name = name;
-}
-
+void FakePlatform::SetCloseName(const Text& name) { Note(ui_calls, "closename " + Encode(name)), close_name = name; }
 Bounds FakePlatform::GetBounds(Control control) { return bounds[control]; }
 
 void FakePlatform::SetBounds(Control control, const Bounds& b) {
@@ -358,10 +331,7 @@ void FakePlatform::SetInterval(std::uint32_t milliseconds) {
   interval = milliseconds;
 }
 
-void FakePlatform::Enable() {
-  Note(ui_calls, "timer on");
-  timer_enabled = true;
-}
+void FakePlatform::Enable() { Note(ui_calls, "timer on"), timer_enabled = true; }
 
 void FakePlatform::NoteIcon(const char* what, Modifier icon, ImageHandle picture, const Text& tip) {
   Note(tray_calls, std::string("tray ") + what + " " + kIconNames[IndexOf(icon)] + " " + Hex(picture) + " '" +
@@ -516,15 +486,8 @@ void FakePlatform::LoadBankPicture(ImageBank bank, int index, const Text& path) 
                      std::to_string(index) + ") " + Encode(path));
 }
 
-void FakePlatform::InstallInputHooks() {
-  Note(ui_calls, "hooks on");
-  hooks_installed = true;
-}
-
-void FakePlatform::RemoveInputHooks() {
-  Note(ui_calls, "hooks off");
-  hooks_installed = false;
-}
+void FakePlatform::InstallInputHooks() { Note(ui_calls, "hooks on"), hooks_installed = true; }
+void FakePlatform::RemoveInputHooks() { Note(ui_calls, "hooks off"), hooks_installed = false; }
 
 // Counted, not logged: it comes from inside a hook, on every key while a latch is used.
 void FakePlatform::RequestLatchRelease() { ++release_requests; }
@@ -581,11 +544,7 @@ void FakePlatform::ShowHelpMessage(const Text& text, Language language) {
   Note(ui_calls, std::string(language == Language::kEnglish ? "help-message en " : "help-message ") + Encode(text));
 }
 
-void FakePlatform::CloseWindows() {
-  Note(ui_calls, "close-windows");
-  about_exists = false;
-}
-
+void FakePlatform::CloseWindows() { Note(ui_calls, "close-windows"), about_exists = false; }
 void FakePlatform::ShowNotice(const Text& text) { Note(ui_calls, "notice " + Encode(text)); }
 
 namespace {
@@ -636,17 +595,10 @@ void FakeAboutWindow::SetVersionCaption(const Text& caption) {
   version_caption = caption;
 }
 
-void FakeAboutWindow::SetPanelLeft(int left) {
-  Note("panel-left " + std::to_string(left));
-  panel.left = left;
-}
-
+void FakeAboutWindow::SetPanelLeft(int left) { Note("panel-left " + std::to_string(left)), panel.left = left; }
 void FakeAboutWindow::SetOuterSizeTwips(double width, double height) { Note("size " + Num(width) + "x" + Num(height)); }
-
 void FakeAboutWindow::CopyLinkCursorToMailLink() { Note("mail-cursor"); }
-
 void FakeAboutWindow::ShowAppIcon() { Note("app-icon"); }
-
 void FakeAboutWindow::StartHoverTimer() { Note("timer on"); }
 
 bool FakeAboutWindow::PopupCopyMenu(const Text& caption) {
@@ -655,9 +607,7 @@ bool FakeAboutWindow::PopupCopyMenu(const Text& caption) {
 }
 
 void FakeAboutWindow::HoldMouse() { Note("hold-mouse"); }
-
 void FakeAboutWindow::ReleaseMouse() { Note("release-mouse"); }
-
 void FakeAboutWindow::Close() { Note("close"); }
 
 std::optional<FileId> FakePlatform::IdOf(const Text& path) {
@@ -689,10 +639,6 @@ void FakePlatform::ShowKeyBalloon(Modifier key, const Text& title, const Text& t
 }
 
 void FakePlatform::HideKeyBalloon() { Note(ui_calls, "button-balloon hide"); }
-
-void FakePlatform::MarkStrip(const Text& mark) {
-  Note(ui_calls, "strip-mark " + Utf8(mark));
-  strip_mark = mark;
-}
+void FakePlatform::MarkStrip(const Text& mark) { Note(ui_calls, "strip-mark " + Utf8(mark)), strip_mark = mark; }
 
 }  // namespace modlatch::testing
