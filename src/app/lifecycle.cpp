@@ -11,6 +11,7 @@
 #include "settings/language.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
+#include "settings/sign_in_start.h"
 #include "tray/tray_icons.h"
 
 namespace modlatch {
@@ -44,6 +45,8 @@ void OnLoad(MainForm& form) {
   }
   os.timer.Enable();
   OnTick(form);
+  // Once the window is up: showing it needs nothing of the registry.
+  RepairSignInStart(form);
 }
 
 // Runs ten times a second for the program's whole life: key queries only. The caption strip

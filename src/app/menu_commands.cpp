@@ -6,6 +6,7 @@
 #include "mainwindow/placement.h"
 #include "mainwindow/size_limits.h"
 #include "settings/options_menu.h"
+#include "settings/sign_in_start.h"
 
 namespace modlatch {
 void OnMenuCommand(MainForm& form, MenuItem item) {
@@ -46,6 +47,9 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
     case MenuItem::mOptSounds:
       OnOptionCommand(form, item);
       break;
+    case MenuItem::mOptSignInStart:
+      OnSignInStartCommand(form);
+      break;
     case MenuItem::mLangJapanese:
     case MenuItem::mLangEnglish:
       OnLanguageCommand(form, item);
@@ -66,6 +70,7 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
 }
 
 void OpenPopupMenu(MainForm& form) {
+  ShowSignInStart(form);
   const std::optional<MenuItem> chosen = form.os.menu.PopupAtCursor();
   if (chosen) OnMenuCommand(form, *chosen);
 }

@@ -37,9 +37,11 @@ enum class MenuItem {
   // After a separator in the submenu: the language, as radio items.
   mLangJapanese,
   mLangEnglish,
+  // After the option items: the program's entry among those run at sign-in.
+  mOptSignInStart,
 };
 constexpr int kMenuItemCount = 17;
-constexpr int kAllMenuItemCount = 27;
+constexpr int kAllMenuItemCount = 28;
 
 // The popup menu: its check marks and enabled states are the only run-time holders of the options.
 class Menu {

@@ -8,6 +8,7 @@
 #include "platform/main_window.h"
 #include "platform/menu.h"
 #include "platform/shell.h"
+#include "platform/startup_entry.h"
 #include "platform/timer.h"
 #include "platform/tray.h"
 #include "platform/window_system.h"
@@ -28,6 +29,7 @@ struct Platform {
   InputHooks& hooks;
   Shell& shell;
   Dialogs& dialogs;
+  StartupEntry& startup;
 };
 
 }  // namespace modlatch

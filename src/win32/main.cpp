@@ -7,6 +7,7 @@
 #include "win32/instance_lock.h"
 #include "win32/main_form_window.h"
 #include "win32/shell.h"
+#include "win32/startup_entry.h"
 #include "win32/system_library.h"
 
 namespace {
@@ -40,7 +41,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   static modlatch::win32::Win32InputHooks hooks;
   static modlatch::win32::Win32Shell shell;
   static modlatch::win32::Win32Dialogs dialogs(instance, system, shell, files);
-  static modlatch::win32::MainFormWindow main_form(system, files, hooks, shell, dialogs);
+  static modlatch::win32::Win32StartupEntry startup;
+  static modlatch::win32::MainFormWindow main_form(system, files, hooks, shell, dialogs, startup);
   g_main_form = &main_form;
   modlatch::win32::InstallFaultGuard(ReleaseOnFault);
   // The windows are made in the user's language.

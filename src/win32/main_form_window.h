@@ -19,7 +19,8 @@ constexpr wchar_t kMainWindowClass[] = L"ModLatchMainForm";
 // The main window and its controls on the real API; every event goes to the portable handlers.
 class MainFormWindow : public MainWindow, public Controls, public Menu, public Timer, public ToggleEvents {
  public:
-  MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell, Dialogs& dialogs);
+  MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell, Dialogs& dialogs,
+                 StartupEntry& startup);
   MainFormWindow(const MainFormWindow&) = delete;
   MainFormWindow& operator=(const MainFormWindow&) = delete;
 
