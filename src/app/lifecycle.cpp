@@ -45,9 +45,9 @@ void OnLoad(MainForm& form) {
   }
   os.timer.Enable();
   OnTick(form);
-  // Once the window is up: showing it needs nothing of the registry.
-  RepairSignInStart(form);
 }
+
+void OnStarted(MainForm& form) { RepairSignInStart(form); }
 
 // Runs ten times a second for the program's whole life: key queries only. The caption strip
 // follows the window's activation messages instead.

@@ -23,6 +23,12 @@ LRESULT CALLBACK SizeLimitWndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM
 
 void ReleaseOnFault() { modlatch::OnFault(g_main_form->form()); }
 
+// A timer comes after the first paint, so this waits until the window is on screen.
+VOID CALLBACK AfterFirstPaint(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  modlatch::OnStarted(g_main_form->form());
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -50,6 +56,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   main_form.Create(instance, second_start);
   hooks.Attach(main_form.form(), main_form.hwnd());
   modlatch::OnLoad(main_form.form());
+  ::SetTimer(nullptr, 0, 0, AfterFirstPaint);
 
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

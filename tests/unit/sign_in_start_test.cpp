@@ -55,6 +55,8 @@ TEST(SignInStart, EachEntryShowsItsStateAndChoosingTheItemTurnsItAroundWithoutTh
     if (c.existing) fake.existing_paths.insert(c.existing);
     LoadLanguage(program.form);
     OnLoad(program.form);
+    EXPECT_TRUE(fake.Matching("startup-").empty()) << "showing the window waits for no registry";
+    OnStarted(program.form);
     EXPECT_EQ(fake.Matching("startup-"), c.at_start);
     fake.ClearLog();
 
