@@ -3,6 +3,7 @@
 #include "mainwindow/size_limits.h"
 #include "settings/language.h"
 #include "win32/dialogs.h"
+#include "win32/dpi.h"
 #include "win32/fault_guard.h"
 #include "win32/instance_lock.h"
 #include "win32/main_form_window.h"
@@ -53,9 +54,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   modlatch::win32::InstallFaultGuard(ReleaseOnFault);
   // The windows are made in the user's language.
   modlatch::LoadLanguage(main_form.form());
-  main_form.Create(instance, second_start);
-  hooks.Attach(main_form.form(), main_form.hwnd());
-  modlatch::OnLoad(main_form.form());
+  {
+    const modlatch::win32::StartDpiMemo start_dpis;
+    main_form.Create(instance, second_start);
+    hooks.Attach(main_form.form(), main_form.hwnd());
+    modlatch::OnLoad(main_form.form());
+  }
   ::SetTimer(nullptr, 0, 0, AfterFirstPaint);
 
   MSG message;
