@@ -23,7 +23,8 @@ from test_settings import sections  # noqa: E402
 SHIFT_ID, ALT_ID = 1001, 1004
 OPTIONS = "オプション"
 OPTION_ITEMS = ["フォーカスを奪わない", "ワンショット(次のキーで解除)", "ALTｷｰを使う", "WINｷｰを使う", "効果音を鳴らす"]
-SIGN_IN_ITEM = "サインイン時に起動する"
+ALT_ITEM = OPTION_ITEMS.index("ALTｷｰを使う")
+SIGN_IN_ITEM = len(OPTION_ITEMS)  # "サインイン時に起動する", after them
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 APPROVED_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 SWITCHED_OFF = "03" + "00" * 11  # as Task Manager leaves it (it adds the time it was switched off)
@@ -41,9 +42,9 @@ def registry_value(s, key):
     return None
 
 
-def signed_in_pid(s):
-    """The Unix pid of the ModLatch that the sign-in started: Wine names it by its DOS path."""
-    path = s.dos_path(s.exe).encode()
+def pid_of(dos_path):
+    """The Unix pid of a Wine process started from that exe, which Wine names by its DOS path."""
+    path = dos_path.encode()
     for cmdline in glob.glob("/proc/[0-9]*/cmdline"):
         try:
             with open(cmdline, "rb") as f:
@@ -55,11 +56,11 @@ def signed_in_pid(s):
 
 
 class OptionsMenu(unittest.TestCase):
-    def choose_alt(self, s, hwnd, screenshot=None, downs=2):
-        """Right click on SHIFT, Down to the submenu, Right, Down to the ALT item, Return."""
+    def choose_option(self, s, hwnd, index, screenshot=None):
+        """Right click on SHIFT, Down to the submenu, Right (to its first item), Down to item `index`, Return."""
         menu = s.open_menu(s.children(hwnd)[SHIFT_ID]["screen"])
         captions = [i["caption"] for i in menu["menu"]["items"] if not i["separator"]]
-        for key in ["Down"] * (captions.index(OPTIONS) + 1) + ["Right"] + ["Down"] * downs:
+        for key in ["Down"] * (captions.index(OPTIONS) + 1) + ["Right"] + ["Down"] * index:
             s.xdotool("key", key)
         if screenshot:
             time.sleep(0.3)
@@ -72,7 +73,7 @@ class OptionsMenu(unittest.TestCase):
                 open(os.path.join(s.artifacts, "options-winmm.log"), "w+") as trace:
             s.app = s.launch(trace=("+winmm", trace))
             hwnd = s.main_window()["hwnd"]
-            _, options = self.choose_alt(s, hwnd, screenshot="options-submenu.png")
+            _, options = self.choose_option(s, hwnd, ALT_ITEM, screenshot="options-submenu.png")
             self.assertEqual([(i["caption"], i["checked"]) for i in options[:5]],
                              list(zip(OPTION_ITEMS, [False, True, False, False, True])))
             wait_until("the ALT button", lambda: ALT_ID in s.children(hwnd), timeout=5)
@@ -104,7 +105,7 @@ class OptionsMenu(unittest.TestCase):
             s.app = s.launch()
             hwnd = s.main_window()["hwnd"]
             self.assertIn(ALT_ID, s.children(hwnd))
-            items, options = self.choose_alt(s, hwnd)
+            items, options = self.choose_option(s, hwnd, ALT_ITEM)
             self.assertIn("ALTｷｰ", [i["caption"] for i in items])
             self.assertTrue(options[OPTION_ITEMS.index("ALTｷｰを使う")]["checked"])
             wait_until("the ALT button gone", lambda: ALT_ID not in s.children(hwnd), timeout=5)
@@ -138,14 +139,16 @@ class OptionsMenu(unittest.TestCase):
 
     def test_start_when_i_sign_in_writes_the_run_entry_and_a_sign_in_runs_it_until_unchecked(self):
         with Session("options-sign-in", start_app=False) as s:
+            exe = s.dos_path(s.exe)
             try:
                 # Left over from Task Manager's Startup page (which Wine itself ignores): choosing the
                 # item switches the entry on again.
                 s.run_wine("reg", "add", APPROVED_KEY, "/v", "ModLatch", "/t", "REG_BINARY", "/d", SWITCHED_OFF, "/f")
                 hwnd = s.start_program()["hwnd"]
-                _, options = self.choose_alt(s, hwnd, screenshot="options-sign-in-submenu.png", downs=5)
-                self.assertEqual((options[5]["caption"], options[5]["checked"]), (SIGN_IN_ITEM, False))
-                quoted = '"%s"' % s.dos_path(s.exe)
+                _, options = self.choose_option(s, hwnd, SIGN_IN_ITEM, screenshot="options-sign-in-submenu.png")
+                self.assertEqual((options[SIGN_IN_ITEM]["caption"], options[SIGN_IN_ITEM]["checked"]),
+                                 ("サインイン時に起動する", False))
+                quoted = f'"{exe}"'
                 wait_until("the Run entry", lambda: registry_value(s, RUN_KEY) == quoted, timeout=5)
                 self.assertEqual(registry_value(s, APPROVED_KEY).upper(), SWITCHED_ON)
                 s.close_app(hwnd)
@@ -155,19 +158,19 @@ class OptionsMenu(unittest.TestCase):
                 self.assertEqual(s.run_wine("wineboot"), 0)
                 hwnd = s.main_window()["hwnd"]
                 print(f"\nsign-in to the window: {(time.monotonic() - started) * 1000:.0f} ms")
-                self.assertIsNotNone(signed_in_pid(s), "the signed-in ModLatch")
-                _, options = self.choose_alt(s, hwnd, screenshot="options-sign-in-checked.png", downs=5)
-                self.assertTrue(options[5]["checked"])
+                self.assertIsNotNone(pid_of(exe), "the signed-in ModLatch")
+                _, options = self.choose_option(s, hwnd, SIGN_IN_ITEM, screenshot="options-sign-in-checked.png")
+                self.assertTrue(options[SIGN_IN_ITEM]["checked"])
                 wait_until("the Run entry gone", lambda: registry_value(s, RUN_KEY) is None, timeout=5)
                 s.probe("send", hwnd, WM_CLOSE, 0, 0, check=False)
-                wait_until("the signed-in ModLatch to end", lambda: signed_in_pid(s) is None, timeout=15)
+                wait_until("the signed-in ModLatch to end", lambda: pid_of(exe) is None, timeout=15)
 
                 # Unchecked, the next sign-in starts nothing.
                 self.assertEqual(s.run_wine("wineboot"), 0)
                 self.assertFalse(s.probe("wait-window", MAIN_CLASS, 5000, timeout=20, check=False).get("found"))
             finally:
                 # The sign-in started it, so the session does not know it: ended here, by its pid.
-                pid = signed_in_pid(s)
+                pid = pid_of(exe)
                 if pid:
                     os.kill(pid, signal.SIGKILL)
                 for key in (RUN_KEY, APPROVED_KEY):
