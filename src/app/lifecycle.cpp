@@ -12,6 +12,7 @@
 #include "settings/language.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
+#include "settings/sign_in_start.h"
 #include "tray/tray_icons.h"
 
 namespace modlatch {
@@ -41,6 +42,8 @@ void OnLoad(MainForm& form) {
   os.timer.Enable();
   OnTick(form);
 }
+
+void OnStarted(MainForm& form) { RepairSignInStart(form); }
 
 // Runs ten times a second for the program's whole life: key queries only. The caption strip
 // follows the window's activation messages instead.

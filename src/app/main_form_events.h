@@ -21,6 +21,8 @@ enum class SessionEvent : std::uint8_t {
 
 // Events of the main window, as the window procedure delivers them.
 void OnLoad(MainForm& form);
+// The window is on screen: what showing it did not need.
+void OnStarted(MainForm& form);
 void OnTick(MainForm& form);
 void OnClose(MainForm& form);
 // The process is dying abnormally (a fault or the runtime giving up): let go of what we hold.

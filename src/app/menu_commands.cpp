@@ -7,6 +7,7 @@
 #include "mainwindow/run_as_admin.h"
 #include "mainwindow/size_limits.h"
 #include "settings/options_menu.h"
+#include "settings/sign_in_start.h"
 
 namespace modlatch {
 void OnMenuCommand(MainForm& form, MenuItem item) {
@@ -47,6 +48,9 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
     case MenuItem::mOptSounds:
       OnOptionCommand(form, item);
       break;
+    case MenuItem::mOptSignInStart:
+      OnSignInStartCommand(form);
+      break;
     case MenuItem::mLangJapanese:
     case MenuItem::mLangEnglish:
       OnLanguageCommand(form, item);
@@ -70,6 +74,7 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
 }
 
 void OpenPopupMenu(MainForm& form) {
+  ShowSignInStart(form);
   const std::optional<MenuItem> chosen = form.os.menu.PopupAtCursor();
   if (chosen) OnMenuCommand(form, *chosen);
 }

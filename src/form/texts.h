@@ -34,6 +34,7 @@ enum class TextId {
   kMenuSounds,
   kMenuJapanese,
   kMenuEnglish,
+  kMenuSignInStart,
   kSettingNotSaved,  // %s: the settings file
   // The balloon on the tray icon when ModLatch is started again while it runs.
   kRunningBalloon,

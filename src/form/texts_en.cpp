@@ -27,6 +27,7 @@ const TextTable kEnglishTexts{{
     {TextId::kMenuSounds, u"Sounds"},
     {TextId::kMenuJapanese, u"日本語"},
     {TextId::kMenuEnglish, u"English"},
+    {TextId::kMenuSignInStart, u"Start when I sign in"},
     {TextId::kSettingNotSaved,
      u"The setting could not be saved.\n%s\nThe file cannot be written, so the setting lasts until ModLatch ends."},
 

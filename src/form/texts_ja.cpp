@@ -27,6 +27,7 @@ const TextTable kJapaneseTexts{{
     {TextId::kMenuSounds, u"効果音を鳴らす"},
     {TextId::kMenuJapanese, u"日本語"},
     {TextId::kMenuEnglish, u"English"},
+    {TextId::kMenuSignInStart, u"サインイン時に起動する"},
     {TextId::kSettingNotSaved,
      u"設定を保存できませんでした。\n%s\nこのファイルに書き込めないため、この設定は ModLatch を終了するまで有効です。"},
 

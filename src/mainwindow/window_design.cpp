@@ -38,6 +38,8 @@ const std::array<MenuEntry, 5> kOptionMenuItems{{
     {MenuItem::mOptSounds, TextId::kMenuSounds},
 }};
 
+const MenuEntry kSignInStartMenuItem{MenuItem::mOptSignInStart, TextId::kMenuSignInStart};
+
 const std::array<LanguageEntry, 2> kLanguageMenuItems{{
     {MenuItem::mLangJapanese, Language::kJapanese, TextId::kMenuJapanese},
     {MenuItem::mLangEnglish, Language::kEnglish, TextId::kMenuEnglish},

@@ -42,6 +42,8 @@ TextId LatchItemCaption(MenuItem item);
 constexpr MenuItem kOptionsAfter = MenuItem::mSizeLock;
 extern const MenuEntry kOptionsMenu;
 extern const std::array<MenuEntry, 5> kOptionMenuItems;
+// After them, a check item whose state is the sign-in entry, not a key of the INI file.
+extern const MenuEntry kSignInStartMenuItem;
 // Then, after a separator, the language as radio items, each named in its own language.
 struct LanguageEntry {
   MenuItem item;

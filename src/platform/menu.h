@@ -37,11 +37,13 @@ enum class MenuItem {
   // After a separator in the submenu: the language, as radio items.
   mLangJapanese,
   mLangEnglish,
+  // After the option items: the program's entry among those run at sign-in.
+  mOptSignInStart,
   // Last in the submenu, after a separator.
   mRestartAdmin,
 };
 constexpr int kMenuItemCount = 17;
-constexpr int kAllMenuItemCount = 28;
+constexpr int kAllMenuItemCount = 29;
 
 // The popup menu: its check marks show the options the form holds.
 class Menu {

@@ -10,6 +10,7 @@
 #include "platform/main_window.h"
 #include "platform/menu.h"
 #include "platform/shell.h"
+#include "platform/startup_entry.h"
 #include "platform/timer.h"
 #include "platform/tray.h"
 #include "platform/window_system.h"
@@ -32,6 +33,7 @@ struct Platform {
   Dialogs& dialogs;
   Elevation& elevation;
   ElevationDisplay& elevation_display;
+  StartupEntry& startup;
 };
 
 }  // namespace modlatch

@@ -49,6 +49,7 @@ void ShowLanguage(MainForm& form) {
   for (const design::MenuEntry& entry : design::kOptionMenuItems) {
     os.menu.SetCaption(entry.item, UiText(language, entry.caption));
   }
+  os.menu.SetCaption(design::kSignInStartMenuItem.item, UiText(language, design::kSignInStartMenuItem.caption));
   // Each language is named in itself, so a reader of either finds it.
   for (const design::LanguageEntry& entry : design::kLanguageMenuItems) {
     os.menu.SetCaption(entry.item, UiText(entry.language, entry.caption));

@@ -5,9 +5,7 @@
 #include <vector>
 
 namespace modlatch::win32 {
-namespace {
 
-// The running executable's full path, however long.
 Text ModulePath() {
   std::vector<wchar_t> path(MAX_PATH);
   for (;;) {
@@ -16,6 +14,8 @@ Text ModulePath() {
     path.resize(path.size() * 2);
   }
 }
+
+namespace {
 
 std::size_t NameStart(const Text& path) {
   const std::size_t slash = path.find_last_of(u"\\/");

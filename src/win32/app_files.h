@@ -3,6 +3,9 @@
 
 namespace modlatch::win32 {
 
+// The running executable's full path, however long.
+Text ModulePath();
+
 // The executable's folder and name, and the private-profile functions in their ANSI forms.
 class Win32AppFiles : public AppFiles {
  public:

@@ -22,7 +22,48 @@ Dpi ScreenDpi() {
   return Dpi{::GetDeviceCaps(screen, LOGPIXELSX), ::GetDeviceCaps(screen, LOGPIXELSY)};
 }
 
+std::vector<StartDpiMemo::Known>* g_start_dpis = nullptr;  // while a StartDpiMemo lives
+
+struct OwnWindowSearch {
+  HMONITOR monitor;
+  HWND found;
+};
+
+BOOL CALLBACK FindOwnWindowOn(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<OwnWindowSearch*>(param);
+  // Windows of our own classes only: another module's (an input method's) may keep another DPI.
+  if (reinterpret_cast<HMODULE>(::GetClassLongPtrW(window, GCLP_HMODULE)) != ::GetModuleHandleW(nullptr) ||
+      ::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) != search->monitor) {
+    return TRUE;
+  }
+  search->found = window;
+  return FALSE;
+}
+
+Dpi MonitorDpi(POINT point) {
+  // Asked only where the system has DPIs per window, so older systems never load the library.
+  static const auto get_dpi_for_window = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+  if (!get_dpi_for_window) return ScreenDpi();
+  const HMONITOR monitor = ::MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST);
+  if (g_start_dpis) {
+    OwnWindowSearch search{monitor, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnWindowOn, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return DpiOfWindow(search.found);
+  }
+  static const auto get_dpi_for_monitor = reinterpret_cast<GetDpiForMonitorFunction>(
+      reinterpret_cast<void*>(::GetProcAddress(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor")));
+  UINT x = 0, y = 0;
+  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  if (get_dpi_for_monitor && SUCCEEDED(get_dpi_for_monitor(monitor, kEffectiveDpi, &x, &y)) && x > 0 && y > 0) {
+    return Dpi{static_cast<int>(x), static_cast<int>(y)};
+  }
+  return ScreenDpi();
+}
+
 }  // namespace
+
+StartDpiMemo::StartDpiMemo() { g_start_dpis = &known_; }
+StartDpiMemo::~StartDpiMemo() { g_start_dpis = nullptr; }
 
 Dpi DpiOfWindow(HWND window) {
   static const auto get_dpi_for_window = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
@@ -34,20 +75,13 @@ Dpi DpiOfWindow(HWND window) {
 }
 
 Dpi DpiOfMonitorAt(POINT point) {
-  // Asked only where the system has DPIs per window, so older systems never load the library.
-  static const auto get_dpi_for_window = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-  static const auto get_dpi_for_monitor =
-      get_dpi_for_window ? reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void*>(
-                               ::GetProcAddress(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor")))
-                         : nullptr;
-  UINT x = 0, y = 0;
-  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
-  if (get_dpi_for_monitor &&
-      SUCCEEDED(get_dpi_for_monitor(::MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)) &&
-      x > 0 && y > 0) {
-    return Dpi{static_cast<int>(x), static_cast<int>(y)};
+  if (!g_start_dpis) return MonitorDpi(point);
+  for (const StartDpiMemo::Known& known : *g_start_dpis) {
+    if (known.point.x == point.x && known.point.y == point.y) return known.dpi;
   }
-  return ScreenDpi();
+  const Dpi dpi = MonitorDpi(point);
+  g_start_dpis->push_back({point, dpi});
+  return dpi;
 }
 
 int SystemDpi() { return ScreenDpi().y; }

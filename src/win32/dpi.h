@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/types.h"
 
 namespace modlatch::win32 {
@@ -16,6 +18,26 @@ Dpi DpiOfWindow(HWND window);
 // The DPI of the monitor that holds a point (the nearest one's): the screen's where the system
 // knows no DPI per monitor.
 Dpi DpiOfMonitorAt(POINT point);
+
+// The start asks the DPI at the window's place a few dozen times, and under Wine each answer
+// costs server round trips. While one of these lives, each point is asked once, of a window of
+// ours on that monitor where there is one (it has the monitor's DPI), so shcore waits until a
+// monitor without one is asked about.
+class StartDpiMemo {
+ public:
+  StartDpiMemo();
+  ~StartDpiMemo();
+  StartDpiMemo(const StartDpiMemo&) = delete;
+  StartDpiMemo& operator=(const StartDpiMemo&) = delete;
+
+  struct Known {
+    POINT point;
+    Dpi dpi;
+  };
+
+ private:
+  std::vector<Known> known_;
+};
 
 // The DPI the shell draws the notification area at.
 int SystemDpi();

@@ -77,9 +77,9 @@ int ToggleIndexOf(int id) {
 }  // namespace
 
 MainFormWindow::MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell,
-                               Dialogs& dialogs, Elevation& elevation)
+                               Dialogs& dialogs, Elevation& elevation, StartupEntry& startup)
     : platform_{system, system, *this, *this, *this, *this, *this, system, files, hooks, shell, dialogs,
-                elevation, *this},
+                elevation, *this, startup},
       form_(platform_) {}
 
 void MainFormWindow::Create(HINSTANCE instance, UINT second_start) {
@@ -240,6 +240,8 @@ void MainFormWindow::AppendOptionsMenu() {
   for (const design::MenuEntry& entry : design::kOptionMenuItems) {
     ::AppendMenuW(options_, MF_STRING, MenuId(entry.item), Wide(UiText(form_.UiLanguage, entry.caption)));
   }
+  const design::MenuEntry& sign_in = design::kSignInStartMenuItem;
+  ::AppendMenuW(options_, MF_STRING, MenuId(sign_in.item), Wide(UiText(form_.UiLanguage, sign_in.caption)));
   ::AppendMenuW(options_, MF_SEPARATOR, 0, nullptr);
   for (const design::LanguageEntry& entry : design::kLanguageMenuItems) {
     MENUITEMINFOW radio{};

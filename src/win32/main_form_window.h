@@ -30,7 +30,7 @@ class MainFormWindow : public MainWindow,
                        public ElevationDisplay {
  public:
   MainFormWindow(System& system, Win32AppFiles& files, Win32InputHooks& hooks, Shell& shell, Dialogs& dialogs,
-                 Elevation& elevation);
+                 Elevation& elevation, StartupEntry& startup);
   MainFormWindow(const MainFormWindow&) = delete;
   MainFormWindow& operator=(const MainFormWindow&) = delete;
 

@@ -4,7 +4,9 @@
 namespace modlatch::win32 {
 
 // Session changes (a lock, a switch to another user) reach a window only once it asks for them.
-// wtsapi32 is loaded from the system folder, so the executable imports only the core DLLs.
+// Asked from the message loop once the window is on screen, and again until the session service
+// is ready to take it. wtsapi32 is loaded from the system folder then, so the executable imports
+// only the core DLLs and start-up loads none of it.
 void RegisterSessionNotifications(HWND window);
 void UnregisterSessionNotifications(HWND window);
 

@@ -26,7 +26,7 @@ const char* const kMenuNames[kAllMenuItemCount] = {
     "mSHIFT", "mCTRL", "mReset", "msep0", "mTop",  "mCenter", "mSizeLock", "msep1", "mMode0", "mMode1",
     "mMode2", "msep2", "mHelp",  "mInfo", "msep3", "mCancel", "mExit",     "mALT",  "mWIN",
     "mOptions", "mOptNoActivate", "mOptOneShot", "mOptLatchAlt", "mOptLatchWin", "mOptSounds",
-    "mLangJapanese", "mLangEnglish", "mRestartAdmin"};
+    "mLangJapanese", "mLangEnglish", "mOptSignInStart", "mRestartAdmin"};
 
 const char* const kIconNames[] = {"CTRL", "SHIFT", "ALT", "WIN"};  // by IndexOf
 
@@ -94,7 +94,8 @@ std::string KeyDown(Modifier key, bool ours) {
 std::string KeyUp(Modifier key, bool ours) { return "key-up" + KeyDown(key, ours).substr(8); }
 
 FakePlatform::FakePlatform()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this,
+                *this} {
   bounds[Control::Check1_0] = {136, 0, 113, 33};
   bounds[Control::Check1_1] = {24, 0, 113, 33};
   bounds[Control::Picture4] = {2, 0, 17, 33};
@@ -546,6 +547,33 @@ void FakePlatform::ShowHelpMessage(const Text& text, Language language) {
 
 void FakePlatform::CloseWindows() { Note(ui_calls, "close-windows"), about_exists = false; }
 void FakePlatform::ShowNotice(const Text& text) { Note(ui_calls, "notice " + Encode(text)); }
+
+void FakePlatform::SetCommand(const Text& command) {
+  Note(ui_calls, "startup-set " + Utf8(command));
+  startup_command = command;
+}
+
+void FakePlatform::RemoveCommand() {
+  Note(ui_calls, "startup-remove");
+  startup_command.reset();
+}
+
+void FakePlatform::SwitchOn() {
+  Note(ui_calls, "startup-on");
+  startup_switched_off = false;
+}
+
+bool FakePlatform::FileExists(const Text& path) {
+  return std::any_of(existing_paths.begin(), existing_paths.end(),
+                     [&](const std::string& existing) { return SamePath(Decode(existing), path); });
+}
+
+bool FakePlatform::SamePath(const Text& a, const Text& b) {
+  const auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char16_t x, char16_t y) {
+           return fold(x) == fold(y);
+         });
+}
 
 namespace {
 

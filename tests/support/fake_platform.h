@@ -37,7 +37,8 @@ class FakePlatform : public Keyboard,
                      public Dialogs,
                      public FileSystem,
                      public Elevation,
-                     public ElevationDisplay {
+                     public ElevationDisplay,
+                     public StartupEntry {
  public:
   FakePlatform();
 
@@ -132,6 +133,12 @@ class FakePlatform : public Keyboard,
   bool about_exists = false;
   std::vector<HelpTopic> help_topics;  // what the help window last showed
   std::uint16_t ui_language = 0x0411;  // the user's interface language, a LANGID
+
+  // The sign-in entry: its command (none: no entry) and the Startup page's switch. Paths compare
+  // without regard to ASCII case; a file exists when existing_paths holds it in any case.
+  std::optional<Text> startup_command;
+  bool startup_switched_off = false;
+  Text exe_path = u"C:\\Tools\\ModLatch.exe";
 
   // Keyboard
   KeyReading ReadKey(std::uint8_t virtual_key) override;
@@ -234,6 +241,15 @@ class FakePlatform : public Keyboard,
   void ShowHelpMessage(const Text& text, Language language) override;
   void CloseWindows() override;
   void ShowNotice(const Text& text) override;
+  // StartupEntry
+  std::optional<Text> Command() override { return startup_command; }
+  void SetCommand(const Text& command) override;
+  void RemoveCommand() override;
+  bool SwitchedOff() override { return startup_switched_off; }
+  void SwitchOn() override;
+  bool FileExists(const Text& path) override;
+  bool SamePath(const Text& a, const Text& b) override;
+  Text ExecutablePath() override { return exe_path; }
   // FileSystem
   std::optional<FileId> IdOf(const Text& path) override;
   Text NormalizedPath(const Text& path) override;

@@ -18,6 +18,7 @@ struct StartedProgram {
     fake.SetIniText(kIniPath, icons + "[Option]\n" + option_lines + "\n");
     LoadLanguage(form);  // before the windows are made
     OnLoad(form);
+    OnStarted(form);
     fake.ClearLog();
   }
 

@@ -176,6 +176,7 @@ void CheckShippedHelp(const std::string& name, Language language, const char* co
   }
   std::vector<std::string> submenu{caption(design::kOptionsMenu), caption(design::kRestartAdminMenuItem)};
   for (const design::MenuEntry& entry : design::kOptionMenuItems) submenu.push_back(caption(entry));
+  submenu.push_back(caption(design::kSignInStartMenuItem));
   for (const design::LanguageEntry& entry : design::kLanguageMenuItems) {
     submenu.push_back(fake.Encode(UiText(entry.language, entry.caption)));
   }
@@ -188,14 +189,14 @@ void CheckShippedHelp(const std::string& name, Language language, const char* co
 }
 
 // Statements that once said otherwise: Timer decimals, WindowType's leading number, colours
-// from non-hexadecimal text, and the size lock on a return to Float mode.
+// from non-hexadecimal text, the size lock on a return to Float mode, and the registry.
 TEST(ShippedHelpFile, CoversEveryMenuItemAndIniKey) {
   CheckShippedHelp("ModLatch.hlp", Language::kJapanese, "目次",
                    {"50.6 は 51", "1.4 はダブルモード", "red は赤ではなく青", "フロートモードに戻ったときも",
-                    "ModLatch は実行中です", "CTRL+ALT+DEL"});
+                    "ModLatch は実行中です", "CTRL+ALT+DEL", "CurrentVersion\\Run の値 ModLatch"});
   CheckShippedHelp("ModLatch.en.hlp", Language::kEnglish, "Contents",
                    {"50.6 is 51", "1.4 gives Double mode", "red gives blue", "come back to Float mode", "Language=en",
-                    "ModLatch is running", "CTRL+ALT+DEL"});
+                    "ModLatch is running", "CTRL+ALT+DEL", "It writes to the registry only when you choose"});
 }
 
 }  // namespace

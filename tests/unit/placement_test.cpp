@@ -130,7 +130,7 @@ TEST_F(Placement, LeftMouseDownDragsThenCorrects) {
 TEST_F(Placement, RightMouseDownOpensTheMenuWithoutCorrection) {
   PlacePixels(-30, -30, 200, 53);
   OnCaptionStripMouseDown(form, MouseButton::Right);
-  EXPECT_EQ(fake.log, Log{"popup"});
+  EXPECT_EQ(fake.log, (Log{"check mOptSignInStart 0", "popup"}));
 }
 
 TEST_F(Placement, MiddleMouseDownOnlyCorrects) {
