@@ -46,6 +46,7 @@ void OnMenuCommand(MainForm& form, MenuItem item) {
     case MenuItem::mOptLatchAlt:
     case MenuItem::mOptLatchWin:
     case MenuItem::mOptSounds:
+    case MenuItem::mOptAutoRelease:
       OnOptionCommand(form, item);
       break;
     case MenuItem::mOptSignInStart:

@@ -32,6 +32,7 @@ enum class TextId {
   kMenuUseAlt,
   kMenuUseWin,
   kMenuSounds,
+  kMenuAutoRelease,
   kMenuJapanese,
   kMenuEnglish,
   kMenuSignInStart,

@@ -25,6 +25,7 @@ const TextTable kEnglishTexts{{
     {TextId::kMenuUseAlt, u"Use the ALT key"},
     {TextId::kMenuUseWin, u"Use the WIN key"},
     {TextId::kMenuSounds, u"Sounds"},
+    {TextId::kMenuAutoRelease, u"Release after a minute without input"},
     {TextId::kMenuJapanese, u"日本語"},
     {TextId::kMenuEnglish, u"English"},
     {TextId::kMenuSignInStart, u"Start when I sign in"},

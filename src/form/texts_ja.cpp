@@ -25,6 +25,7 @@ const TextTable kJapaneseTexts{{
     {TextId::kMenuUseAlt, u"ALTｷｰを使う"},
     {TextId::kMenuUseWin, u"WINｷｰを使う"},
     {TextId::kMenuSounds, u"効果音を鳴らす"},
+    {TextId::kMenuAutoRelease, u"1分間入力がなければ解除"},
     {TextId::kMenuJapanese, u"日本語"},
     {TextId::kMenuEnglish, u"English"},
     {TextId::kMenuSignInStart, u"サインイン時に起動する"},

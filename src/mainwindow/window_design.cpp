@@ -30,12 +30,13 @@ const std::array<MenuEntry, 2> kLatchMenuItems{{
 
 const MenuEntry kOptionsMenu{MenuItem::mOptions, TextId::kMenuOptions};
 
-const std::array<MenuEntry, 5> kOptionMenuItems{{
+const std::array<MenuEntry, 6> kOptionMenuItems{{
     {MenuItem::mOptNoActivate, TextId::kMenuNoActivate},
     {MenuItem::mOptOneShot, TextId::kMenuOneShot},
     {MenuItem::mOptLatchAlt, TextId::kMenuUseAlt},
     {MenuItem::mOptLatchWin, TextId::kMenuUseWin},
     {MenuItem::mOptSounds, TextId::kMenuSounds},
+    {MenuItem::mOptAutoRelease, TextId::kMenuAutoRelease},
 }};
 
 const MenuEntry kSignInStartMenuItem{MenuItem::mOptSignInStart, TextId::kMenuSignInStart};

@@ -41,7 +41,7 @@ TextId LatchItemCaption(MenuItem item);
 // The options submenu: its item, put right after kOptionsAfter, and its check items in order.
 constexpr MenuItem kOptionsAfter = MenuItem::mSizeLock;
 extern const MenuEntry kOptionsMenu;
-extern const std::array<MenuEntry, 5> kOptionMenuItems;
+extern const std::array<MenuEntry, 6> kOptionMenuItems;
 // After them, a check item whose state is the sign-in entry, not a key of the INI file.
 extern const MenuEntry kSignInStartMenuItem;
 // Then, after a separator, the language as radio items, each named in its own language.

@@ -41,9 +41,11 @@ enum class MenuItem {
   mOptSignInStart,
   // Last in the submenu, after a separator.
   mRestartAdmin,
+  // Among the check items, after mOptSounds.
+  mOptAutoRelease,
 };
 constexpr int kMenuItemCount = 17;
-constexpr int kAllMenuItemCount = 29;
+constexpr int kAllMenuItemCount = 30;
 
 // The popup menu: its check marks show the options the form holds.
 class Menu {

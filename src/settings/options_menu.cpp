@@ -91,9 +91,20 @@ void SaveOption(MainForm& form, const SettingField& field) {
   form.os.dialogs.ShowNotice(FillIn(UiText(form.UiLanguage, TextId::kSettingNotSaved), path));
 }
 
+// The item stands for a minute; a time set by hand shows it checked and stays until it is chosen.
+constexpr std::int32_t kAutoReleaseSeconds = 60;
+
+void OnAutoReleaseCommand(MainForm& form) {
+  std::int32_t& seconds = form.Settings.AutoRelease;
+  seconds = seconds > 0 ? 0 : kAutoReleaseSeconds;
+  form.os.menu.SetChecked(MenuItem::mOptAutoRelease, seconds > 0);
+  SaveOption(form, &AppSettings::AutoRelease);
+}
+
 }  // namespace
 
 void OnOptionCommand(MainForm& form, MenuItem item) {
+  if (item == MenuItem::mOptAutoRelease) OnAutoReleaseCommand(form);
   for (const OptionItem& option : kOptionItems) {
     if (option.item != item) continue;
     const bool on = !(form.Settings.*option.field);
@@ -117,6 +128,7 @@ void OnLanguageCommand(MainForm& form, MenuItem item) {
 
 void ShowOptionChecks(MainForm& form) {
   for (const OptionItem& option : kOptionItems) form.os.menu.SetChecked(option.item, form.Settings.*option.field);
+  form.os.menu.SetChecked(MenuItem::mOptAutoRelease, form.Settings.AutoRelease > 0);
 }
 
 }  // namespace modlatch

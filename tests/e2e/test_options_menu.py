@@ -22,7 +22,8 @@ from test_settings import sections  # noqa: E402
 
 SHIFT_ID, ALT_ID = 1001, 1004
 OPTIONS = "オプション"
-OPTION_ITEMS = ["フォーカスを奪わない", "ワンショット(次のキーで解除)", "ALTｷｰを使う", "WINｷｰを使う", "効果音を鳴らす"]
+OPTION_ITEMS = ["フォーカスを奪わない", "ワンショット(次のキーで解除)", "ALTｷｰを使う", "WINｷｰを使う", "効果音を鳴らす",
+                "1分間入力がなければ解除"]
 ALT_ITEM = OPTION_ITEMS.index("ALTｷｰを使う")
 SIGN_IN_ITEM = len(OPTION_ITEMS)  # "サインイン時に起動する", after them
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
@@ -74,8 +75,8 @@ class OptionsMenu(unittest.TestCase):
             s.app = s.launch(trace=("+winmm", trace))
             hwnd = s.main_window()["hwnd"]
             _, options = self.choose_option(s, hwnd, ALT_ITEM, screenshot="options-submenu.png")
-            self.assertEqual([(i["caption"], i["checked"]) for i in options[:5]],
-                             list(zip(OPTION_ITEMS, [False, True, False, False, True])))
+            self.assertEqual([(i["caption"], i["checked"]) for i in options[:6]],
+                             list(zip(OPTION_ITEMS, [False, True, False, False, True, False])))
             wait_until("the ALT button", lambda: ALT_ID in s.children(hwnd), timeout=5)
             time.sleep(0.3)
             crop(s.screenshot("options-alt-added.png"), s.window(hwnd)["rect"], "options-alt-added-window.png")
@@ -119,9 +120,9 @@ class OptionsMenu(unittest.TestCase):
             shift = s.children(hwnd)[SHIFT_ID]["screen"]
             s.choose(s.open_menu(shift), MENU_CAPTIONS[-4])
             wait_until("the About window", lambda: s.probe("find", ABOUT_CLASS)["count"] == 1, timeout=5)
-            # Down to the submenu, Right, Down past the six check items and the separator to "English".
+            # Down to the submenu, Right, Down past the seven check items and the separator to "English".
             s.open_menu(shift)
-            for key in ["Down"] * ([c for c in MENU_CAPTIONS if c].index(OPTIONS) + 1) + ["Right"] + ["Down"] * 7:
+            for key in ["Down"] * ([c for c in MENU_CAPTIONS if c].index(OPTIONS) + 1) + ["Right"] + ["Down"] * 8:
                 s.xdotool("key", key)
             time.sleep(0.3)
             s.screenshot("options-language-submenu.png")
@@ -133,10 +134,10 @@ class OptionsMenu(unittest.TestCase):
             items = menu["menu"]["items"]
             self.assertEqual([None if i["separator"] else i["caption"] for i in items], ENGLISH_MENU)
             options = next(i for i in items if i["caption"] == "Options")["items"]
-            self.assertEqual([(i["caption"], i["radio"], i["checked"]) for i in options[6:9]],
+            self.assertEqual([(i["caption"], i["radio"], i["checked"]) for i in options[7:10]],
                              [("", False, False), ("日本語", True, False), ("English", True, True)])
             # Wine runs every program as administrator: restarting as one has nothing to add.
-            self.assertEqual([None if i["separator"] else (i["caption"], i["grayed"]) for i in options[9:]],
+            self.assertEqual([None if i["separator"] else (i["caption"], i["grayed"]) for i in options[10:]],
                              [None, ("Restart as administrator", True)])
             s.choose(menu, "Cancel")
 

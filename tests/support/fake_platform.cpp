@@ -26,7 +26,7 @@ const char* const kMenuNames[kAllMenuItemCount] = {
     "mSHIFT", "mCTRL", "mReset", "msep0", "mTop",  "mCenter", "mSizeLock", "msep1", "mMode0", "mMode1",
     "mMode2", "msep2", "mHelp",  "mInfo", "msep3", "mCancel", "mExit",     "mALT",  "mWIN",
     "mOptions", "mOptNoActivate", "mOptOneShot", "mOptLatchAlt", "mOptLatchWin", "mOptSounds",
-    "mLangJapanese", "mLangEnglish", "mOptSignInStart", "mRestartAdmin"};
+    "mLangJapanese", "mLangEnglish", "mOptSignInStart", "mRestartAdmin", "mOptAutoRelease"};
 
 const char* const kIconNames[] = {"CTRL", "SHIFT", "ALT", "WIN"};  // by IndexOf
 

@@ -68,6 +68,25 @@ TEST(OptionsMenu, EachOptionOnOrOffAtRunTimeEndsAsAStartWithThatValueAndWritesOn
   }
 }
 
+// The item stands for a minute; a time set by hand shows it checked and is kept until chosen.
+TEST(OptionsMenu, AutoReleaseWritesAMinuteOrNothingAndAHandSetTimeShowsChecked) {
+  const struct {
+    const char* ini;
+    bool checked_at_start;
+    const char* written;
+  } rows[] = {{"", false, "60"}, {"AutoRelease=0", false, "60"}, {"AutoRelease=60", true, "0"},
+              {"AutoRelease=30", true, "0"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.ini);
+    Program p(row.ini);
+    EXPECT_EQ(p.fake.checked.count(MenuItem::mOptAutoRelease), row.checked_at_start ? 1u : 0u);
+    OnMenuCommand(p.form, MenuItem::mOptAutoRelease);
+    EXPECT_EQ(p.fake.Matching("ini-write"), Lines{std::string("ini-write Option AutoRelease ") + row.written + " " + kIni});
+    EXPECT_EQ(p.fake.checked.count(MenuItem::mOptAutoRelease), row.checked_at_start ? 0u : 1u);
+    EXPECT_EQ(p.form.Settings.AutoRelease, Program(std::string("AutoRelease=") + row.written).form.Settings.AutoRelease);
+  }
+}
+
 TEST(OptionsMenu, AFailedWriteStillAppliesTheOptionAndTellsTheUserOnce) {
   Program p("");
   p.fake.ini_read_only = true;

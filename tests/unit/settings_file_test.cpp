@@ -73,7 +73,7 @@ TEST_F(SettingsFile, EveryKeyIsReadThenApplied) {
   // Only the check mark, the command is not run; the options submenu's marks follow.
   EXPECT_EQ(std::vector<std::string>(at("check mCenter 1") + 1, effects.end()),
             (std::vector<std::string>{"check mOptNoActivate 0", "check mOptOneShot 0", "check mOptLatchAlt 0",
-                                      "check mOptLatchWin 0", "check mOptSounds 0"}));
+                                      "check mOptLatchWin 0", "check mOptSounds 0", "check mOptAutoRelease 0"}));
   EXPECT_EQ(fake.disabled.count(MenuItem::mTop), 1u) << "mTop is run even though Double mode disabled it";
   EXPECT_TRUE(fake.Matching("topmost on").empty()) << "the hidden window is not made topmost";
   EXPECT_EQ(fake.Matching("limits").back(), "limits 200x40-200x40") << "locked at the loaded 3000 x 600 twips";
