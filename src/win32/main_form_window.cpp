@@ -10,7 +10,6 @@
 #include "mainwindow/window_design.h"
 #include "mainwindow/work_area.h"
 #include "win32/dpi.h"
-#include "win32/elevation.h"
 #include "win32/no_activate.h"
 #include "win32/scoped_gdi.h"
 #include "win32/session_notifications.h"
@@ -30,37 +29,6 @@ constexpr int kCommand1Id = 1003;
 constexpr int kAltWinCheckId = 1004;  // + ModifierIndex - 2 for ALT and WIN
 constexpr int kHolderId = 1010;  // + index
 constexpr int kCloseGlyphSize = 8;  // at 96 DPI
-
-SessionEvent SessionEventOf(WPARAM change) {
-  switch (change) {
-    case WTS_SESSION_LOCK:
-      return SessionEvent::kLock;
-    case WTS_SESSION_UNLOCK:
-      return SessionEvent::kUnlock;
-    case WTS_CONSOLE_DISCONNECT:
-      return SessionEvent::kConsoleDisconnect;
-    case WTS_CONSOLE_CONNECT:
-      return SessionEvent::kConsoleConnect;
-    case WTS_REMOTE_DISCONNECT:
-      return SessionEvent::kRemoteDisconnect;
-    case WTS_REMOTE_CONNECT:
-      return SessionEvent::kRemoteConnect;
-    default:
-      return SessionEvent::kOther;
-  }
-}
-
-SessionEvent PowerEventOf(WPARAM event) {
-  switch (event) {
-    case PBT_APMSUSPEND:
-      return SessionEvent::kSuspend;
-    case PBT_APMRESUMESUSPEND:
-    case PBT_APMRESUMEAUTOMATIC:
-      return SessionEvent::kResume;
-    default:
-      return SessionEvent::kOther;
-  }
-}
 
 HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 

@@ -61,4 +61,35 @@ void UnregisterSessionNotifications(HWND window) {
   }
 }
 
+SessionEvent SessionEventOf(WPARAM change) {
+  switch (change) {
+    case WTS_SESSION_LOCK:
+      return SessionEvent::kLock;
+    case WTS_SESSION_UNLOCK:
+      return SessionEvent::kUnlock;
+    case WTS_CONSOLE_DISCONNECT:
+      return SessionEvent::kConsoleDisconnect;
+    case WTS_CONSOLE_CONNECT:
+      return SessionEvent::kConsoleConnect;
+    case WTS_REMOTE_DISCONNECT:
+      return SessionEvent::kRemoteDisconnect;
+    case WTS_REMOTE_CONNECT:
+      return SessionEvent::kRemoteConnect;
+    default:
+      return SessionEvent::kOther;
+  }
+}
+
+SessionEvent PowerEventOf(WPARAM event) {
+  switch (event) {
+    case PBT_APMSUSPEND:
+      return SessionEvent::kSuspend;
+    case PBT_APMRESUMESUSPEND:
+    case PBT_APMRESUMEAUTOMATIC:
+      return SessionEvent::kResume;
+    default:
+      return SessionEvent::kOther;
+  }
+}
+
 }  // namespace modlatch::win32

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "app/main_form_events.h"
+
 namespace modlatch::win32 {
 
 // Session changes (a lock, a switch to another user) reach a window only once it asks for them.
@@ -9,5 +11,9 @@ namespace modlatch::win32 {
 // only the core DLLs and start-up loads none of it.
 void RegisterSessionNotifications(HWND window);
 void UnregisterSessionNotifications(HWND window);
+
+// What a session-change or power message's code means for the program.
+SessionEvent SessionEventOf(WPARAM change);
+SessionEvent PowerEventOf(WPARAM event);
 
 }  // namespace modlatch::win32
