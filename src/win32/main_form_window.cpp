@@ -10,6 +10,7 @@
 #include "mainwindow/window_design.h"
 #include "mainwindow/work_area.h"
 #include "win32/dpi.h"
+#include "win32/elevation.h"
 #include "win32/no_activate.h"
 #include "win32/scoped_gdi.h"
 #include "win32/session_notifications.h"
@@ -186,45 +187,6 @@ void MainFormWindow::RemoveModifierControls(Modifier key) {
 void MainFormWindow::CreateStripTooltip() {
   tooltip_ = CreateTooltipControl();
   if (tooltip_) AddTooltipTool(tooltip_, hwnd_, strip_, Wide(strip_tip_ + strip_mark_));
-}
-
-// Named now so that no item is ever blank; the load names them again (ShowLanguage), as a
-// change of language does.
-void MainFormWindow::CreatePopupMenuItems() {
-  menu_ = ::CreatePopupMenu();
-  for (const design::MenuEntry& entry : design::kPopupMenu) {
-    if (design::IsSeparator(entry)) {
-      ::AppendMenuW(menu_, MF_SEPARATOR, MenuId(entry.item), nullptr);
-    } else {
-      ::AppendMenuW(menu_, MF_STRING, MenuId(entry.item), Wide(UiText(form_.UiLanguage, entry.caption)));
-    }
-    if (entry.item == design::kOptionsAfter) AppendOptionsMenu();
-  }
-}
-
-// The submenu belongs to the menu and goes with it; its items' check marks are found by command.
-void MainFormWindow::AppendOptionsMenu() {
-  options_ = ::CreatePopupMenu();
-  for (const design::MenuEntry& entry : design::kOptionMenuItems) {
-    ::AppendMenuW(options_, MF_STRING, MenuId(entry.item), Wide(UiText(form_.UiLanguage, entry.caption)));
-  }
-  const design::MenuEntry& sign_in = design::kSignInStartMenuItem;
-  ::AppendMenuW(options_, MF_STRING, MenuId(sign_in.item), Wide(UiText(form_.UiLanguage, sign_in.caption)));
-  ::AppendMenuW(options_, MF_SEPARATOR, 0, nullptr);
-  for (const design::LanguageEntry& entry : design::kLanguageMenuItems) {
-    MENUITEMINFOW radio{};
-    radio.cbSize = sizeof radio;
-    radio.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
-    radio.fType = MFT_STRING | MFT_RADIOCHECK;
-    radio.wID = MenuId(entry.item);
-    radio.dwTypeData = const_cast<wchar_t*>(Wide(UiText(entry.language, entry.caption)));
-    ::InsertMenuItemW(options_, ::GetMenuItemCount(options_), TRUE, &radio);
-  }
-  ::AppendMenuW(options_, MF_SEPARATOR, 0, nullptr);
-  const design::MenuEntry& restart = design::kRestartAdminMenuItem;
-  ::AppendMenuW(options_, MF_STRING, MenuId(restart.item), Wide(UiText(form_.UiLanguage, restart.caption)));
-  ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(options_),
-                Wide(UiText(form_.UiLanguage, design::kOptionsMenu.caption)));
 }
 
 // ---- messages ----
