@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Whatever was loaded, the exit leaves both keys up and writes nine keys.
   SaveSettingsOnExit(form);
-  Require(fake.keys[vk::kShift] == 0 && fake.keys[vk::kControl] == 0);
+  Require(!fake.IsDown(vk::kShift) && !fake.IsDown(vk::kControl));
   Require(fake.ini_files["C:\\Tools\\ModLatch.ini"]["Option"].count("SizeLock") == 1);
   return 0;
 }
