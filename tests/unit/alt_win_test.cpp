@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include <algorithm>
 
 #include "form/main_form.h"
@@ -16,6 +19,7 @@ namespace modlatch {
 namespace {
 
 using testing::KeyDown;
+using testing::KeyName;
 using testing::KeyUp;
 using testing::kOurs;
 using testing::kMaskDown;
@@ -159,6 +163,36 @@ TEST_F(AltWin, ResetCloseAndFaultReleaseAllFour) {
     EXPECT_EQ(run.Injected(), c.expected) << c.what;
     for (std::uint8_t key : {0x10, 0x11, 0xA4, 0x5B}) EXPECT_FALSE(run.fake.IsDown(key)) << c.what << " " << int{key};
   }
+}
+
+// Whatever sends it (a click, the menu, a one-shot release, reset, a lock, a fault, the exit),
+// each key goes as its physical key; the mask key has no scan code.
+TEST_F(AltWin, EveryPathSendsThePhysicalKeysScanCodeAndFlag) {
+  const std::map<std::uint8_t, std::pair<int, bool>> physical{
+      {0x10, {0x36, false}}, {0x11, {0x1D, true}}, {0xA4, {0x38, false}}, {0x5B, {0x5B, true}}, {0xE8, {0, false}}};
+  Start("LatchAlt=True\nLatchWin=True\nOneShot=True");
+  HandleIndicatorClick(form, Modifier::Shift);
+  OnMenuCommand(form, MenuItem::mALT);
+  OnHookKey(form, HookKey{0x41, false});
+  OnHookKey(form, HookKey{0x41, true});
+  ReleaseUsedLatches(form);
+  OnMenuCommand(form, MenuItem::mWIN);
+  OnTick(form);
+  OnMenuCommand(form, MenuItem::mReset);
+  OnMenuCommand(form, MenuItem::mCTRL);
+  OnTick(form);
+  OnSessionEvent(form, SessionEvent::kLock);
+  OnFault(form);
+  OnClose(form);
+  std::set<std::uint8_t> sent;
+  for (const KeyStroke& stroke : fake.strokes) {
+    SCOPED_TRACE(KeyName(stroke.virtual_key));
+    ASSERT_EQ(physical.count(stroke.virtual_key), 1u);
+    EXPECT_EQ(stroke.scan_code, physical.at(stroke.virtual_key).first);
+    EXPECT_EQ(stroke.extended, physical.at(stroke.virtual_key).second);
+    sent.insert(stroke.virtual_key);
+  }
+  EXPECT_EQ(sent.size(), physical.size());
 }
 
 // Leaving releases as the reset does (a locked one-shot SHIFT, a bare ALT behind the mask key);
