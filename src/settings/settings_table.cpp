@@ -1,7 +1,7 @@
 #include "settings/settings_table.h"
 
 #include <algorithm>
-#include <string>
+#include <iterator>
 
 #include "settings/ini_access.h"
 #include "settings/language.h"
@@ -85,9 +85,17 @@ constexpr std::array<Setting, kSettingCount> kSettings{{
 
 namespace {
 
-Text Decimal(std::int64_t value) {
-  const std::string digits = std::to_string(value);
-  return Text(digits.begin(), digits.end());
+// Written by hand: std::to_string brings a narrow string and 64-bit division along.
+Text Decimal(std::int32_t value) {
+  char16_t digits[11];  // "-2147483648"
+  char16_t* first = std::end(digits);
+  std::uint32_t rest = value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+  do {
+    *--first = static_cast<char16_t>(u'0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  if (value < 0) *--first = u'-';
+  return Text(first, std::end(digits));
 }
 
 // A number that does not fit 32 bits stands for the key's default.

@@ -244,6 +244,21 @@ TEST_F(SettingsFile, EveryKeyOnceAndNoOtherReachesTheFile) {
   EXPECT_EQ(used, known);
 }
 
+// The exit writes numbers in decimal, the extremes of each width included.
+TEST_F(SettingsFile, WrittenNumbersAreDecimal) {
+  const struct {
+    std::int32_t value;
+    const char16_t* text;
+  } cases[] = {{0, u"0"}, {7, u"7"}, {-150, u"-150"}, {1000000000, u"1000000000"},
+               {2147483647, u"2147483647"}, {-2147483647 - 1, u"-2147483648"}};
+  for (const auto& c : cases) {
+    form.Settings.xPos = c.value;
+    EXPECT_EQ(SettingText(form, SettingOf(&AppSettings::xPos)), c.text) << c.value;
+  }
+  form.DisplayMode = -32768;
+  EXPECT_EQ(SettingText(form, SettingOf(&MainForm::DisplayMode)), u"-32768");
+}
+
 TEST(WholeTwips, SinglePrecisionRoundedHalvesToEven) {
   EXPECT_EQ(WholeTwips(7680), 7680);
   EXPECT_EQ(WholeTwips(-15), -15);
